@@ -1,0 +1,17 @@
+# Fails when a core source, or a header next to it, includes a Windows header.
+# FILES: the core's .cpp files.
+set(bad "")
+foreach(source IN LISTS FILES)
+  string(REGEX REPLACE "\\.cpp$" ".h" header "${source}")
+  foreach(file IN ITEMS "${source}" "${header}")
+    if(EXISTS "${file}")
+      file(STRINGS "${file}" hits REGEX "#[ \t]*include[ \t]*[<\"](windows|winuser|wingdi|dsound|wininet|mmsystem|objbase)\\.h")
+      if(hits)
+        list(APPEND bad "${file}")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "Windows headers in the portable core: ${bad}")
+endif()

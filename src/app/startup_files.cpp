@@ -1,0 +1,66 @@
+#include "app/startup_files.h"
+
+#include <string>
+
+#include "app/script_runner.h"
+#include "audio/volumes.h"
+#include "base/text.h"
+#include "doc/keyed_document.h"
+
+namespace trelux {
+
+namespace {
+
+constexpr const char* kSettingsFile = "trelux.ini";
+constexpr const char* kSection = "settings";
+constexpr const char* kServerKey = "server";
+
+std::string gPuzzleServer;
+
+void configure(KeyedDocument& doc) {
+  doc.setSectionCase(KeyedDocument::kSectionsLowerCase);
+  doc.setNameCase(0);
+}
+
+}  // namespace
+
+std::string loadStartupFiles() {
+  ScriptRunner runner;
+  if (runner.run("startup.dat", false)) return kMissingFilesMessage;
+
+  KeyedDocument doc;
+  configure(doc);
+  if (!doc.loadFile(kSettingsFile)) return kUnparsableSettingsMessage;
+  if (!doc.hasKey(kSection, "sound") || !doc.hasKey(kSection, "music")) {
+    return kMalformedSettingsMessage;
+  }
+  if (!setSoundVolume(parseLeadingInt(doc.getValue(kSection, "sound")))) {
+    return kMalformedSettingsMessage;
+  }
+  if (!setMusicVolume(parseLeadingInt(doc.getValue(kSection, "music")))) {
+    return kMalformedSettingsMessage;
+  }
+  gPuzzleServer = doc.getValue(kSection, kServerKey);
+  return {};
+}
+
+void saveSettings() {
+  KeyedDocument doc;
+  configure(doc);
+  doc.addSection(kSection);
+  doc.setValue(kSection, "sound", std::to_string(soundVolume()));
+  doc.setValue(kSection, "music", std::to_string(musicVolume()));
+  if (!gPuzzleServer.empty()) doc.setValue(kSection, kServerKey, gPuzzleServer);
+  doc.saveFile(kSettingsFile);
+}
+
+std::string puzzleServerSetting() { return gPuzzleServer; }
+
+// The scroll bars keep both positions within 0 to 100.
+void applyOptionsResult(int result) {
+  if (result == -1) return;
+  setSoundVolume((result >> 8) & 255);
+  setMusicVolume(result & 255);
+}
+
+}  // namespace trelux

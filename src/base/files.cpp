@@ -1,0 +1,100 @@
+#include "base/files.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "base/host_path.h"
+
+namespace trelux {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> readFileBytes(const std::string& path) {
+  std::ifstream in(hostPath(path), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+bool writeFileBytes(const std::string& path, std::string_view bytes) {
+  std::ofstream out(hostPath(path), std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  return !out.fail();
+}
+
+bool canOpenForReading(const std::string& path) {
+  std::ifstream in(hostPath(path), std::ios::binary);
+  return static_cast<bool>(in);
+}
+
+bool copyFileBytes(const std::string& from, const std::string& to) {
+  std::optional<std::string> bytes = readFileBytes(from);
+  return bytes && writeFileBytes(to, *bytes);
+}
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string(".\\") : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+bool replaceFileWithCopy(const std::string& from, const std::string& target) {
+  std::optional<std::string> bytes = readFileBytes(from);
+  if (!bytes) return false;
+  std::string temp = createUniqueFile(folderOf(target), "_sav");
+  if (temp.empty()) return false;
+  std::error_code ec;
+  if (!writeFileBytes(temp, *bytes)) {
+    fs::remove(hostPath(temp), ec);
+    return false;
+  }
+  fs::rename(hostPath(temp), hostPath(target), ec);
+  if (ec) fs::remove(hostPath(temp), ec);
+  return !ec;
+}
+
+bool removeFile(const std::string& path) {
+  std::error_code ec;
+  return fs::remove(hostPath(path), ec) && !ec;
+}
+
+bool createFolder(const std::string& path) {
+  std::error_code ec;
+  return fs::create_directory(hostPath(path), ec) && !ec;
+}
+
+bool removeFolder(const std::string& path) {
+  std::error_code ec;
+  return fs::remove(hostPath(path), ec) && !ec;
+}
+
+std::string createUniqueFile(const std::string& folder, std::string_view prefix) {
+  std::string base = folder;
+  if (!base.empty() && base.back() != '\\' && base.back() != '/') base += '\\';
+  // Start from the clock, as the Windows service does, and count up from there.
+  auto seed = static_cast<unsigned>(
+      std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFF);
+  for (unsigned attempt = 0; attempt < 0x10000; ++attempt) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%04X", (seed + attempt) & 0xFFFF);
+    std::string candidate = base + std::string(prefix) + digits + ".tmp";
+    std::error_code ec;
+    if (fs::exists(hostPath(candidate), ec)) continue;
+    if (ec) return {};
+    if (writeFileBytes(candidate, {})) return candidate;
+    return {};
+  }
+  return {};
+}
+
+}  // namespace trelux

@@ -1,0 +1,29 @@
+// File operations of the core, all taking the game's Windows-style paths
+// (mapped through hostPath). Each reports failure as false or nullopt.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace trelux {
+
+std::optional<std::string> readFileBytes(const std::string& path);
+// Creates or truncates the file and writes the bytes.
+bool writeFileBytes(const std::string& path, std::string_view bytes);
+bool canOpenForReading(const std::string& path);
+// Copies a whole file; an existing target is overwritten.
+bool copyFileBytes(const std::string& from, const std::string& to);
+// Copies over target through a temporary file beside it, so that target is
+// either left as it was or replaced completely, never half written.
+bool replaceFileWithCopy(const std::string& from, const std::string& target);
+bool removeFile(const std::string& path);
+bool createFolder(const std::string& path);
+bool removeFolder(const std::string& path);
+
+// Creates an empty file with a name not used yet in folder, made of prefix,
+// four hexadecimal digits and ".tmp" (as the Windows temporary-name service
+// does), and returns its path: folder + name. Empty when nothing could be made.
+std::string createUniqueFile(const std::string& folder, std::string_view prefix);
+
+}  // namespace trelux

@@ -1,0 +1,75 @@
+// Light propagation. Each laser's beams are followed one at a time from a
+// stack; a beam already followed (same colour, cell and entry side) is never
+// followed again, which ends loops between mirrors. Beams never merge: mixing
+// shows only in the side marks, which accumulate across all lasers.
+#include "world/light.h"
+
+#include <vector>
+
+#include "world/level_grid.h"
+#include "world/objects.h"
+
+namespace trelux {
+
+namespace {
+
+// Which (cell, side, colour) beams one laser's pass has already followed:
+// one byte per cell side, one bit per colour. Beams outside the grid are not
+// tracked; they enter the outside wall and end at once.
+class SeenBeams {
+ public:
+  explicit SeenBeams(const LevelGrid& grid)
+      : grid_(grid), bits_(static_cast<size_t>(grid.width()) * grid.height() * 4, 0) {}
+
+  // Records the beam; false when it had been recorded before.
+  bool insert(const Beam& beam) {
+    if (!grid_.inBounds(beam.x, beam.y)) return true;
+    size_t index = (static_cast<size_t>(beam.y) * grid_.width() + beam.x) * 4 + (beam.entrySide & 3);
+    uint8_t bit = static_cast<uint8_t>(1u << (beam.colour & 7));
+    if (bits_[index] & bit) return false;
+    bits_[index] |= bit;
+    return true;
+  }
+
+ private:
+  const LevelGrid& grid_;
+  std::vector<uint8_t> bits_;
+};
+
+}  // namespace
+
+void Laser::emitLight(int32_t x, int32_t y, LevelGrid& grid) {
+  std::vector<Beam> pending;
+  SeenBeams seen(grid);
+  const Beam first = beamLeaving({x, y}, direction_, colour_);
+  pending.push_back(first);
+  seen.insert(first);
+  while (!pending.empty()) {
+    const Beam beam = pending.back();
+    pending.pop_back();
+    if (beam.colour == 0) continue;
+    for (const Beam& next : grid.cell(beam.x, beam.y).receiveLight(beam)) {
+      if (seen.insert(next)) pending.push_back(next);
+    }
+  }
+}
+
+void refreshLight(LevelGrid& grid) {
+  for (int32_t x = 0; x < grid.width(); ++x) {
+    for (int32_t y = 0; y < grid.height(); ++y) grid.cell(x, y).resetLight();
+  }
+  for (int32_t x = 0; x < grid.width(); ++x) {
+    for (int32_t y = 0; y < grid.height(); ++y) grid.cell(x, y).emitLight(x, y, grid);
+  }
+}
+
+bool isLevelComplete(const LevelGrid& grid) {
+  for (int32_t x = 0; x < grid.width(); ++x) {
+    for (int32_t y = 0; y < grid.height(); ++y) {
+      if (grid.cell(x, y).isGoalMet()) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace trelux

@@ -1,0 +1,38 @@
+#include "world/puzzle_model.h"
+
+#include "world/light.h"
+
+namespace trelux {
+
+PuzzleModel::PuzzleModel() = default;
+PuzzleModel::~PuzzleModel() = default;
+
+void PuzzleModel::refresh() { refreshLight(grid_); }
+
+bool PuzzleModel::loadSet(const std::string& path) { return set_.open(path); }
+
+bool PuzzleModel::goToLevel(int32_t index) {
+  if (!set_.seekLevel(index) || !set_.readLevel(grid_)) return false;
+  robot_ = grid_.start();
+  robotDirection_ = kNorth;
+  refresh();
+  return true;
+}
+
+std::string PuzzleModel::description() const { return grid_.description(); }
+
+bool PuzzleModel::hasDescription() const { return grid_.hasDescription(); }
+
+bool PuzzleModel::robotInLight() const {
+  const GridObject& here = grid_.cell(robot_.x, robot_.y);
+  for (int32_t side = 0; side < 4; ++side) {
+    if (here.light(side) != 0) return true;
+  }
+  return false;
+}
+
+bool PuzzleModel::isInterior(int32_t x, int32_t y) const {
+  return grid_.inBounds(x, y) && x > 0 && x < gridWidth() - 1 && y > 0 && y < gridHeight() - 1;
+}
+
+}  // namespace trelux

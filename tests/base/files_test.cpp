@@ -1,0 +1,68 @@
+#include "base/files.h"
+
+#include <filesystem>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "support/scratch_folder.h"
+
+namespace trelux {
+namespace {
+
+using test::readFile;
+using test::ScratchFolder;
+using test::writeFile;
+namespace fs = std::filesystem;
+
+TEST(Files, UniqueFilesAreCreatedEmptyWithPrefixAndTmpExtension) {
+  ScratchFolder folder;
+  fs::create_directory("Levels");
+  std::set<std::string> names;
+  for (int i = 0; i < 20; ++i) {
+    const std::string name = createUniqueFile(".\\Levels\\", "_ple_");
+    ASSERT_FALSE(name.empty());
+    EXPECT_EQ(name.rfind(".\\Levels\\_ple_", 0), 0u) << name;
+    EXPECT_EQ(name.substr(name.size() - 4), ".tmp");
+    EXPECT_TRUE(canOpenForReading(name));
+    names.insert(name);
+  }
+  EXPECT_EQ(names.size(), 20u);
+}
+
+TEST(Files, UniqueFileInAMissingFolderFails) {
+  ScratchFolder folder;
+  EXPECT_EQ(createUniqueFile(".\\nowhere\\", "_ple_"), "");
+}
+
+TEST(Files, CopyOverwritesTheTarget) {
+  ScratchFolder folder;
+  writeFile("a.dat", std::string("\x00\xFF\r\n", 4));
+  writeFile("b.dat", "older and longer content");
+  ASSERT_TRUE(copyFileBytes("a.dat", "b.dat"));
+  EXPECT_EQ(readFile("b.dat"), std::string("\x00\xFF\r\n", 4));
+  EXPECT_FALSE(copyFileBytes("missing.dat", "c.dat"));
+  EXPECT_FALSE(fs::exists("c.dat"));
+}
+
+TEST(Files, ReplacingWithACopyLeavesNoTemporaryFileBehind) {
+  ScratchFolder folder;
+  writeFile("set/levels.dat", "old");
+  writeFile("work.tmp", "new");
+  ASSERT_TRUE(replaceFileWithCopy("work.tmp", ".\\set\\levels.dat"));
+  EXPECT_EQ(readFile("set/levels.dat"), "new");
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator("set")) ++files;
+  EXPECT_EQ(files, 1);
+}
+
+TEST(Files, AFailedReplaceKeepsTheTargetAsItWas) {
+  ScratchFolder folder;
+  writeFile("set/levels.dat", "old");
+  EXPECT_FALSE(replaceFileWithCopy("missing.tmp", ".\\set\\levels.dat"));
+  EXPECT_EQ(readFile("set/levels.dat"), "old");
+  EXPECT_FALSE(replaceFileWithCopy("set/levels.dat", ".\\nowhere\\levels.dat"));
+}
+
+}  // namespace
+}  // namespace trelux

@@ -1,0 +1,22 @@
+// Levels and level files for tests, written in the readable level text.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trelux {
+class LevelGrid;
+}
+
+namespace trelux::test {
+
+// Builds the level into grid; a text that does not parse fails the test.
+void buildLevel(LevelGrid& grid, std::string_view text);
+
+// Writes a level file holding these levels in order through the game's own
+// writer (a new set file, then appended levels), so the records are what
+// the editor would produce.
+void writeSetFile(const std::string& path, const std::vector<std::string>& levelTexts);
+
+}  // namespace trelux::test

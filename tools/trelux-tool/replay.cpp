@@ -1,0 +1,146 @@
+#include "replay.h"
+
+#include "json_text.h"
+#include "set_stats.h"
+#include "world/play_model.h"
+#include "world/play_recorder.h"
+#include "world/play_rules.h"
+
+namespace trelux::tool {
+
+namespace {
+
+std::optional<PlayKey> keyFromLetter(char letter) {
+  switch (letter) {
+    case 'U': return PlayKey::Up;
+    case 'D': return PlayKey::Down;
+    case 'L': return PlayKey::Left;
+    case 'R': return PlayKey::Right;
+    case 'S': return PlayKey::Space;
+    default: return std::nullopt;
+  }
+}
+
+bool checkKeys(std::string_view keys, std::string& error) {
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (!keyFromLetter(keys[i])) {
+      error = "key " + std::to_string(i + 1) + " is '" + std::string(1, keys[i]) +
+              "'; keys are U, D, L, R (the arrow keys) and S (space)";
+      return false;
+    }
+  }
+  return true;
+}
+
+// Loads the level as the play screen does: open the set, go to the level,
+// start running.
+bool startLevel(PlayModel& model, const std::string& levelFile, int32_t level,
+                std::string& error) {
+  if (!model.loadSet(levelFile)) {
+    error = "cannot open " + levelFile + " as a level file";
+    return false;
+  }
+  if (model.goToLevel(level)) {
+    model.startRunning();
+    return true;
+  }
+  const int32_t count = countLevels(model.puzzleSet());
+  if (level < 0 || level >= count) {
+    error = "level " + std::to_string(level) + " does not exist; " + levelFile + " has " +
+            std::to_string(count) + (count == 1 ? " level" : " levels") + " (0-based)";
+  } else {
+    error = "level " + std::to_string(level) + " of " + levelFile + " cannot be read";
+  }
+  return false;
+}
+
+void captureState(const PlayModel& model, ReplayResult& result) {
+  result.robot = model.robotPosition();
+  result.direction = model.robotDirection();
+  result.width = model.gridWidth();
+  result.height = model.gridHeight();
+  for (int32_t y = 0; y < result.height; ++y) {
+    for (int32_t x = 0; x < result.width; ++x) {
+      result.tiles.push_back(model.tileAt(x, y));
+      std::array<Colour, 4> light{};
+      for (int32_t side = 0; side < 4; ++side) light[side] = model.sideLightAt(x, y, side);
+      result.sideLight.push_back(light);
+    }
+  }
+}
+
+}  // namespace
+
+bool replayLevel(const std::string& levelFile, int32_t level, std::string_view keys,
+                 ReplayResult& result, std::string& error) {
+  if (!checkKeys(keys, error)) return false;
+  PlayModel model;
+  if (!startLevel(model, levelFile, level, error)) return false;
+  PlayRecorder recorder;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (handlePlayKey(model, *keyFromLetter(keys[i]), recorder)) result.wonAfterKey = i + 1;
+  }
+  result.sounds = recorder.sounds();
+  captureState(model, result);
+  return true;
+}
+
+// ---- Output --------------------------------------------------------------------
+
+std::string formatReplayText(const ReplayResult& r) {
+  std::string out = "robot " + std::to_string(r.robot.x) + " " + std::to_string(r.robot.y) +
+                    " " + std::to_string(r.direction) + "\n";
+  out += "won " + (r.wonAfterKey ? std::to_string(*r.wonAfterKey) : std::string("no")) + "\n";
+  out += "sounds";
+  for (const std::string& s : r.sounds) out += " " + s;
+  out += "\nsize " + std::to_string(r.width) + " " + std::to_string(r.height) + "\ntiles\n";
+  for (int32_t y = 0; y < r.height; ++y) {
+    for (int32_t x = 0; x < r.width; ++x) {
+      out += (x ? " " : "") + std::to_string(r.tiles[static_cast<size_t>(y * r.width + x)]);
+    }
+    out += "\n";
+  }
+  out += "light\n";
+  for (int32_t y = 0; y < r.height; ++y) {
+    for (int32_t x = 0; x < r.width; ++x) {
+      if (x) out += " ";
+      for (Colour c : r.sideLight[static_cast<size_t>(y * r.width + x)]) out += std::to_string(c);
+    }
+    out += "\n";
+  }
+  return out;
+}
+
+std::string formatReplayJson(const ReplayResult& r) {
+  std::string out = "{\"robot\":{\"x\":" + std::to_string(r.robot.x) +
+                    ",\"y\":" + std::to_string(r.robot.y) +
+                    ",\"direction\":" + std::to_string(r.direction) + "}";
+  out += ",\"won\":" + std::string(r.wonAfterKey ? "true" : "false");
+  out += ",\"wonAfterKey\":" + (r.wonAfterKey ? std::to_string(*r.wonAfterKey) : "null");
+  out += ",\"sounds\":[";
+  for (size_t i = 0; i < r.sounds.size(); ++i) out += (i ? "," : "") + jsonQuote(r.sounds[i]);
+  out += "],\"width\":" + std::to_string(r.width) + ",\"height\":" + std::to_string(r.height);
+  out += ",\"tiles\":[";
+  for (int32_t y = 0; y < r.height; ++y) {
+    out += y ? ",[" : "[";
+    for (int32_t x = 0; x < r.width; ++x) {
+      out += (x ? "," : "") + std::to_string(r.tiles[static_cast<size_t>(y * r.width + x)]);
+    }
+    out += "]";
+  }
+  out += "],\"sideLight\":[";
+  for (int32_t y = 0; y < r.height; ++y) {
+    out += y ? ",[" : "[";
+    for (int32_t x = 0; x < r.width; ++x) {
+      const auto& light = r.sideLight[static_cast<size_t>(y * r.width + x)];
+      out += std::string(x ? "," : "") + "[" + std::to_string(light[0]) + "," +
+             std::to_string(light[1]) + "," + std::to_string(light[2]) + "," +
+             std::to_string(light[3]) + "]";
+    }
+    out += "]";
+  }
+  out += "]}\n";
+  return out;
+}
+
+}  // namespace trelux::tool

@@ -1,0 +1,15 @@
+// The command line of trelux-tool, apart from main() so that tests run it.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace trelux::tool {
+
+// args excludes the program name. Answers the process exit code: 0 success,
+// 1 bad input (missing or corrupt file, level out of range, bad key),
+// 2 wrong usage.
+int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace trelux::tool
