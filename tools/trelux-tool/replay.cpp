@@ -87,60 +87,73 @@ bool replayLevel(const std::string& levelFile, int32_t level, std::string_view k
 
 // ---- Output --------------------------------------------------------------------
 
-std::string formatReplayText(const ReplayResult& r) {
-  std::string out = "robot " + std::to_string(r.robot.x) + " " + std::to_string(r.robot.y) +
-                    " " + std::to_string(r.direction) + "\n";
-  out += "won " + (r.wonAfterKey ? std::to_string(*r.wonAfterKey) : std::string("no")) + "\n";
-  out += "sounds";
-  for (const std::string& s : r.sounds) out += " " + s;
-  out += "\nsize " + std::to_string(r.width) + " " + std::to_string(r.height) + "\ntiles\n";
-  for (int32_t y = 0; y < r.height; ++y) {
-    for (int32_t x = 0; x < r.width; ++x) {
-      out += (x ? " " : "") + std::to_string(r.tiles[static_cast<size_t>(y * r.width + x)]);
-    }
-    out += "\n";
-  }
-  out += "light\n";
-  for (int32_t y = 0; y < r.height; ++y) {
-    for (int32_t x = 0; x < r.width; ++x) {
-      if (x) out += " ";
-      for (Colour c : r.sideLight[static_cast<size_t>(y * r.width + x)]) out += std::to_string(c);
-    }
-    out += "\n";
+namespace {
+
+template <class Range, class Format>
+std::string joined(const Range& items, const char* separator, Format format) {
+  std::string out;
+  for (const auto& item : items) {
+    if (!out.empty()) out += separator;
+    out += format(item);
   }
   return out;
 }
 
+std::string joined(const std::vector<std::string>& items, const char* separator) {
+  return joined(items, separator, [](const std::string& s) { return s; });
+}
+
+std::vector<int32_t> tileRow(const ReplayResult& r, int32_t y) {
+  auto first = r.tiles.begin() + y * r.width;
+  return std::vector<int32_t>(first, first + r.width);
+}
+
+std::vector<std::array<Colour, 4>> lightRow(const ReplayResult& r, int32_t y) {
+  auto first = r.sideLight.begin() + y * r.width;
+  return std::vector<std::array<Colour, 4>>(first, first + r.width);
+}
+
+std::string number(int32_t value) { return std::to_string(value); }
+
+std::string textSides(const std::array<Colour, 4>& light) {
+  std::string out;
+  for (Colour c : light) out += std::to_string(c);
+  return out;
+}
+
+std::string jsonSides(const std::array<Colour, 4>& light) {
+  return "[" + joined(light, ",", [](Colour c) { return std::to_string(c); }) + "]";
+}
+
+}  // namespace
+
+std::string formatReplayText(const ReplayResult& r) {
+  std::string out = "robot " + number(r.robot.x) + " " + number(r.robot.y) + " " +
+                    number(r.direction) + "\n";
+  out += "won " + (r.wonAfterKey ? std::to_string(*r.wonAfterKey) : std::string("no")) + "\n";
+  out += "sounds";
+  for (const std::string& s : r.sounds) out += " " + s;
+  out += "\nsize " + number(r.width) + " " + number(r.height) + "\ntiles\n";
+  for (int32_t y = 0; y < r.height; ++y) out += joined(tileRow(r, y), " ", number) + "\n";
+  out += "light\n";
+  for (int32_t y = 0; y < r.height; ++y) out += joined(lightRow(r, y), " ", textSides) + "\n";
+  return out;
+}
+
 std::string formatReplayJson(const ReplayResult& r) {
-  std::string out = "{\"robot\":{\"x\":" + std::to_string(r.robot.x) +
-                    ",\"y\":" + std::to_string(r.robot.y) +
-                    ",\"direction\":" + std::to_string(r.direction) + "}";
+  std::string out = "{\"robot\":{\"x\":" + number(r.robot.x) + ",\"y\":" + number(r.robot.y) +
+                    ",\"direction\":" + number(r.direction) + "}";
   out += ",\"won\":" + std::string(r.wonAfterKey ? "true" : "false");
   out += ",\"wonAfterKey\":" + (r.wonAfterKey ? std::to_string(*r.wonAfterKey) : "null");
-  out += ",\"sounds\":[";
-  for (size_t i = 0; i < r.sounds.size(); ++i) out += (i ? "," : "") + jsonQuote(r.sounds[i]);
-  out += "],\"width\":" + std::to_string(r.width) + ",\"height\":" + std::to_string(r.height);
-  out += ",\"tiles\":[";
-  for (int32_t y = 0; y < r.height; ++y) {
-    out += y ? ",[" : "[";
-    for (int32_t x = 0; x < r.width; ++x) {
-      out += (x ? "," : "") + std::to_string(r.tiles[static_cast<size_t>(y * r.width + x)]);
-    }
-    out += "]";
-  }
-  out += "],\"sideLight\":[";
-  for (int32_t y = 0; y < r.height; ++y) {
-    out += y ? ",[" : "[";
-    for (int32_t x = 0; x < r.width; ++x) {
-      const auto& light = r.sideLight[static_cast<size_t>(y * r.width + x)];
-      out += std::string(x ? "," : "") + "[" + std::to_string(light[0]) + "," +
-             std::to_string(light[1]) + "," + std::to_string(light[2]) + "," +
-             std::to_string(light[3]) + "]";
-    }
-    out += "]";
-  }
-  out += "]}\n";
-  return out;
+  out += ",\"sounds\":[" + joined(r.sounds, ",", jsonQuote) + "]";
+  out += ",\"width\":" + number(r.width) + ",\"height\":" + number(r.height);
+  std::vector<std::string> rows;
+  for (int32_t y = 0; y < r.height; ++y) rows.push_back("[" + joined(tileRow(r, y), ",", number) + "]");
+  out += ",\"tiles\":[" + joined(rows, ",") + "]";
+  rows.clear();
+  for (int32_t y = 0; y < r.height; ++y) rows.push_back("[" + joined(lightRow(r, y), ",", jsonSides) + "]");
+  out += ",\"sideLight\":[" + joined(rows, ",") + "]";
+  return out + "}\n";
 }
 
 }  // namespace trelux::tool

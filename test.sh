@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both builds (native and win32) and runs
+# every test: natively with AddressSanitizer and UBSan, and the Windows
+# programs under Wine. Exit code 0 only when all pass.
+set -uo pipefail
+cd "$(dirname "$0")"
+
+bash scripts/deps.sh || { echo "test.sh: installing the dependencies failed" >&2; exit 1; }
+
+build() {
+  cmake --preset "$1" >/dev/null && cmake --build --preset "$1"
+}
+build native || exit 1
+build win32 || exit 1
+
+status=0
+ctest --preset native || status=1
+
+scripts/wine-prefix.sh start build/win32
+trap 'scripts/wine-prefix.sh stop build/win32' EXIT
+ctest --preset win32 || status=1
+
+if [ "$status" -ne 0 ]; then
+  echo "test.sh: some tests failed (see the summaries above)" >&2
+fi
+exit "$status"
