@@ -14,8 +14,8 @@ namespace trelux {
 namespace fs = std::filesystem;
 
 std::optional<std::string> readFileBytes(const std::string& path) {
+  if (!canOpenForReading(path)) return std::nullopt;
   std::ifstream in(hostPath(path), std::ios::binary);
-  if (!in) return std::nullopt;
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return std::nullopt;
   return bytes;
@@ -29,8 +29,13 @@ bool writeFileBytes(const std::string& path, std::string_view bytes) {
   return !out.fail();
 }
 
+// A folder is no file: Windows refuses to open one, while other hosts open it
+// without complaint, so it is turned away here to answer alike everywhere.
 bool canOpenForReading(const std::string& path) {
-  std::ifstream in(hostPath(path), std::ios::binary);
+  const std::string host = hostPath(path);
+  std::error_code ec;
+  if (fs::is_directory(host, ec)) return false;
+  std::ifstream in(host, std::ios::binary);
   return static_cast<bool>(in);
 }
 
@@ -48,19 +53,24 @@ std::string folderOf(const std::string& path) {
 
 }  // namespace
 
-bool replaceFileWithCopy(const std::string& from, const std::string& target) {
-  std::optional<std::string> bytes = readFileBytes(from);
-  if (!bytes) return false;
-  std::string temp = createUniqueFile(folderOf(target), "_sav");
+bool replaceFileContents(const std::string& target, std::string_view bytes) {
+  const std::string temp = createUniqueFile(folderOf(target), "_sav");
   if (temp.empty()) return false;
   std::error_code ec;
-  if (!writeFileBytes(temp, *bytes)) {
+  if (!writeFileBytes(temp, bytes)) {
     fs::remove(hostPath(temp), ec);
     return false;
   }
   fs::rename(hostPath(temp), hostPath(target), ec);
-  if (ec) fs::remove(hostPath(temp), ec);
-  return !ec;
+  if (!ec) return true;
+  std::error_code ignored;
+  fs::remove(hostPath(temp), ignored);
+  return false;
+}
+
+bool replaceFileWithCopy(const std::string& from, const std::string& target) {
+  std::optional<std::string> bytes = readFileBytes(from);
+  return bytes && replaceFileContents(target, *bytes);
 }
 
 bool removeFile(const std::string& path) {

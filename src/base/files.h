@@ -14,8 +14,10 @@ bool writeFileBytes(const std::string& path, std::string_view bytes);
 bool canOpenForReading(const std::string& path);
 // Copies a whole file; an existing target is overwritten.
 bool copyFileBytes(const std::string& from, const std::string& to);
-// Copies over target through a temporary file beside it, so that target is
-// either left as it was or replaced completely, never half written.
+// Writes target through a temporary file beside it, so that target is either
+// left as it was or replaced completely, never half written.
+bool replaceFileContents(const std::string& target, std::string_view bytes);
+// The same with the bytes of another file.
 bool replaceFileWithCopy(const std::string& from, const std::string& target);
 bool removeFile(const std::string& path);
 bool createFolder(const std::string& path);

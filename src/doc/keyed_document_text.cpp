@@ -111,8 +111,9 @@ bool KeyedDocument::loadFile(const std::string& path) {
   return bytes && loadText(*bytes);
 }
 
+// A save that fails halfway (a full disk) keeps the old file whole.
 bool KeyedDocument::saveFile(const std::string& path) const {
-  return writeFileBytes(path, withCrLf(toText()));
+  return replaceFileContents(path, withCrLf(toText()));
 }
 
 }  // namespace trelux
