@@ -24,11 +24,15 @@ EditorModel::~EditorModel() { discardWorkingCopy(); }
 // ---- The working copy --------------------------------------------------------
 
 bool EditorModel::loadSet(const std::string& levelFile) {
+  // The new copy is named while the old one still exists, so the names
+  // differ: the set file object answers an open of the path it already has
+  // without reading it, and would keep the old set's record positions.
+  std::string copy = createUniqueFile(kSetsFolder, kWorkingCopyPrefix);
   discardWorkingCopy();
   descriptor_.clear();
   folder_.clear();
   levelFile_ = levelFile;
-  workingCopy_ = createUniqueFile(kSetsFolder, kWorkingCopyPrefix);
+  workingCopy_ = std::move(copy);
   if (levelFile.empty() || workingCopy_.empty()) return false;
   if (!copyFileBytes(levelFile, workingCopy_)) return false;
   return set_.open(workingCopy_);
