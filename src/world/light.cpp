@@ -15,25 +15,37 @@ namespace {
 
 // Which (cell, side, colour) beams one laser's pass has already followed:
 // one byte per cell side, one bit per colour. Beams outside the grid are not
-// tracked; they enter the outside wall and end at once.
+// tracked; they enter the outside wall and end at once. The table is kept
+// between passes and only the entries a pass touched are cleared, so a level
+// with many lasers costs what its beams cost, not lasers times cells.
 class SeenBeams {
  public:
-  explicit SeenBeams(const LevelGrid& grid)
-      : grid_(grid), bits_(static_cast<size_t>(grid.width()) * grid.height() * 4, 0) {}
+  explicit SeenBeams(const LevelGrid& grid) : grid_(grid) {
+    bits_.resize(static_cast<size_t>(grid.width()) * static_cast<size_t>(grid.height()) * 4, 0);
+  }
+  ~SeenBeams() {
+    for (size_t index : touched_) bits_[index] = 0;
+    touched_.clear();
+  }
 
   // Records the beam; false when it had been recorded before.
   bool insert(const Beam& beam) {
     if (!grid_.inBounds(beam.x, beam.y)) return true;
-    size_t index = (static_cast<size_t>(beam.y) * grid_.width() + beam.x) * 4 + (beam.entrySide & 3);
-    uint8_t bit = static_cast<uint8_t>(1u << (beam.colour & 7));
+    const size_t index =
+        (static_cast<size_t>(beam.y) * static_cast<size_t>(grid_.width()) + static_cast<size_t>(beam.x)) * 4 +
+        static_cast<size_t>(beam.entrySide & 3);
+    const auto bit = static_cast<uint8_t>(1u << (beam.colour & 7));
     if (bits_[index] & bit) return false;
+    if (bits_[index] == 0) touched_.push_back(index);
     bits_[index] |= bit;
     return true;
   }
 
  private:
   const LevelGrid& grid_;
-  std::vector<uint8_t> bits_;
+  // Shared by all passes; the game computes light on one thread only.
+  static inline std::vector<uint8_t> bits_;
+  static inline std::vector<size_t> touched_;
 };
 
 }  // namespace
