@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/byte_io.h"
 #include "base/files.h"
 #include "base/host_path.h"
 #include "base/text.h"
@@ -11,16 +12,6 @@
 #include "world/level_grid.h"
 
 namespace trelux {
-
-namespace {
-
-std::optional<uint8_t> readByte(std::fstream& s) {
-  int c = s.get();
-  if (c == std::char_traits<char>::eof()) return std::nullopt;
-  return static_cast<uint8_t>(c);
-}
-
-}  // namespace
 
 // ---- Opening and the header --------------------------------------------------
 

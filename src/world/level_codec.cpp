@@ -5,18 +5,13 @@
 #include <ostream>
 #include <string>
 
+#include "base/byte_io.h"
 #include "world/level_grid.h"
 #include "world/objects.h"
 
 namespace trelux {
 
 namespace {
-
-std::optional<uint8_t> readByte(std::istream& in) {
-  int c = in.get();
-  if (c == std::char_traits<char>::eof()) return std::nullopt;
-  return static_cast<uint8_t>(c);
-}
 
 // Any first byte other than the mark means "no description" and is taken as
 // nothing else.
