@@ -78,7 +78,7 @@ int ScriptRunner::dispatch(const std::string& word, const std::string& argument)
 }
 
 bool ScriptRunner::run(const std::string& fileName, bool stopResult) {
-  std::optional<std::string> text = readFileBytes(fileName);
+  std::optional<std::string> text = readTextFile(fileName);
   if (!text) return !stopResult;
   size_t pos = 0;
   while (pos < text->size()) {

@@ -56,7 +56,9 @@ void saveSettings() {
 
 std::string puzzleServerSetting() { return gPuzzleServer; }
 
-// The scroll bars keep both positions within 0 to 100.
+// The scroll bars keep both positions within 0 to 100; the setters' range
+// check stays anyway, since a volume above 100 would ask the sound device
+// for more than full level.
 void applyOptionsResult(int result) {
   if (result == -1) return;
   setSoundVolume((result >> 8) & 255);

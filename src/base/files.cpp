@@ -1,5 +1,6 @@
 #include "base/files.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -27,6 +28,12 @@ bool writeFileBytes(const std::string& path, std::string_view bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
   return !out.fail();
+}
+
+std::optional<std::string> readTextFile(const std::string& path) {
+  std::optional<std::string> bytes = readFileBytes(path);
+  if (bytes) bytes->resize(std::min(bytes->size(), bytes->find('\x1A')));
+  return bytes;
 }
 
 // A folder is no file: Windows refuses to open one, while other hosts open it

@@ -107,7 +107,7 @@ std::string KeyedDocument::toText() const {
 }
 
 bool KeyedDocument::loadFile(const std::string& path) {
-  std::optional<std::string> bytes = readFileBytes(path);
+  std::optional<std::string> bytes = readTextFile(path);
   return bytes && loadText(*bytes);
 }
 

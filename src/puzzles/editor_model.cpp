@@ -60,7 +60,12 @@ bool EditorModel::goToLevel(int32_t index) {
   return true;
 }
 
+// A 0x00 byte would end the description in the level file and a 0xFF byte
+// would be taken for the marker of a level, so both become blanks.
 void EditorModel::setLevelDescription(bool enabled, std::string text) {
+  for (char& c : text) {
+    if (c == '\0' || static_cast<uint8_t>(c) == 0xFF) c = ' ';
+  }
   pendingDescription_ = enabled;
   pendingText_ = std::move(text);
 }

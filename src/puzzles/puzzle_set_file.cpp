@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <sstream>
 
 #include "base/byte_io.h"
 #include "base/files.h"
@@ -32,6 +33,7 @@ bool PuzzleSetFile::reopen() {
 
 void PuzzleSetFile::close() { stream_.close(); }
 
+// A new object has no path yet, so open("") is not taken for "already open".
 bool PuzzleSetFile::open(const std::string& path) {
   if (!path_.empty() && equalsIgnoreAsciiCase(path, path_)) return true;
   close();
@@ -138,13 +140,17 @@ bool PuzzleSetFile::readLevel(LevelGrid& grid) {
 }
 
 // Rewrites the content in place; bytes of an older, longer content behind it
-// stay, and the marker scan passes over them.
+// stay, and the marker scan passes over them. A content too long for its
+// record is refused: it would overwrite the marker of the level behind it.
 bool PuzzleSetFile::writeLevel(const LevelGrid& grid) {
   if (!grid.isLoaded() || !seekLevel(current_) || !writable_) return false;
+  std::ostringstream content;
+  if (!writeLevelContent(content, grid) || content.str().size() > kLevelCapacity) return false;
+  const std::string bytes = content.str();
   stream_.seekp(records_[static_cast<size_t>(current_)]);
-  bool written = writeLevelContent(stream_, grid);
+  stream_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   stream_.flush();
-  return written && static_cast<bool>(stream_);
+  return static_cast<bool>(stream_);
 }
 
 // Fills the last record up to its capacity with "Q", so that the level

@@ -64,6 +64,7 @@ bool LevelGrid::read(std::istream& in) {
   close();
   const std::streampos begin = in.tellg();
   if (!parseLevel(in, *this)) {
+    // Nothing of a level that failed to read stays, not even its start.
     close();
     return false;
   }

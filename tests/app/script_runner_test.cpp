@@ -69,6 +69,12 @@ TEST(ScriptRunner, LinesAfterTheStopAreNotRead) {
   EXPECT_EQ(marks, std::vector<std::string>{"before"});
 }
 
+TEST(ScriptRunner, AScriptEndsAtCtrlZAsInWindowsTextMode) {
+  ScratchFolder folder;
+  writeFile("cut.dat", "rem\n\x1A\nstp\n");
+  EXPECT_FALSE(passes("cut.dat"));
+}
+
 TEST(ScriptRunner, CrLfLinesLeadingBlanksAndAMissingLastLineEndAreFine) {
   ScratchFolder folder;
   writeFile("data.txt", "x");

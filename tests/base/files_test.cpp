@@ -35,6 +35,24 @@ TEST(Files, UniqueFileInAMissingFolderFails) {
   EXPECT_EQ(createUniqueFile(".\\nowhere\\", "_ple_"), "");
 }
 
+TEST(Files, TextFilesEndAtTheFirstCtrlZ) {
+  ScratchFolder folder;
+  writeFile("a.txt", "first\r\nsecond\x1Athird\x1A");
+  EXPECT_EQ(readTextFile("a.txt"), "first\r\nsecond");
+  EXPECT_EQ(readFileBytes("a.txt"), "first\r\nsecond\x1Athird\x1A");
+  writeFile("b.txt", "no end mark");
+  EXPECT_EQ(readTextFile("b.txt"), "no end mark");
+  EXPECT_EQ(readTextFile("missing.txt"), std::nullopt);
+}
+
+TEST(Files, FoldersAreNoFiles) {
+  ScratchFolder folder;
+  fs::create_directory("sub");
+  EXPECT_FALSE(canOpenForReading("sub"));
+  EXPECT_EQ(readFileBytes("sub"), std::nullopt);
+  EXPECT_FALSE(copyFileBytes("sub", "copy"));
+}
+
 TEST(Files, CopyOverwritesTheTarget) {
   ScratchFolder folder;
   writeFile("a.dat", std::string("\x00\xFF\r\n", 4));

@@ -223,6 +223,14 @@ TEST(KeyedDocumentText, SaveAndLoadRoundTrip) {
   EXPECT_EQ(again.getValue("Group", "guid"), "{ABC-123}");
 }
 
+TEST(KeyedDocumentText, AFileEndsAtCtrlZAsInWindowsTextMode) {
+  ScratchFolder folder;
+  writeFile("x.ini", "[s]\r\nk = v\r\n\x1A garbage without equals\r\n");
+  KeyedDocument doc;
+  ASSERT_TRUE(doc.loadFile("x.ini"));
+  EXPECT_EQ(doc.getValue("s", "k"), "v");
+}
+
 TEST(KeyedDocumentText, MissingFileFailsAndChangesNothing) {
   ScratchFolder folder;
   KeyedDocument doc;

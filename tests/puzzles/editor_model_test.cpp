@@ -367,6 +367,20 @@ TEST(EditorDescription, ReachesTheSetThroughCommitAndSave) {
   EXPECT_EQ(reopened.description(), "");
 }
 
+TEST(EditorDescription, BytesTheLevelFileReservesBecomeBlanks) {
+  ScratchFolder scratch;
+  makeSet({roomOfWidth(3), roomOfWidth(4)});
+  EditorModel model;
+  openSet(model);
+  model.setLevelDescription(true, std::string("caf\xFF and\0more", 13));
+  EXPECT_EQ(model.description(), "caf  and more");
+  ASSERT_TRUE(model.commitLevel());
+  ASSERT_TRUE(model.saveSet());
+  EXPECT_EQ(storedDescription(kSetFile, 0), "caf  and more");
+  EXPECT_EQ(liveLevels(kSetFile), 2);
+  EXPECT_EQ(storedLevel(kSetFile, 1), roomOfWidth(4));
+}
+
 TEST(EditorDescription, GoingToALevelReplacesAnUncommittedDescription) {
   ScratchFolder scratch;
   makeSet({roomOfWidth(3), roomOfWidth(4)});

@@ -545,6 +545,30 @@ TEST(PuzzleSetFileWrite, NeedsALoadedGridAndAReachedLevel) {
   EXPECT_EQ(fileBytes(kPath), before);
 }
 
+TEST(PuzzleSetFileWrite, ContentTooLongForItsRecordIsRefused) {
+  ScratchFolder scratch;
+  makeSetFolder();
+  writeSetFile(kPath, {kDefaultLevelText, roomOfWidth(5)});
+  const std::string before = fileBytes(kPath);
+  PuzzleSetFile set;
+  ASSERT_TRUE(set.open(kPath));
+  LevelGrid grid;
+  buildLevel(grid, kDefaultLevelText);
+  // 1 + 3000 + 1 description bytes, 4 size and start bytes, 49 cells: 3055.
+  grid.setDescription(true, std::string(3000, 'd'));
+  ASSERT_TRUE(set.seekLevel(0));
+  EXPECT_FALSE(set.writeLevel(grid));
+  EXPECT_EQ(fileBytes(kPath), before);
+  EXPECT_EQ(levelTextAt(set, 1), roomOfWidth(5));
+
+  // 2996 description bytes fill the record exactly.
+  grid.setDescription(true, std::string(2996, 'd'));
+  ASSERT_TRUE(set.seekLevel(0));
+  EXPECT_TRUE(set.writeLevel(grid));
+  EXPECT_EQ(liveLevels(kPath), 2);
+  EXPECT_EQ(levelTextAt(set, 1), roomOfWidth(5));
+}
+
 // ---- Appending levels ---------------------------------------------------------------------
 
 TEST(PuzzleSetFileAppend, ShortLastRecordIsFilledWithQBeforeTheNewLevel) {
