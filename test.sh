@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds both builds (native and win32) and runs
-# every test: natively with AddressSanitizer and UBSan, and the Windows
-# programs under Wine. Exit code 0 only when all pass.
+# Installs what is missing, builds both builds (native and win32, plus the
+# libFuzzer programs) and runs every test: natively with AddressSanitizer and
+# UBSan, a short fuzzing run, and the Windows programs under Wine. Exit code 0
+# only when all pass.
 set -uo pipefail
 cd "$(dirname "$0")"
 
@@ -11,10 +12,14 @@ build() {
   cmake --preset "$1" >/dev/null && cmake --build --preset "$1"
 }
 build native || exit 1
+build fuzz || exit 1
 build win32 || exit 1
 
 status=0
 ctest --preset native || status=1
+# A short libFuzzer run of each fuzz target; any crash, hang or sanitizer
+# report fails it.
+ctest --preset fuzz || status=1
 
 scripts/wine-prefix.sh start build/win32
 trap 'scripts/wine-prefix.sh stop build/win32' EXIT

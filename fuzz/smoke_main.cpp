@@ -3,6 +3,7 @@
 // CTest runs it under the sanitizers; a crash or an abort fails the test.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -34,6 +35,8 @@ void run(const std::string& input) {
 // With "--seeds DIR" writes the seeds as files, a starting corpus for the
 // libFuzzer program.
 bool writeSeeds(const std::vector<std::string>& seeds, const std::string& folder) {
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
   for (size_t i = 0; i < seeds.size(); ++i) {
     const std::string path = folder + "/seed-" + std::to_string(i);
     std::FILE* file = std::fopen(path.c_str(), "wb");
