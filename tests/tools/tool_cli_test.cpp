@@ -115,6 +115,49 @@ TEST(ToolInfo, ListsHeaderAndEveryLevel) {
             "level 2 size 4 5 robot 2 2 sensors 1 lasers 1\n");
 }
 
+TEST(ToolInfo, ANewSetFileHoldsTheDefaultRoom) {
+  ScratchFolder folder;
+  PuzzleSetFile set;
+  ASSERT_TRUE(set.createSetFile("levels.dat"));
+  set.close();
+  const ToolRun result = run({"info", "levels.dat"});
+  EXPECT_EQ(result.code, 0);
+  EXPECT_EQ(result.out,
+            "progress 0\n"
+            "code no\n"
+            "levels 1\n"
+            "level 0 size 7 7 robot 1 1 sensors 0 lasers 0\n");
+}
+
+// A file written by hand, byte by byte: a code "Go", records without filler,
+// one of them deleted, a description, and a first content byte that is
+// neither a description mark nor zero.
+TEST(ToolInfo, AndReplayReadHandMadeFiles) {
+  using namespace std::string_literals;
+  ScratchFolder folder;
+  std::string file = "\x05\xFD"s + static_cast<char>('G' ^ 0xFF) +
+                     static_cast<char>('o' ^ 0xFF) + std::string(19, '\0');
+  const std::string room = "\x03\x03\x01\x01" "\x01\x01\x01\x01\x00\x01\x01\x01\x01"s;
+  file += "\xFE\x00"s + room;            // deleted
+  file += "\xFF\xF0Hi\x00"s + room;      // level 0, described
+  file += "\xFF\x07"s + room + "QQQ";    // level 1, odd first byte
+  test::writeFile("hand.dat", file);
+
+  const ToolRun info = run({"info", "hand.dat"});
+  EXPECT_EQ(info.code, 0);
+  EXPECT_EQ(info.out,
+            "progress 5\n"
+            "code yes \"Go\"\n"
+            "levels 2\n"
+            "level 0 size 3 3 robot 1 1 sensors 0 lasers 0 description \"Hi\"\n"
+            "level 1 size 3 3 robot 1 1 sensors 0 lasers 0\n");
+
+  // Walled in: up and down do nothing, left then right face north again.
+  const ToolRun replay = run({"replay", "hand.dat", "1", "UDLR"});
+  EXPECT_EQ(replay.code, 0);
+  EXPECT_THAT(replay.out, StartsWith("robot 1 1 0\nwon no\nsounds\nsize 3 3\n"));
+}
+
 TEST(ToolInfo, DeletedLevelsAreNotCounted) {
   ScratchFolder folder;
   test::writeSetFile("levels.dat", {kLasers, kCorridor, kColumn});
