@@ -14,9 +14,22 @@ namespace trelux {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// A folder is no file: Windows refuses to open one, while other hosts open it
+// without complaint, so it is turned away here to answer alike everywhere.
+std::ifstream openFile(const std::string& path) {
+  const std::string host = hostPath(path);
+  std::error_code ec;
+  if (fs::is_directory(host, ec)) return std::ifstream();
+  return std::ifstream(host, std::ios::binary);
+}
+
+}  // namespace
+
 std::optional<std::string> readFileBytes(const std::string& path) {
-  if (!canOpenForReading(path)) return std::nullopt;
-  std::ifstream in(hostPath(path), std::ios::binary);
+  std::ifstream in = openFile(path);
+  if (!in.is_open()) return std::nullopt;
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return std::nullopt;
   return bytes;
@@ -36,15 +49,7 @@ std::optional<std::string> readTextFile(const std::string& path) {
   return bytes;
 }
 
-// A folder is no file: Windows refuses to open one, while other hosts open it
-// without complaint, so it is turned away here to answer alike everywhere.
-bool canOpenForReading(const std::string& path) {
-  const std::string host = hostPath(path);
-  std::error_code ec;
-  if (fs::is_directory(host, ec)) return false;
-  std::ifstream in(host, std::ios::binary);
-  return static_cast<bool>(in);
-}
+bool canOpenForReading(const std::string& path) { return openFile(path).is_open(); }
 
 bool copyFileBytes(const std::string& from, const std::string& to) {
   std::optional<std::string> bytes = readFileBytes(from);
@@ -64,14 +69,11 @@ bool replaceFileContents(const std::string& target, std::string_view bytes) {
   const std::string temp = createUniqueFile(folderOf(target), "_sav");
   if (temp.empty()) return false;
   std::error_code ec;
-  if (!writeFileBytes(temp, bytes)) {
-    fs::remove(hostPath(temp), ec);
-    return false;
+  if (writeFileBytes(temp, bytes)) {
+    fs::rename(hostPath(temp), hostPath(target), ec);
+    if (!ec) return true;
   }
-  fs::rename(hostPath(temp), hostPath(target), ec);
-  if (!ec) return true;
-  std::error_code ignored;
-  fs::remove(hostPath(temp), ignored);
+  fs::remove(hostPath(temp), ec);
   return false;
 }
 

@@ -175,10 +175,15 @@ bool PuzzleSetFile::appendDefaultLevel() {
   return static_cast<bool>(stream_);
 }
 
-bool PuzzleSetFile::appendLevel() {
-  if (path_.empty() || !reopen()) return false;
+int32_t PuzzleSetFile::countLevels() {
   int32_t count = 0;
   while (seekLevel(count)) ++count;
+  return count;
+}
+
+bool PuzzleSetFile::appendLevel() {
+  if (path_.empty() || !reopen()) return false;
+  const int32_t count = countLevels();
   // A file without levels (a new one) has no record to fill up.
   if (count > 0 && !(seekLevel(count - 1) && padLastRecord())) return false;
   if (!reopen() || !appendDefaultLevel()) return false;

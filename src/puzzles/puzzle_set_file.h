@@ -33,6 +33,8 @@ class PuzzleSetFile {
   bool appendLevel();
   bool deleteLevel();
   bool isLastLevel();
+  // Live levels: seeks 0, 1, 2, ... until one fails, which also indexes them.
+  int32_t countLevels();
   bool createSetFile(const std::string& path);
 
   int32_t currentLevel() const { return current_; }

@@ -35,7 +35,7 @@ bool readSetInfo(const std::string& levelFile, SetInfo& info, std::string& error
   info.progress = set.progress();
   info.hasCode = set.hasCompletionCode();
   info.code = set.completionCode();
-  const int32_t count = countLevels(set);
+  const int32_t count = set.countLevels();
   for (int32_t i = 0; i < count; ++i) info.levels.push_back(readLevelInfo(set, i));
   return true;
 }

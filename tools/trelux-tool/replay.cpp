@@ -1,6 +1,7 @@
 #include "replay.h"
 
 #include "json_text.h"
+#include "puzzles/puzzle_set_file.h"
 #include "set_stats.h"
 #include "world/play_model.h"
 #include "world/play_recorder.h"
@@ -44,7 +45,7 @@ bool startLevel(PlayModel& model, const std::string& levelFile, int32_t level,
     model.startRunning();
     return true;
   }
-  const int32_t count = countLevels(model.puzzleSet());
+  const int32_t count = model.puzzleSet().countLevels();
   if (level < 0 || level >= count) {
     error = "level " + std::to_string(level) + " does not exist; " + levelFile + " has " +
             std::to_string(count) + (count == 1 ? " level" : " levels") + " (0-based)";

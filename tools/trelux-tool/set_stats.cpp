@@ -1,15 +1,8 @@
 #include "set_stats.h"
 
-#include "puzzles/puzzle_set_file.h"
 #include "world/level_grid.h"
 
 namespace trelux::tool {
-
-int32_t countLevels(PuzzleSetFile& set) {
-  int32_t count = 0;
-  while (set.seekLevel(count)) ++count;
-  return count;
-}
 
 LevelCounts countObjects(const LevelGrid& grid) {
   LevelCounts counts;

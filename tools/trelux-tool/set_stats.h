@@ -6,13 +6,9 @@
 
 namespace trelux {
 class LevelGrid;
-class PuzzleSetFile;
 }  // namespace trelux
 
 namespace trelux::tool {
-
-// Live levels of the set: seeks 0, 1, 2, ... until one fails.
-int32_t countLevels(PuzzleSetFile& set);
 
 struct LevelCounts {
   int32_t sensors = 0;
