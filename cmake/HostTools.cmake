@@ -1,0 +1,27 @@
+# The win32 build needs programs that run on the build machine while it
+# builds: the art generator and the puzzle set compiler. They are built once
+# more, natively and optimised, in a sub-build of this same source tree.
+#
+# trelux_host_tool(VAR name) sets VAR to the path of host program `name`
+# (a folder of tools/ with an executable of the same name). Custom commands
+# that run it should DEPEND on the target `host_tools`.
+include(ExternalProject)
+
+set(TRELUX_HOST_BINARY_DIR "${CMAKE_BINARY_DIR}/host")
+ExternalProject_Add(host_tools
+  SOURCE_DIR "${CMAKE_SOURCE_DIR}"
+  BINARY_DIR "${TRELUX_HOST_BINARY_DIR}"
+  CMAKE_GENERATOR Ninja
+  CMAKE_ARGS
+    -DCMAKE_BUILD_TYPE=Release
+    -DTRELUX_HOST_TOOLS_ONLY=ON
+    -DTRELUX_TESTS=OFF
+    -DCMAKE_CXX_COMPILER=c++
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND ""
+  USES_TERMINAL_BUILD ON
+)
+
+function(trelux_host_tool var name)
+  set(${var} "${TRELUX_HOST_BINARY_DIR}/tools/${name}/${name}" PARENT_SCOPE)
+endfunction()
