@@ -8,7 +8,8 @@ packages=(
   cmake ninja-build g++ make pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386 xvfb xauth xdotool imagemagick x11-utils
+  wine wine32:i386 libasound2:i386 fonts-wine fonts-liberation
+  xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev
   python3 sox
 )

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Prepares the Wine prefix of a build folder and keeps one wineserver running
 # for a whole test run, so each Windows program starts in a fraction of a
-# second instead of seconds.
+# second instead of seconds. Also starts a virtual X display for the windows
+# of the tests, and gives Wine a home whose ALSA configuration plays sound
+# into nothing, so that DirectSound works on a machine without sound.
 #   scripts/wine-prefix.sh start BUILD_DIR
 #   scripts/wine-prefix.sh stop BUILD_DIR
 set -euo pipefail
@@ -14,8 +16,46 @@ export WINEDEBUG=-all
 # No Mono or Gecko installer dialog may block a prefix without a display.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+display_file="$build/wine-display"
+xvfb_pid_file="$build/xvfb.pid"
+
+start_display() {
+  local n
+  for n in $(seq 90 139); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      echo $! >"$xvfb_pid_file"
+      echo "$n" >"$display_file"
+      for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$n" ] && return 0
+        sleep 0.1
+      done
+      return 0
+    fi
+  done
+  echo "wine-prefix.sh: no free X display number" >&2
+  return 1
+}
+
+stop_display() {
+  if [ -f "$xvfb_pid_file" ]; then
+    kill "$(cat "$xvfb_pid_file")" 2>/dev/null || true
+    rm -f "$xvfb_pid_file" "$display_file"
+  fi
+}
+
+make_home() {
+  mkdir -p "$build/wine-home"
+  printf 'pcm.!default { type null }\n' >"$build/wine-home/.asoundrc"
+}
+
 case "$action" in
   start)
+    stop_display
+    start_display
+    export DISPLAY=":$(cat "$display_file")"
+    make_home
+    export HOME="$build/wine-home"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       wineboot --init </dev/null >/dev/null 2>&1 || true
       wineserver -w
@@ -31,6 +71,7 @@ case "$action" in
     ;;
   stop)
     wineserver -k 2>/dev/null || true
+    stop_display
     ;;
   *)
     echo "usage: $0 start|stop BUILD_DIR" >&2

@@ -1,0 +1,14 @@
+# The start-up files of the game folder. A file the game rewrites (the
+# settings) is copied again only when its source changes, so a build keeps
+# the player's volumes.
+set(TRELUX_GAME_DATA startup.dat trelux.ini levels/download.guid)
+set(game_data_outputs)
+foreach(file IN LISTS TRELUX_GAME_DATA)
+  add_custom_command(
+    OUTPUT "${TRELUX_GAME_DIR}/${file}"
+    COMMAND ${CMAKE_COMMAND} -E copy "${CMAKE_SOURCE_DIR}/data/${file}" "${TRELUX_GAME_DIR}/${file}"
+    DEPENDS "${CMAKE_SOURCE_DIR}/data/${file}"
+    COMMENT "Game folder: ${file}")
+  list(APPEND game_data_outputs "${TRELUX_GAME_DIR}/${file}")
+endforeach()
+add_custom_target(game_data ALL DEPENDS ${game_data_outputs})
