@@ -54,7 +54,7 @@ void playMusic(const std::string& name) { start(name, musicVolume(), DSBPLAY_LOO
 
 void stopSound(const std::string& name) {
   auto found = soundTable().find(lowered(name));
-  if (found == soundTable().end()) return;
+  if (found == soundTable().end() || !found->second) return;
   Sound& sound = *found->second;
   if (sound.buffer && sound.loaded) sound.buffer->Stop();
 }
@@ -68,8 +68,10 @@ void closeAudio() {
       sound->buffer->Release();
       sound->buffer = nullptr;
     }
-    sound.reset();
   }
+  // Nothing plays after this, so the sounds go too; a device opened again
+  // (as the tests do) starts with an empty table.
+  soundTable().clear();
   releaseAudioDevice();
 }
 
