@@ -62,6 +62,10 @@ case "$action" in
       # Without a window manager each message box otherwise costs seconds.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
         </dev/null >/dev/null 2>&1 || true
+      # A crashing test program must end, not wait for a click on Wine's
+      # crash dialog.
+      wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        </dev/null >/dev/null 2>&1 || true
       wineserver -w
     fi
     wineserver -p
