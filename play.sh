@@ -1,23 +1,68 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and starts it.
+# Installs what is missing, builds the game and its folder, and starts the
+# game under Wine.
+#   ./play.sh                    play (needs a display)
+#   ./play.sh --screenshot FILE  start on a virtual display, save the main
+#                                menu as FILE (PNG) and end
 set -euo pipefail
 cd "$(dirname "$0")"
 
+screenshot=""
+if [ "${1:-}" = "--screenshot" ]; then
+  screenshot=$(realpath -m "${2:?usage: ./play.sh --screenshot FILE}")
+fi
+
 bash scripts/deps.sh
-cmake --preset win32 >/dev/null && cmake --build --preset win32
-cmake --preset native >/dev/null && cmake --build --preset native --target trelux-tool
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
 
-# Only the portable core and the authors' tool exist so far: the game's
-# window (trelux.exe) and its resource library are not built yet, so there
-# is nothing to start under Wine.
-cat <<'MSG'
+game="$PWD/build/win32/game"
+# A Wine prefix of the game's own, so nothing of the user's is touched.
+export WINEPREFIX="$PWD/build/play-prefix"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+. scripts/xvfb.sh
 
-Trelux: the game window is not built yet, so there is nothing to play.
-What is there: the game's core (rules of light and movement, level files,
-puzzle-set catalogue, editor storage, settings) and the authors' tool:
-
-  build/native/tools/trelux-tool/trelux-tool info LEVELS.DAT
-  build/native/tools/trelux-tool/trelux-tool replay LEVELS.DAT LEVEL KEYS
-
-./test.sh runs every test of it, natively and under Wine.
+if [ -z "$screenshot" ] && [ -z "${DISPLAY:-}" ]; then
+  cat <<'MSG'
+Trelux needs a display to show its window, and there is none here.
+  - On a desktop, run ./play.sh from a terminal of that desktop.
+  - Over ssh, connect with X forwarding (ssh -X) and run it again.
+  - To see the main menu without a display: ./play.sh --screenshot menu.png
 MSG
+  exit 1
+fi
+
+if [ -n "$screenshot" ]; then
+  start_xvfb 150
+  trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
+  export DISPLAY="$XVFB_DISPLAY"
+  # No sound card is needed for a picture.
+  export HOME="$PWD/build/play-home"
+  mkdir -p "$HOME"
+  printf 'pcm.!default { type null }\n' >"$HOME/.asoundrc"
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Preparing Wine for Trelux (once)..."
+  wineboot --init </dev/null >/dev/null 2>&1 || true
+  wineserver -w
+fi
+
+cd "$game"
+if [ -z "$screenshot" ]; then
+  exec wine trelux.exe
+fi
+
+wine trelux.exe </dev/null >/dev/null 2>&1 &
+game_pid=$!
+if ! wait_for_window '^Trelux$' 60 >/dev/null; then
+  echo "play.sh: the game's window did not appear" >&2
+  kill "$game_pid" 2>/dev/null || true
+  exit 1
+fi
+sleep 2
+import -window root "$screenshot"
+wineserver -k 2>/dev/null || true
+echo "Saved the main menu to $screenshot"
