@@ -11,7 +11,7 @@ packages=(
   wine wine32:i386 libasound2:i386 fonts-wine fonts-liberation
   xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev
-  python3 sox
+  python3 python3-numpy python3-pil sox
 )
 
 missing() {

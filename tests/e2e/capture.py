@@ -1,0 +1,87 @@
+#!/usr/bin/python3
+"""Finds the game's sounds in what the sound device recorded.
+
+    capture.py CAPTURE.wav NAME=SOUND.wav[:COUNT] ...
+
+For each sound, counts the places where the capture matches it (normalised
+cross-correlation above a threshold); fails when a sound is found fewer
+times than COUNT (default 1), or when the capture is silent. The device
+resamples and mixes, so the match is of shape, never of bytes.
+"""
+import sys
+import wave
+
+import numpy as np
+
+THRESHOLD = 0.6
+RATE = 16000  # both sides are brought to this rate before matching
+
+
+def read(path):
+    with wave.open(path, "rb") as w:
+        frames = w.readframes(w.getnframes())
+        width, channels, rate = w.getsampwidth(), w.getnchannels(), w.getframerate()
+    if width == 1:
+        data = np.frombuffer(frames, dtype=np.uint8).astype(np.float64) - 128
+    elif width == 2:
+        data = np.frombuffer(frames, dtype="<i2").astype(np.float64)
+    else:
+        data = np.frombuffer(frames, dtype="<i4").astype(np.float64)
+    data = data.reshape(-1, channels).mean(axis=1)
+    return resample(data, rate)
+
+
+def resample(data, rate):
+    if len(data) == 0:
+        return data
+    count = int(len(data) * RATE / rate)
+    return np.interp(np.linspace(0, len(data) - 1, count), np.arange(len(data)), data)
+
+
+def correlation(signal, template):
+    """Normalised cross-correlation of template at every offset of signal."""
+    n = len(template)
+    template = template - template.mean()
+    size = 1 << int(np.ceil(np.log2(len(signal) + n)))
+    raw = np.fft.irfft(np.fft.rfft(signal, size) * np.conj(np.fft.rfft(template, size)), size)
+    raw = raw[: len(signal) - n + 1]
+    sums = np.cumsum(np.concatenate(([0.0], signal)))
+    squares = np.cumsum(np.concatenate(([0.0], signal * signal)))
+    window_sum = sums[n:] - sums[:-n]
+    window_energy = squares[n:] - squares[:-n] - window_sum * window_sum / n
+    denominator = np.sqrt(np.maximum(window_energy, 1e-9) * np.sum(template * template))
+    return raw / denominator
+
+
+def count_matches(signal, template):
+    if len(signal) < len(template):
+        return 0, 0.0
+    score = correlation(signal, template)
+    hits, best, i = 0, float(score.max(initial=0.0)), 0
+    above = np.nonzero(score > THRESHOLD)[0]
+    last = -len(template)
+    for i in above:
+        if i - last >= len(template) // 2:
+            hits += 1
+        last = i
+    return hits, best
+
+
+def main(argv):
+    capture = read(argv[1])
+    if len(capture) == 0 or np.abs(capture).max() < 50:
+        print("the capture is silent", file=sys.stderr)
+        return 1
+    failed = False
+    for spec in argv[2:]:
+        name, rest = spec.split("=", 1)
+        path, _, wanted = rest.partition(":")
+        hits, best = count_matches(capture, read(path))
+        print(f"{name}: found {hits} time(s), best match {best:.2f}")
+        if hits < int(wanted or 1):
+            failed = True
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

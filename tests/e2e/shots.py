@@ -1,0 +1,67 @@
+#!/usr/bin/python3
+"""Checks the end-to-end test's screenshots at known pixels. The game's
+window is found by the pictures it must show (the backdrop, the panel),
+since its place on the screen is up to the window system.
+
+    shots.py locate SHOT.png PICTURE.bmp           prints X Y of the picture
+    shots.py pixel SHOT.png X Y R G B              the pixel has this colour
+    shots.py differs SHOT.png PICTURE.bmp X Y PX PY
+        the screenshot at X, Y differs from the picture at PX, PY (something
+        is drawn over the picture there)
+"""
+import sys
+
+import numpy as np
+from PIL import Image
+
+
+def load(path):
+    return np.asarray(Image.open(path).convert("RGB"), dtype=np.int16)
+
+
+def locate(shot, picture):
+    """Top-left corner of picture inside shot, matched exactly on a few of
+    its rows; None when absent."""
+    ph, pw, _ = picture.shape
+    sh, sw, _ = shot.shape
+    first = picture[0]
+    rows = [0, ph // 3, ph // 2, ph - 1]
+    for y in range(sh - ph + 1):
+        line = shot[y]
+        # Candidates where the first pixel matches, then the whole first row.
+        for x in np.nonzero(np.all(line[: sw - pw + 1] == first[0], axis=1))[0]:
+            if all(np.array_equal(shot[y + r, x : x + pw], picture[r]) for r in rows):
+                return int(x), int(y)
+    return None
+
+
+def main(argv):
+    command = argv[1]
+    shot = load(argv[2])
+    if command == "locate":
+        found = locate(shot, load(argv[3]))
+        if found is None:
+            print(f"{argv[3]} is not in {argv[2]}", file=sys.stderr)
+            return 1
+        print(*found)
+        return 0
+    if command == "pixel":
+        x, y, r, g, b = map(int, argv[3:8])
+        actual = tuple(int(v) for v in shot[y, x])
+        if actual != (r, g, b):
+            print(f"pixel {x},{y} is {actual}, expected {(r, g, b)}", file=sys.stderr)
+            return 1
+        return 0
+    if command == "differs":
+        picture = load(argv[3])
+        x, y, px, py = map(int, argv[4:8])
+        if np.array_equal(shot[y, x], picture[py, px]):
+            print(f"pixel {x},{y} still shows the picture", file=sys.stderr)
+            return 1
+        return 0
+    print(__doc__, file=sys.stderr)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
