@@ -6,16 +6,10 @@
 #include "drawing.h"
 #include "objects.h"
 #include "palette.h"
+#include "tile_layout.h"
 
 namespace trelux::art {
 namespace {
-
-// Where a point of the north-facing drawing lands after `turns` clockwise
-// quarter turns about the tile's centre.
-Point turnedPoint(Point p, int turns) {
-  for (int i = 0; i < (turns & 3); ++i) p = {25 - p.y, p.x};
-  return p;
-}
 
 void drawHousing(Canvas& c) {
   dropShadow(c, roundRect(1.5, 1.5, 22, 22, 3));
@@ -48,7 +42,7 @@ void drawLaser(Canvas& c, int direction, int colour) {
   t.tint(circle(12.5, 1.2, 4.5), glow, 0.45);
   t.fill(rect(10.2, 0.3, 4.6, 2.4), glow);
   t.fill(rect(11.5, 0.6, 2, 1.4), mix(glow, ink::kWhite, 0.6));
-  const Point marks = turnedPoint({12.5, 14}, direction);
+  const Point marks = *colourMarksAt(paletteLaserTile(colour, direction));
   drawColourMarks(c, colour, marks.x, marks.y);
 }
 
@@ -74,7 +68,8 @@ void drawSensor(Canvas& c, int facing, int colour, bool lit) {
     c.fill(circle(12.5, 12.5, 4.2), mix(body, ink::kBlack, 0.62));
     c.tint(ellipse(11, 11, 1.6, 1), ink::kWhite, 0.25);
   }
-  drawColourMarks(c, colour, 12.5, facing == 2 ? 4.6 : 20.4);
+  const Point marks = *colourMarksAt(sensorTile(facing, colour, lit));
+  drawColourMarks(c, colour, marks.x, marks.y);
 }
 
 namespace {

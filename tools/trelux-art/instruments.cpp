@@ -108,6 +108,12 @@ const std::map<std::string, Instrument>& instruments() {
 
 bool isInstrument(const std::string& name) { return instruments().count(name) != 0; }
 
+std::vector<std::string> instrumentNames() {
+  std::vector<std::string> names;
+  for (const auto& [name, instrument] : instruments()) names.push_back(name);
+  return names;
+}
+
 std::vector<double> renderNote(const std::string& instrument, double frequency, double seconds,
                                int sampleRate, std::uint32_t seed) {
   const Instrument& in = instruments().at(instrument);
@@ -119,7 +125,9 @@ std::vector<double> renderNote(const std::string& instrument, double frequency, 
   double previous = 0;
   for (std::size_t i = 0; i < count; ++i) {
     const double t = static_cast<double>(i) / sampleRate;
-    double v = in.wave(t, frequency, noise) * envelope(t, held, in.envelope);
+    // A drum is struck, not held: it only rises and decays.
+    const double amplitude = drum ? level(t, in.envelope) : envelope(t, held, in.envelope);
+    double v = in.wave(t, frequency, noise) * amplitude;
     if (instrument == "hat") {
       // Only the hiss: the difference of neighbours keeps the high part.
       const double raw = v;

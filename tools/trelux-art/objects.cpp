@@ -43,7 +43,8 @@ void drawLens(Canvas& c, int colour) {
   c.fill(circle(12.5, 12.5, 6.6),
          radialGradient(mix(glass, ink::kWhite, 0.45), scale(glass, 0.72), 10.5, 10.5, 8));
   c.tint(ellipse(10, 9, 3, 1.8), ink::kWhite, 0.6);
-  drawColourMarks(c, colour, 12.5, 15);
+  const Point marks = *colourMarksAt(lensTile(colour));
+  drawColourMarks(c, colour, marks.x, marks.y);
 }
 
 void drawMirror(Canvas& c, int orientation, int colour) {
@@ -57,7 +58,8 @@ void drawMirror(Canvas& c, int orientation, int colour) {
   // The silvered shine along the glass.
   t.tint(segment({5, 4.2}, {20.8, 20}, 1.2), ink::kWhite, 0.7);
   // The marks sit in the empty bottom corner, clear of the glass.
-  drawColourMarks(c, colour, orientation == 0 ? 8 : 17, 19.5);
+  const Point marks = *colourMarksAt(mirrorTile(orientation == 0 ? 0 : 1, colour));
+  drawColourMarks(c, colour, marks.x, marks.y);
 }
 
 // The stem side is open: two rails lead to it and an arrow points out of
@@ -80,6 +82,24 @@ void drawTMirror(Canvas& c, int stem) {
   t.fill(rect(14.8, 3.5, 1.6, 6), ink::kSteelLight);
   t.fill(polygon({{12.5, 0.6}, {16.6, 4.6}, {8.4, 4.6}}), ink::kOutline);
   t.fill(polygon({{12.5, 1.8}, {15, 4.1}, {10, 4.1}}), Rgb{236, 242, 252});
+}
+
+std::optional<Point> colourMarksAt(int tile) {
+  const TileInfo info = tileInfo(tile);
+  switch (info.kind) {
+    case TileKind::Lens: return Point{12.5, 15};
+    case TileKind::Mirror: return Point{info.variant == 0 ? 8.0 : 17.0, 19.5};
+    // Below the receptor, or above it when the funnel takes the bottom.
+    case TileKind::Sensor: return Point{12.5, info.variant == 2 ? 4.6 : 20.4};
+    case TileKind::Laser: {
+      if (info.colour < 0) return std::nullopt;
+      // The middle of the body, behind the barrel.
+      Point p{12.5, 14};
+      for (int i = 0; i < info.variant; ++i) p = {25 - p.y, p.x};
+      return p;
+    }
+    default: return std::nullopt;
+  }
 }
 
 void drawTile(Canvas& c, int tile) {

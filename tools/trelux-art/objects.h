@@ -3,6 +3,8 @@
 // Directions: 0 north, 1 east, 2 south, 3 west. Colours: codes 0..7.
 #pragma once
 
+#include <optional>
+
 #include "canvas.h"
 
 namespace trelux::art {
@@ -20,6 +22,10 @@ void drawLaser(Canvas& c, int direction, int colour);
 void drawSensor(Canvas& c, int facing, int colour, bool lit);
 void drawRobot(Canvas& c, int direction);
 void drawRobotInLight(Canvas& c);
+
+// Where a tile's colour marks are centred (design units), or nullopt for a
+// tile without colour: floor, wall, robot, T-mirror, the grid's lasers.
+std::optional<Point> colourMarksAt(int tile);
 
 // Tile t of the tileset (floor and all), or a blank for an unused number.
 void drawTile(Canvas& c, int tile);

@@ -13,6 +13,7 @@
 namespace trelux::art {
 
 bool isInstrument(const std::string& name);
+std::vector<std::string> instrumentNames();
 // One note held for `seconds`, with its release tail; amplitude about 1.
 std::vector<double> renderNote(const std::string& instrument, double frequency, double seconds,
                                int sampleRate, std::uint32_t seed);
