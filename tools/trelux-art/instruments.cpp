@@ -85,7 +85,7 @@ const std::map<std::string, Instrument>& instruments() {
       {"flute", {{0.06, 1.0, 0.85, 0.08}, 0.5, [](double t, double f, Noise& noise) {
                    const double vibrato = 0.0009 * std::min(1.0, t / 0.4) * std::sin(kTwoPi * 5 * t);
                    const double u = t + vibrato;
-                   return harmonic(u, f, 1) + 0.12 * harmonic(u, f, 2) + 0.03 * noise.next();
+                   return harmonic(u, f, 1) + 0.12 * harmonic(u, f, 2) + 0.008 * noise.next();
                  }}},
       {"kick", {{0.002, 0.18, 0.0, 0.18}, 0.5, [](double t, double, Noise&) {
                   const double phase = kTwoPi * (45 * t + 75 * 0.04 * (1 - std::exp(-t / 0.04)));
