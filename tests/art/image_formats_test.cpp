@@ -1,0 +1,124 @@
+// The picture files: bitmaps as LoadBitmap takes them, the icon, and the
+// contact sheets' PNG.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "bmp.h"
+#include "bytes.h"
+#include "ico.h"
+#include "png.h"
+
+namespace trelux::art {
+namespace {
+
+Image sample(int w, int h) {
+  Image image(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      image.set(x, y, {static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 50),
+                       static_cast<std::uint8_t>(x + y)});
+    }
+  }
+  return image;
+}
+
+std::uint32_t be32(const std::string& s, std::size_t at) {
+  return (static_cast<std::uint8_t>(s[at]) << 24) | (static_cast<std::uint8_t>(s[at + 1]) << 16) |
+         (static_cast<std::uint8_t>(s[at + 2]) << 8) | static_cast<std::uint8_t>(s[at + 3]);
+}
+
+TEST(Bmp, HeadersAreThoseOfAnUncompressed24BitBitmap) {
+  const std::string bmp = encodeBmp(sample(5, 3));
+  ASSERT_EQ(bmp.substr(0, 2), "BM");
+  // Rows of 5 pixels take 15 bytes, padded to 16.
+  EXPECT_EQ(bmp.size(), 14u + 40u + 3u * 16u);
+  EXPECT_EQ(getLe32(bmp, 2), bmp.size());
+  EXPECT_EQ(getLe32(bmp, 10), 54u);
+  EXPECT_EQ(getLe32(bmp, 14), 40u);
+  EXPECT_EQ(getLe32(bmp, 18), 5u);
+  EXPECT_EQ(getLe32(bmp, 22), 3u);  // positive: bottom row first
+  EXPECT_EQ(getLe16(bmp, 28), 24u);
+  EXPECT_EQ(getLe32(bmp, 30), 0u);  // BI_RGB
+}
+
+TEST(Bmp, StoresTheBottomRowFirstInBlueGreenRedOrder) {
+  Image image(1, 2);
+  image.set(0, 0, {1, 2, 3});
+  image.set(0, 1, {4, 5, 6});
+  const std::string bmp = encodeBmp(image);
+  EXPECT_EQ(bmp.substr(54, 3), std::string("\x06\x05\x04", 3));
+  EXPECT_EQ(bmp.substr(58, 3), std::string("\x03\x02\x01", 3));
+}
+
+TEST(Bmp, ReadsBackWhatItWrites) {
+  const Image image = sample(7, 4);
+  const auto back = decodeBmp(encodeBmp(image));
+  ASSERT_TRUE(back);
+  ASSERT_EQ(back->width(), 7);
+  ASSERT_EQ(back->height(), 4);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 7; ++x) EXPECT_EQ(back->at(x, y), image.at(x, y));
+  }
+}
+
+TEST(Bmp, RefusesOtherFormats) {
+  std::string bmp = encodeBmp(sample(2, 2));
+  EXPECT_FALSE(decodeBmp("BM"));
+  EXPECT_FALSE(decodeBmp("XX" + bmp.substr(2)));
+  std::string eightBit = bmp;
+  eightBit[28] = 8;
+  EXPECT_FALSE(decodeBmp(eightBit));
+  EXPECT_FALSE(decodeBmp(bmp.substr(0, bmp.size() - 1)));
+}
+
+TEST(Ico, DirectoryListsEachSizeWithItsImageAndMask) {
+  std::vector<IconImage> images;
+  for (const int size : {16, 32, 48}) {
+    IconImage icon{sample(size, size), std::vector<bool>(size * size, false)};
+    icon.transparent[0] = true;
+    images.push_back(icon);
+  }
+  const std::string ico = encodeIco(images);
+  EXPECT_EQ(getLe16(ico, 0), 0u);
+  EXPECT_EQ(getLe16(ico, 2), 1u);
+  EXPECT_EQ(getLe16(ico, 4), 3u);
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    const int expected = (i + 1) * 16;
+    EXPECT_EQ(static_cast<std::uint8_t>(ico[entry]), expected);
+    const std::uint32_t bytes = getLe32(ico, entry + 8);
+    const std::uint32_t offset = getLe32(ico, entry + 12);
+    ASSERT_LE(offset + bytes, ico.size());
+    // The DIB's height counts image and mask; the mask has 1 bit a pixel in
+    // rows of whole 32-bit words.
+    EXPECT_EQ(getLe32(ico, offset + 8), static_cast<std::uint32_t>(2 * expected));
+    const std::uint32_t colour = ((expected * 3 + 3) & ~3) * expected;
+    const std::uint32_t mask = ((expected + 31) / 32) * 4 * expected;
+    EXPECT_EQ(bytes, 40 + colour + mask);
+    // Pixel (0, 0) is transparent: top row, stored last, first bit.
+    const std::size_t lastMaskRow = offset + 40 + colour + mask - ((expected + 31) / 32) * 4;
+    EXPECT_EQ(static_cast<std::uint8_t>(ico[lastMaskRow]) & 0x80, 0x80);
+  }
+}
+
+TEST(Png, ChunksAreWellFormedAndHoldTheRows) {
+  const Image image = sample(3, 2);
+  const std::string png = encodePng(image);
+  ASSERT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_EQ(png.substr(12, 4), "IHDR");
+  EXPECT_EQ(be32(png, 16), 3u);
+  EXPECT_EQ(be32(png, 20), 2u);
+  const std::size_t idat = 8 + 12 + 13;
+  ASSERT_EQ(png.substr(idat + 4, 4), "IDAT");
+  // One stored deflate block after the zlib header: filter byte and RGB.
+  const std::string zlib = png.substr(idat + 8, be32(png, idat));
+  EXPECT_EQ(zlib[2], 1);  // final, stored
+  const std::string raw = zlib.substr(7, 2 * (1 + 3 * 3));
+  EXPECT_EQ(raw[0], 0);
+  EXPECT_EQ(static_cast<std::uint8_t>(raw[1 + 3 * 2]), image.at(2, 0).r);
+  EXPECT_EQ(png.substr(png.size() - 8, 4), "IEND");
+}
+
+}  // namespace
+}  // namespace trelux::art

@@ -1,0 +1,13 @@
+// Pictures for people: the tileset enlarged with every tile's number, and
+// the panel as the game and the main menu show it with the digits.
+#pragma once
+
+#include "image.h"
+#include "pixel_font.h"
+
+namespace trelux::art {
+
+Image tilesetSheet(const Image& tileset, const PixelFont& font);
+Image panelSheet(const Image& panel, const Image& digits, const PixelFont& font);
+
+}  // namespace trelux::art

@@ -1,0 +1,28 @@
+// The side panel and main menu backdrop ("colors.bmp") and the level digits
+// ("digits.bmp"). The game view prints three digits at y = 255, centred in
+// the panel; the main menu centres five 150 x 35 buttons in the five rows of
+// the backdrop's height, and the play screen's "Next Level" button sits at
+// x = 57, y = 125. The decorations keep clear of both.
+#pragma once
+
+#include "image.h"
+#include "pixel_font.h"
+
+namespace trelux::art {
+
+constexpr int kPanelWidth = 264;
+constexpr int kPanelHeight = 280;
+constexpr int kDigitWidth = 12;
+constexpr int kDigitHeight = 21;
+constexpr int kDigitsY = 255;
+constexpr int kDigitsX = (kPanelWidth - 3 * kDigitWidth) >> 1;
+
+// The colour behind the digits, shared by the panel's display window.
+inline constexpr Rgb kDisplayBackground{14, 10, 6};
+
+Image drawPanel(const PixelFont& font);
+Image drawDigits();
+// The panel as the game view shows it at level `level` (1 to 999).
+Image panelShowingLevel(const Image& panel, const Image& digits, int level);
+
+}  // namespace trelux::art
