@@ -11,7 +11,7 @@
 namespace trelux::art {
 namespace {
 
-constexpr int kTilePixels = 32;
+constexpr int kTilePixels = 24;
 constexpr int kMargin = (kHelpPictureSize - kTilePixels) / 2;
 
 // A beam through one side of the object: from the picture's edge to the

@@ -10,9 +10,10 @@
 
 namespace trelux::art {
 
-// Help pictures are square, this many pixels a side: the object at 32
-// pixels with a margin of floor that its beams cross.
-constexpr int kHelpPictureSize = 48;
+// Help pictures are square, this many pixels a side: the object at 24
+// pixels with a margin of floor that its beams cross. Small enough for a
+// picture beside each text of the help dialog.
+constexpr int kHelpPictureSize = 32;
 
 struct NamedPicture {
   std::string name;  // "trelux.bmp", "laser.bmp", ...
