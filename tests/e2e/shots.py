@@ -21,11 +21,12 @@ def load(path):
 
 def locate(shot, picture):
     """Top-left corner of picture inside shot, matched exactly on a few of
-    its rows; None when absent."""
+    its rows; None when absent. The rows are ones that buttons and digits
+    leave uncovered on the backdrop and the panel."""
     ph, pw, _ = picture.shape
     sh, sw, _ = shot.shape
     first = picture[0]
-    rows = [0, ph // 3, ph // 2, ph - 1]
+    rows = sorted({0, min(5, ph - 1), min(50, ph - 1), ph - 1})
     for y in range(sh - ph + 1):
         line = shot[y]
         # Candidates where the first pixel matches, then the whole first row.
