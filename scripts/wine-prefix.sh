@@ -19,22 +19,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 display_file="$build/wine-display"
 xvfb_pid_file="$build/xvfb.pid"
 
+. "$(dirname "$0")/xvfb.sh"
+
 start_display() {
-  local n
-  for n in $(seq 90 139); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-      echo $! >"$xvfb_pid_file"
-      echo "$n" >"$display_file"
-      for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && return 0
-        sleep 0.1
-      done
-      return 0
-    fi
-  done
-  echo "wine-prefix.sh: no free X display number" >&2
-  return 1
+  start_xvfb 90 || return 1
+  echo "$XVFB_PID" >"$xvfb_pid_file"
+  echo "${XVFB_DISPLAY#:}" >"$display_file"
 }
 
 stop_display() {
