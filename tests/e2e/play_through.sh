@@ -65,19 +65,19 @@ shot chooser
 press Tab Tab Down Return
 sleep 1.5
 
-# --- Level 1: a beam, then the pull that wins -------------------------------
+# --- Level 1: a beam straight to its sensor; any key finds the level won ----
 shot level1
 read -r px py < <(check locate "$shots/level1.png" "$art/colors.bmp") ||
   fail "the play screen shows no panel"
 ox=$(( px - 7 * 25 )); oy=$py
-# The red beam crosses cell (2, 1) on its way to the black lens.
+# The red beam crosses cells (2, 1) to (4, 1) on its way to the sensor.
 check pixel "$shots/level1.png" $(( ox + 2 * 25 + 4 )) $(( oy + 25 + 12 )) 255 0 0 ||
   fail "no beam on level 1"
-press Down
+check pixel "$shots/level1.png" $(( ox + 4 * 25 + 20 )) $(( oy + 25 + 12 )) 255 0 0 ||
+  fail "the beam does not reach the sensor"
+press space
 sleep 1
 shot level1-won
-check pixel "$shots/level1-won.png" $(( ox + 4 * 25 + 12 )) $(( oy + 25 + 12 )) 255 0 0 ||
-  fail "the beam does not reach the sensor after the pull"
 check differs "$shots/level1-won.png" "$art/colors.bmp" $(( ox + 7 * 25 + 57 + 75 )) $(( oy + 125 + 15 )) \
   132 140 || fail "no Next Level button"
 click $(( ox + 7 * 25 + 57 + 75 )) $(( oy + 125 + 15 )) 1.5
@@ -117,5 +117,5 @@ grep -q "music = 0" "$run/game/trelux.ini" || fail "the settings were not writte
 
 # --- What was heard ---------------------------------------------------------
 /usr/bin/python3 "$here/capture.py" "$run/capture.wav" \
-  push="$art/push.wav:1" zap="$art/zap.wav:1" win="$art/win.wav:2" || fail "sounds missing"
+  push="$art/push.wav:1" zap="$art/zap.wav:1" win="$art/win.wav:1" || fail "sounds missing"
 echo "play_through: all checks passed; screenshots in $shots"
