@@ -76,8 +76,8 @@ def main(argv):
         print("the capture is silent", file=sys.stderr)
         return 1
     failed = False
-    for spec in argv[2:]:
-        name, rest = spec.split("=", 1)
+    for wanted_sound in argv[2:]:
+        name, rest = wanted_sound.split("=", 1)
         path, _, wanted = rest.partition(":")
         hits, best = count_matches(capture, read(path)[: int(ONSET_SECONDS * RATE)])
         print(f"{name}: found {hits} time(s), best match {best:.2f}")
