@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "level_table.h"
+#include "puzzles/catalogue.h"
 #include "puzzles/puzzle_set_file.h"
 #include "set_compiler.h"
 #include "solver.h"
@@ -169,6 +170,19 @@ int runCheck(const std::vector<std::string>& args, const AuthorOptions& options,
   }
   out << levels << " levels in " << fixed(secondsSince(start)) << " s\n";
   return status;
+}
+
+int runDescriptor(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 3) return usage(err, "descriptor takes a set text, the descriptor to write and the set's folder");
+  const std::string& folder = args[2];
+  if (folder.empty() || folder.back() != '\\') return fail(err, "the folder must end in a backslash, as in .\\levels\\training\\");
+  SetSource set;
+  std::string error;
+  if (!readSetFile(args[0], set, error)) return fail(err, error);
+  const PuzzleSetEntry entry{folder, set.name, args[1], false};
+  if (!writeDescriptor(entry)) return fail(err, "cannot write " + args[1]);
+  out << "described \"" << set.name << "\" in " << args[1] << "\n";
+  return 0;
 }
 
 int runTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

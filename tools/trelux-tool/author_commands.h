@@ -21,6 +21,9 @@ int runSolve(const std::vector<std::string>& args, const AuthorOptions& options,
              std::ostream& err);
 int runCheck(const std::vector<std::string>& args, const AuthorOptions& options, std::ostream& out,
              std::ostream& err);
+// Writes the catalogue descriptor of a shipped set: locked, so the editor
+// leaves the set alone.
+int runDescriptor(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace trelux::tool

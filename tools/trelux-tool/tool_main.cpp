@@ -20,6 +20,7 @@ constexpr const char* kUsage =
     "       trelux-tool solve LEVELS.DAT LEVEL [--max-states N]\n"
     "       trelux-tool check SET.txt... [--max-states N]\n"
     "       trelux-tool table SET.txt...\n"
+    "       trelux-tool descriptor SET.txt OUT.trelux FOLDER\n"
     "\n"
     "info    summarises a level file: progress, completion code, and per level\n"
     "        its size, robot start, description, sensors and lasers.\n"
@@ -30,7 +31,9 @@ constexpr const char* kUsage =
     "solve      finds a shortest solution of level LEVEL (0-based) in key presses,\n"
     "           or shows that none exists within N searched states (default 30000000).\n"
     "check      solves every level of the sets and compares with the stored solutions.\n"
-    "table      prints the Markdown table of the sets' levels (docs/LEVELS.md).\n";
+    "table      prints the Markdown table of the sets' levels (docs/LEVELS.md).\n"
+    "descriptor writes the locked catalogue descriptor of a shipped set whose\n"
+    "           folder, as the game names it, is FOLDER (.\\levels\\NAME\\).\n";
 
 struct Options {
   bool json = false;
@@ -147,6 +150,7 @@ int dispatch(const std::string& command, const std::vector<std::string>& args, c
   if (command == "decompile") return runDecompile(args, a, out, err);
   if (command == "solve") return runSolve(args, a, out, err);
   if (command == "check") return runCheck(args, a, out, err);
+  if (command == "descriptor") return runDescriptor(args, out, err);
   return runTable(args, out, err);
 }
 
@@ -155,7 +159,7 @@ const std::set<std::string>* optionsOf(const std::string& command) {
   if (command == "info" || command == "replay") return &json;
   if (command == "decompile") return &name;
   if (command == "solve" || command == "check") return &states;
-  if (command == "compile" || command == "table") return &none;
+  if (command == "compile" || command == "table" || command == "descriptor") return &none;
   return nullptr;
 }
 
