@@ -40,16 +40,17 @@ class Packing {
   }
 
  private:
+  // Fields are at most 9 bits wide and may straddle the two words.
   static void put(Packed& p, size_t bit, size_t width, uint64_t value) {
-    for (size_t i = 0; i < width; ++i, ++bit) {
-      if (!((value >> i) & 1)) continue;
-      (bit < 64 ? p.lo : p.hi) |= uint64_t{1} << (bit % 64);
-    }
+    if (bit < 64) p.lo |= value << bit;
+    if (bit + width > 64) p.hi |= bit >= 64 ? value << (bit - 64) : value >> (64 - bit);
   }
   static uint64_t get(const Packed& p, size_t bit, size_t width) {
-    uint64_t value = 0;
-    for (size_t i = 0; i < width; ++i, ++bit) value |= (((bit < 64 ? p.lo : p.hi) >> (bit % 64)) & 1) << i;
-    return value;
+    const uint64_t mask = (uint64_t{1} << width) - 1;
+    if (bit >= 64) return (p.hi >> (bit - 64)) & mask;
+    uint64_t value = p.lo >> bit;
+    if (bit + width > 64) value |= p.hi << (64 - bit);
+    return value & mask;
   }
 
   size_t objects_;
@@ -160,7 +161,7 @@ SolveResult search(SolverBoard& board, Position robotStart, const SolveLimits& l
 
 SolveResult solveLevel(LevelGrid& grid, const SolveLimits& limits) {
   SolverBoard board(grid);
-  if (board.objectCount() > kMaxSolverObjects || grid.width() * grid.height() > 512 ||
+  if (board.tooManyObjects() || board.objectCount() > kMaxSolverObjects || grid.width() * grid.height() > 512 ||
       !grid.inBounds(grid.start().x, grid.start().y)) {
     SolveResult result;
     result.outcome = SolveOutcome::Unsupported;

@@ -24,6 +24,8 @@ SolverBoard::SolverBoard(LevelGrid& grid) : grid_(grid), width_(grid.width()), h
       if (pushable) objects.insert({{object.code().kind, object.code().attribute.value_or(0)}, index});
     }
   }
+  objectCount_ = objects.size();
+  if (tooManyObjects()) return;
   std::pair<uint8_t, int> previous{0xFF, -1};
   for (const auto& [code, index] : objects) {
     const int group = code == previous ? groups_.back() : static_cast<int>(groups_.size());
@@ -36,6 +38,10 @@ SolverBoard::SolverBoard(LevelGrid& grid) : grid_(grid), width_(grid.width()), h
   placed_ = start_;
 }
 
+bool Arrangement::operator==(const Arrangement& other) const {
+  return count_ == other.count_ && std::equal(begin(), end(), other.begin());
+}
+
 bool SolverBoard::isGround(Position p) const {
   if (p.x < 0 || p.y < 0 || p.x >= width_ || p.y >= height_) return false;
   return ground_[static_cast<size_t>(cellIndex(p))];
@@ -46,7 +52,7 @@ void SolverBoard::normalise(Arrangement& a) const {
   while (begin < a.size()) {
     size_t end = begin + 1;
     while (end < a.size() && groups_[end] == groups_[begin]) ++end;
-    std::sort(a.begin() + static_cast<std::ptrdiff_t>(begin), a.begin() + static_cast<std::ptrdiff_t>(end));
+    std::sort(a.begin() + begin, a.begin() + end);
     begin = end;
   }
 }

@@ -6,6 +6,7 @@
 // cached, since many robot positions share one arrangement.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -21,8 +22,26 @@ namespace trelux::tool {
 
 // Cell indexes (y * width + x) of the pushable objects, in the board's object
 // order; objects that look the same keep their cells in ascending order, so
-// that swapping two identical objects gives the same arrangement.
-using Arrangement = std::vector<uint16_t>;
+// that swapping two identical objects gives the same arrangement. A fixed
+// array: the search copies arrangements for every move it tries.
+class Arrangement {
+ public:
+  static constexpr size_t kCapacity = 16;
+  void push_back(uint16_t cell) { cells_[count_++] = cell; }
+  void resize(size_t count) { count_ = static_cast<uint8_t>(count); }
+  size_t size() const { return count_; }
+  uint16_t& operator[](size_t i) { return cells_[i]; }
+  uint16_t operator[](size_t i) const { return cells_[i]; }
+  uint16_t* begin() { return cells_.data(); }
+  uint16_t* end() { return cells_.data() + count_; }
+  const uint16_t* begin() const { return cells_.data(); }
+  const uint16_t* end() const { return cells_.data() + count_; }
+  bool operator==(const Arrangement& other) const;
+
+ private:
+  std::array<uint16_t, kCapacity> cells_{};
+  uint8_t count_ = 0;
+};
 
 struct ArrangementLight {
   uint32_t firstWord = 0;  // into the board's lit-cell bits
@@ -36,7 +55,9 @@ class SolverBoard {
 
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
-  size_t objectCount() const { return groups_.size(); }
+  size_t objectCount() const { return objectCount_; }
+  // More pushable objects than an arrangement holds: the board cannot search.
+  bool tooManyObjects() const { return objectCount_ > Arrangement::kCapacity; }
   // Objects i and j look the same exactly when their groups are equal.
   int group(size_t object) const { return groups_[object]; }
   const CellCode& objectCode(size_t object) const { return codes_[object]; }
@@ -69,6 +90,7 @@ class SolverBoard {
   LevelGrid& grid_;
   int32_t width_ = 0;
   int32_t height_ = 0;
+  size_t objectCount_ = 0;
   std::vector<bool> ground_;
   std::vector<int> groups_;
   std::vector<CellCode> codes_;
