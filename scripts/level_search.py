@@ -81,7 +81,12 @@ def place_goal(tool, args, rng, scratch):
         room.cells[y][x] = "#"
     for colour in args.lasers:
         x, y = spots.pop()
-        room.cells[y][x] = rng.choice(ARROWS) + colour
+        # A laser that shines straight into a wall would only be decoration.
+        steps = [(0, -1), (1, 0), (0, 1), (-1, 0)]
+        open_sides = [d for d, (dx, dy) in enumerate(steps) if room.cells[y + dy][x + dx] == "."]
+        if not open_sides:
+            return None
+        room.cells[y][x] = ARROWS[rng.choice(open_sides)] + colour
     room.robot = spots.pop()
     # Each object goes where light already falls, so that it takes part.
     for token in args.objects:

@@ -16,7 +16,7 @@
 #include "puzzles/set_bytes.h"
 #include "support/level_files.h"
 #include "support/scratch_folder.h"
-#include "tool_main.h"
+#include "tool_run.h"
 #include "world/level_grid.h"
 
 namespace trelux {
@@ -27,18 +27,9 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 namespace fs = std::filesystem;
 
-struct ToolRun {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
+using test::ToolRun;
 
-ToolRun run(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int code = tool::runTool(args, out, err);
-  return {code, out.str(), err.str()};
-}
+ToolRun run(const std::vector<std::string>& args) { return test::runToolWith(args); }
 
 // A tiny level whose content is shorter than the default room's, so the
 // default room's bytes behind it stay in the record, as in the editor.
