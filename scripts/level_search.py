@@ -186,6 +186,40 @@ def measure(tool, room, args, scratch):
     return keys[0] if keys else None
 
 
+def goal_from(tool, path, scratch):
+    """The won arrangement of a level found before: its grid, played with its
+    stored solution."""
+    lines = open(path).read().splitlines()
+    keys = next(l[10:] for l in lines if l.startswith("solution: "))
+    rows = [l.split() for l in lines if l.startswith("#")]
+    room = Room(len(rows[0]), len(rows))
+    for y, row in enumerate(rows):
+        for x, cell in enumerate(row):
+            if cell == "@":
+                room.robot = (x, y)
+                cell = "."
+            room.cells[y][x] = cell
+    src = os.path.join(scratch, "f.txt")
+    dat = os.path.join(scratch, "f.dat")
+    with open(src, "w") as f:
+        f.write("set: from\n" + room.text())
+    run(tool, "compile", src, dat)
+    out = run(tool, "replay", dat, "0", keys).stdout.splitlines()
+    tiles = [list(map(int, l.split())) for l in out[out.index("tiles") + 1: out.index("light")]]
+    for y in range(room.h):
+        for x in range(room.w):
+            if token_of(tiles[y][x]):
+                room.cells[y][x] = token_of(tiles[y][x])
+            elif room.cells[y][x][0] in "L\\/T":
+                room.cells[y][x] = "."
+    room.robot = tuple(map(int, out[0].split()[1:3]))
+    return room
+
+
+def objects_of(room):
+    return {c for row in room.cells for c in row if c[0] in "L\\/T"}
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("tool")
@@ -199,12 +233,17 @@ def main():
     parser.add_argument("--max-states", type=int, default=3000000)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--walk", type=int, default=400)
+    parser.add_argument("--from", dest="source", help="a level text with its solution: search from its goal")
     args = parser.parse_args()
     rng = random.Random(args.seed)
     best = (0, None, None)
     with tempfile.TemporaryDirectory() as scratch:
+        if args.source:
+            args.goals = 1
         for _ in range(args.goals):
-            goal = place_goal(args.tool, args, rng, scratch)
+            goal = goal_from(args.tool, args.source, scratch) if args.source else place_goal(args.tool, args, rng, scratch)
+            if args.source:
+                args.objects = sorted(objects_of(goal))
             if goal is None:
                 continue
             for _ in range(args.tries):
