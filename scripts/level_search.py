@@ -56,14 +56,22 @@ class Room:
         return "\n".join(lines) + "\n"
 
 
-def replay(tool, room, keys, scratch):
+def play(tool, room, keys, scratch):
+    """The replay tool's output lines for the room played with keys; None
+    when the room does not compile."""
     src = os.path.join(scratch, "r.txt")
     dat = os.path.join(scratch, "r.dat")
     with open(src, "w") as f:
         f.write("set: search\n" + room.text())
     if run(tool, "compile", src, dat).returncode != 0:
         return None
-    out = run(tool, "replay", dat, "0", keys).stdout.splitlines()
+    return run(tool, "replay", dat, "0", keys).stdout.splitlines()
+
+
+def replay(tool, room, keys, scratch):
+    out = play(tool, room, keys, scratch)
+    if out is None:
+        return None
     tiles_at = out.index("tiles")
     light_at = out.index("light")
     tiles = [list(map(int, l.split())) for l in out[tiles_at + 1: light_at]]
@@ -148,12 +156,7 @@ def scatter(tool, room, args, rng, scratch):
             if walk.cells[y][x].startswith("S"):
                 walk.cells[y][x] = "#"
     keys = "".join(rng.choice("UUDDLR") for _ in range(rng.randint(args.walk // 3, args.walk)))
-    src = os.path.join(scratch, "w.txt")
-    dat = os.path.join(scratch, "w.dat")
-    with open(src, "w") as f:
-        f.write("set: walk\n" + walk.text())
-    run(tool, "compile", src, dat)
-    out = run(tool, "replay", dat, "0", keys).stdout.splitlines()
+    out = play(tool, walk, keys, scratch)
     robot = tuple(map(int, out[0].split()[1:3]))
     tiles = [list(map(int, l.split())) for l in out[out.index("tiles") + 1: out.index("light")]]
     result = room.copy()
@@ -199,12 +202,7 @@ def goal_from(tool, path, scratch):
                 room.robot = (x, y)
                 cell = "."
             room.cells[y][x] = cell
-    src = os.path.join(scratch, "f.txt")
-    dat = os.path.join(scratch, "f.dat")
-    with open(src, "w") as f:
-        f.write("set: from\n" + room.text())
-    run(tool, "compile", src, dat)
-    out = run(tool, "replay", dat, "0", keys).stdout.splitlines()
+    out = play(tool, room, keys, scratch)
     tiles = [list(map(int, l.split())) for l in out[out.index("tiles") + 1: out.index("light")]]
     for y in range(room.h):
         for x in range(room.w):
