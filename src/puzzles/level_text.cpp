@@ -20,8 +20,9 @@ int indexIn(std::string_view set, char c) {
   return i == std::string_view::npos ? -1 : static_cast<int>(i);
 }
 
-// One cell token; null when it is not one.
-std::unique_ptr<GridObject> parseCell(std::string_view token, bool& robot) {
+}  // namespace
+
+std::unique_ptr<GridObject> parseCellToken(std::string_view token, bool& robot) {
   robot = false;
   if (token == "#") return std::make_unique<Wall>();
   if (token == ".") return std::make_unique<Floor>();
@@ -46,6 +47,8 @@ std::unique_ptr<GridObject> parseCell(std::string_view token, bool& robot) {
   }
   return nullptr;
 }
+
+namespace {
 
 std::vector<std::string> splitBlanks(std::string_view line) {
   std::vector<std::string> tokens;
@@ -75,7 +78,9 @@ std::vector<std::pair<int, std::vector<std::string>>> readRows(std::string_view 
   return rows;
 }
 
-std::string formatCell(const GridObject& object, bool robot) {
+}  // namespace
+
+std::string formatCellToken(const GridObject& object, bool robot) {
   switch (object.kind()) {
     case ObjectKind::Floor: return robot ? "@" : ".";
     case ObjectKind::Wall: return "#";
@@ -98,8 +103,6 @@ std::string formatCell(const GridObject& object, bool robot) {
   }
   return "?";
 }
-
-}  // namespace
 
 bool parseLevelText(std::string_view text, LevelGrid& grid, std::string& error) {
   const auto rows = readRows(text);
@@ -124,7 +127,7 @@ bool parseLevelText(std::string_view text, LevelGrid& grid, std::string& error) 
     }
     for (size_t x = 0; x < width; ++x) {
       bool robot = false;
-      std::unique_ptr<GridObject> object = parseCell(tokens[x], robot);
+      std::unique_ptr<GridObject> object = parseCellToken(tokens[x], robot);
       if (!object) {
         error = "line " + std::to_string(lineNumber) + ": unknown cell \"" + tokens[x] + "\"";
         grid.close();
@@ -143,7 +146,7 @@ std::string formatLevelText(const LevelGrid& grid) {
   for (int32_t y = 0; y < grid.height(); ++y) {
     for (int32_t x = 0; x < grid.width(); ++x) {
       const bool robot = grid.start() == Position{x, y};
-      std::string cell = formatCell(grid.cell(x, y), robot);
+      std::string cell = formatCellToken(grid.cell(x, y), robot);
       if (x > 0) out += ' ';
       out += cell;
     }

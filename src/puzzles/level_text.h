@@ -12,12 +12,19 @@
 // Colours: k (none) r g y b m c w.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace trelux {
 
+class GridObject;
 class LevelGrid;
+
+// One cell token; null when it is not one. robot is set for "@".
+std::unique_ptr<GridObject> parseCellToken(std::string_view token, bool& robot);
+// The token of an object; "@" for a floor where the robot starts.
+std::string formatCellToken(const GridObject& object, bool robot);
 
 // Builds the level into grid (loaded on success). On failure error names the
 // line and the cell that could not be read.

@@ -11,7 +11,7 @@
 #include "puzzles/puzzle_set_file.h"
 #include "support/level_files.h"
 #include "support/scratch_folder.h"
-#include "tool_main.h"
+#include "tool_run.h"
 #include "world/level_grid.h"
 
 namespace trelux {
@@ -22,18 +22,9 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 namespace fs = std::filesystem;
 
-struct ToolRun {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
+using test::ToolRun;
 
-ToolRun run(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int code = tool::runTool(args, out, err);
-  return {code, out.str(), err.str()};
-}
+ToolRun run(const std::vector<std::string>& args) { return test::runToolWith(args); }
 
 // Two lasers and two sensors.
 constexpr const char* kLasers = R"(

@@ -13,6 +13,9 @@ namespace trelux::tool {
 struct LevelCounts {
   int32_t sensors = 0;
   int32_t lasers = 0;
+  int32_t lenses = 0;
+  int32_t mirrors = 0;
+  int32_t tMirrors = 0;
 };
 LevelCounts countObjects(const LevelGrid& grid);
 

@@ -2,6 +2,9 @@
 
 #include <ostream>
 
+#include <set>
+
+#include "author_commands.h"
 #include "info.h"
 #include "replay.h"
 
@@ -12,16 +15,32 @@ namespace {
 constexpr const char* kUsage =
     "usage: trelux-tool info LEVELS.DAT [--json]\n"
     "       trelux-tool replay LEVELS.DAT LEVEL KEYS [--json]\n"
+    "       trelux-tool compile SET.txt OUT.dat\n"
+    "       trelux-tool decompile LEVELS.DAT [SET.txt] [--name NAME]\n"
+    "       trelux-tool solve LEVELS.DAT LEVEL [--max-states N]\n"
+    "       trelux-tool check SET.txt... [--max-states N]\n"
+    "       trelux-tool table SET.txt...\n"
+    "       trelux-tool descriptor SET.txt OUT.trelux FOLDER\n"
     "\n"
     "info    summarises a level file: progress, completion code, and per level\n"
     "        its size, robot start, description, sensors and lasers.\n"
     "replay  plays level LEVEL (0-based) with KEYS, a string of U D L R (the\n"
-    "        arrow keys) and S (space), and prints the final state.\n";
+    "        arrow keys) and S (space), and prints the final state.\n"
+    "compile    writes a set text (docs/LEVEL_TEXT.md) as a level file.\n"
+    "decompile  writes a level file as set text (to standard output without SET.txt).\n"
+    "solve      finds a shortest solution of level LEVEL (0-based) in key presses,\n"
+    "           or shows that none exists within N searched states (default 30000000).\n"
+    "check      solves every level of the sets and compares with the stored solutions.\n"
+    "table      prints the Markdown table of the sets' levels (docs/LEVELS.md).\n"
+    "descriptor writes the locked catalogue descriptor of a shipped set whose\n"
+    "           folder, as the game names it, is FOLDER (.\\levels\\NAME\\).\n";
 
-int usage(std::ostream& err, const std::string& problem) {
-  err << "trelux-tool: " << problem << "\n" << kUsage;
-  return 2;
-}
+struct Options {
+  bool json = false;
+  AuthorOptions author;
+  std::set<std::string> given;
+};
+
 
 int fail(std::ostream& err, const std::string& message) {
   err << "trelux-tool: " << message << "\n";
@@ -39,27 +58,61 @@ bool parseLevelIndex(const std::string& text, int32_t& level) {
   return true;
 }
 
-// Splits off a trailing --json; any other option is wrong usage.
-bool takeOptions(std::vector<std::string>& args, bool& json, std::string& problem) {
-  json = false;
+bool takeValue(const std::string& option, const std::string& value, Options& options, std::string& problem) {
+  if (option == "--name") {
+    options.author.name = value;
+    return true;
+  }
+  if (value.empty() || value.size() > 12 || value.find_first_not_of("0123456789") != std::string::npos ||
+      std::stoull(value) == 0) {
+    problem = "--max-states takes a number from 1 up";
+    return false;
+  }
+  options.author.maxStates = std::stoull(value);
+  return true;
+}
+
+// Splits off the options; one that is unknown or lacks its value is wrong usage.
+bool takeOptions(std::vector<std::string>& args, Options& options, std::string& problem) {
   std::vector<std::string> rest;
-  for (const std::string& arg : args) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.size() <= 1 || arg.rfind("--", 0) != 0) {
+      rest.push_back(arg);
+      continue;
+    }
+    options.given.insert(arg);
     if (arg == "--json") {
-      json = true;
-    } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
+      options.json = true;
+    } else if (arg == "--name" || arg == "--max-states") {
+      if (i + 1 >= args.size()) {
+        problem = arg + " needs a value";
+        return false;
+      }
+      if (!takeValue(arg, args[++i], options, problem)) return false;
+    } else {
       problem = "unknown option " + arg;
       return false;
-    } else {
-      rest.push_back(arg);
     }
   }
   args = std::move(rest);
   return true;
 }
 
+// Every option given must be one the command takes.
+bool optionsFit(const Options& options, const std::set<std::string>& allowed, std::string& problem) {
+  for (const std::string& option : options.given) {
+    if (!allowed.count(option)) {
+      problem = "unknown option " + option;
+      return false;
+    }
+  }
+  return true;
+}
+
 int runInfo(const std::vector<std::string>& args, bool json, std::ostream& out,
             std::ostream& err) {
-  if (args.size() != 1) return usage(err, "info takes one level file");
+  if (args.size() != 1) return usageError(err, "info takes one level file");
   SetInfo info;
   std::string error;
   if (!readSetInfo(args[0], info, error)) return fail(err, error);
@@ -75,7 +128,7 @@ int runInfo(const std::vector<std::string>& args, bool json, std::ostream& out,
 
 int runReplay(const std::vector<std::string>& args, bool json, std::ostream& out,
               std::ostream& err) {
-  if (args.size() != 3) return usage(err, "replay takes a level file, a level and keys");
+  if (args.size() != 3) return usageError(err, "replay takes a level file, a level and keys");
   int32_t level = 0;
   if (!parseLevelIndex(args[1], level)) {
     return fail(err, "level must be a number from 0 up, not \"" + args[1] + "\"");
@@ -87,22 +140,52 @@ int runReplay(const std::vector<std::string>& args, bool json, std::ostream& out
   return 0;
 }
 
+
+int dispatch(const std::string& command, const std::vector<std::string>& args, const Options& options,
+             std::ostream& out, std::ostream& err) {
+  const auto& a = options.author;
+  if (command == "info") return runInfo(args, options.json, out, err);
+  if (command == "replay") return runReplay(args, options.json, out, err);
+  if (command == "compile") return runCompile(args, out, err);
+  if (command == "decompile") return runDecompile(args, a, out, err);
+  if (command == "solve") return runSolve(args, a, out, err);
+  if (command == "check") return runCheck(args, a, out, err);
+  if (command == "descriptor") return runDescriptor(args, out, err);
+  return runTable(args, out, err);
+}
+
+const std::set<std::string>* optionsOf(const std::string& command) {
+  static const std::set<std::string> json{"--json"}, name{"--name"}, states{"--max-states"}, none{};
+  if (command == "info" || command == "replay") return &json;
+  if (command == "decompile") return &name;
+  if (command == "solve" || command == "check") return &states;
+  if (command == "compile" || command == "table" || command == "descriptor") return &none;
+  return nullptr;
+}
+
 }  // namespace
 
+int usageError(std::ostream& err, const std::string& problem) {
+  err << "trelux-tool: " << problem << "\n" << kUsage;
+  return 2;
+}
+
 int runTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  if (arguments.empty()) return usage(err, "no command given");
+  if (arguments.empty()) return usageError(err, "no command given");
   const std::string command = arguments[0];
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsage;
     return 0;
   }
   std::vector<std::string> args(arguments.begin() + 1, arguments.end());
-  bool json = false;
+  const std::set<std::string>* allowed = optionsOf(command);
+  if (!allowed) return usageError(err, "unknown command " + command);
+  Options options;
   std::string problem;
-  if (!takeOptions(args, json, problem)) return usage(err, problem);
-  if (command == "info") return runInfo(args, json, out, err);
-  if (command == "replay") return runReplay(args, json, out, err);
-  return usage(err, "unknown command " + command);
+  if (!takeOptions(args, options, problem) || !optionsFit(options, *allowed, problem)) {
+    return usageError(err, problem);
+  }
+  return dispatch(command, args, options, out, err);
 }
 
 }  // namespace trelux::tool

@@ -11,5 +11,7 @@ namespace trelux::tool {
 // 1 bad input (missing or corrupt file, level out of range, bad key),
 // 2 wrong usage.
 int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Reports wrong usage with the usage text; answers 2.
+int usageError(std::ostream& err, const std::string& problem);
 
 }  // namespace trelux::tool

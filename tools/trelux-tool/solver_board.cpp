@@ -1,0 +1,106 @@
+#include "solver_board.h"
+
+#include <algorithm>
+#include <map>
+
+#include "world/level_grid.h"
+#include "world/light.h"
+
+namespace trelux::tool {
+
+SolverBoard::SolverBoard(LevelGrid& grid) : grid_(grid), width_(grid.width()), height_(grid.height()) {
+  const auto cells = static_cast<size_t>(width_) * static_cast<size_t>(height_);
+  ground_.assign(cells, false);
+  occupant_.assign(cells, -1);
+  words_ = static_cast<uint32_t>((cells + 63) / 64);
+  // Objects in order of their codes, so identical ones sit side by side.
+  std::multimap<std::pair<uint8_t, int>, int32_t> objects;
+  for (int32_t y = 0; y < height_; ++y) {
+    for (int32_t x = 0; x < width_; ++x) {
+      const GridObject& object = grid.cell(x, y);
+      const int32_t index = cellIndex({x, y});
+      const bool pushable = isPushable(object.movability());
+      ground_[static_cast<size_t>(index)] = pushable || !isOccupying(object.movability());
+      if (pushable) objects.insert({{object.code().kind, object.code().attribute.value_or(0)}, index});
+    }
+  }
+  objectCount_ = objects.size();
+  if (tooManyObjects()) return;
+  std::pair<uint8_t, int> previous{0xFF, -1};
+  for (const auto& [code, index] : objects) {
+    const int group = code == previous ? groups_.back() : static_cast<int>(groups_.size());
+    previous = code;
+    occupant_[static_cast<size_t>(index)] = static_cast<int16_t>(groups_.size());
+    groups_.push_back(group);
+    codes_.push_back(grid.cell(index % width_, index / width_).code());
+    start_.push_back(static_cast<uint16_t>(index));
+  }
+  placed_ = start_;
+}
+
+bool Arrangement::operator==(const Arrangement& other) const {
+  return count_ == other.count_ && std::equal(begin(), end(), other.begin());
+}
+
+bool SolverBoard::isGround(Position p) const {
+  if (p.x < 0 || p.y < 0 || p.x >= width_ || p.y >= height_) return false;
+  return ground_[static_cast<size_t>(cellIndex(p))];
+}
+
+void SolverBoard::normalise(Arrangement& a) const {
+  size_t begin = 0;
+  while (begin < a.size()) {
+    size_t end = begin + 1;
+    while (end < a.size() && groups_[end] == groups_[begin]) ++end;
+    std::sort(a.begin() + begin, a.begin() + end);
+    begin = end;
+  }
+}
+
+// Each object in turn is swapped into its target cell; whatever stood there
+// (floor, or an object still to be placed) takes the object's old cell.
+// Targets are distinct, so an object once placed is never moved again.
+void SolverBoard::arrange(const Arrangement& target) {
+  for (size_t i = 0; i < target.size(); ++i) {
+    const uint16_t from = placed_[i];
+    const uint16_t to = target[i];
+    if (from == to) continue;
+    grid_.swapCells(positionOf(from), positionOf(to));
+    const int16_t other = occupant_[to];
+    occupant_[from] = other;
+    if (other >= 0) placed_[static_cast<size_t>(other)] = from;
+    occupant_[to] = static_cast<int16_t>(i);
+    placed_[i] = to;
+  }
+}
+
+ArrangementLight SolverBoard::computeLight(const Arrangement& arrangement) {
+  arrange(arrangement);
+  refreshLight(grid_);
+  ArrangementLight light{static_cast<uint32_t>(litBits_.size()), isLevelComplete(grid_)};
+  litBits_.resize(litBits_.size() + words_, 0);
+  for (int32_t y = 0; y < height_; ++y) {
+    for (int32_t x = 0; x < width_; ++x) {
+      const GridObject& cell = grid_.cell(x, y);
+      // The robot is zapped where any side of its cell carries light.
+      if ((cell.light(0) | cell.light(1) | cell.light(2) | cell.light(3)) == 0) continue;
+      const auto index = static_cast<uint32_t>(cellIndex({x, y}));
+      litBits_[light.firstWord + index / 64] |= uint64_t{1} << (index % 64);
+    }
+  }
+  return light;
+}
+
+const ArrangementLight& SolverBoard::lightOf(const Arrangement& arrangement) {
+  auto found = cache_.find(arrangement);
+  if (found != cache_.end()) return found->second;
+  return cache_.emplace(arrangement, computeLight(arrangement)).first->second;
+}
+
+size_t SolverBoard::KeyHash::operator()(const Arrangement& a) const {
+  uint64_t h = 0x9E3779B97F4A7C15ull;
+  for (uint16_t cell : a) h = (h ^ cell) * 0x100000001B3ull + (h >> 29);
+  return static_cast<size_t>(h);
+}
+
+}  // namespace trelux::tool
