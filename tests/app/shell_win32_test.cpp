@@ -45,7 +45,16 @@ DialogStep chooserStep(int button, int line = -1) {
   return step;
 }
 
-class ShellTest : public GameFixture {};
+class ShellTest : public GameFixture {
+ protected:
+  // An unlocked set whose level file is no level file.
+  void addBrokenSet() {
+    CreateDirectoryA("levels\\broken", nullptr);
+    writeFile("levels/broken/levels.dat", "not a level file at all");
+    PuzzleSetEntry entry{".\\levels\\broken\\", "Broken", ".\\levels\\broken.trelux", true};
+    ASSERT_TRUE(writeDescriptor(entry));
+  }
+};
 
 TEST_F(ShellTest, MainMenuFillsTheBackdropWithFiveCentredButtons) {
   BitmapHolder backdrop;
@@ -139,10 +148,7 @@ TEST_F(ShellTest, ChosenSetStartsThePlayScreenAtItsFirstLevel) {
 }
 
 TEST_F(ShellTest, CorruptSetFileShowsTheErrorAndReturnsToTheMenu) {
-  CreateDirectoryA("levels\\broken", nullptr);
-  writeFile("levels/broken/levels.dat", "not a level file at all");
-  PuzzleSetEntry entry{".\\levels\\broken\\", "Broken", ".\\levels\\broken.trelux", true};
-  ASSERT_TRUE(writeDescriptor(entry));
+  addBrokenSet();
   DialogAnswerer dialogs;
   dialogs.expect(chooserStep(IDOK, 0));
   dialogs.expectMessage("Error!",
@@ -152,6 +158,33 @@ TEST_F(ShellTest, CorruptSetFileShowsTheErrorAndReturnsToTheMenu) {
   dialogs.verify();
   EXPECT_EQ(currentScreen(), ScreenMainMenu);
   EXPECT_NE(GetDlgItem(mainWindow, IDC_QUIT), nullptr);
+}
+
+TEST_F(ShellTest, MissingTilesetIsReportedAndLeadsBackToTheMenu) {
+  addSet("Alpha", {kSmallLevel});
+  // A resource library without pictures: the test program's own module.
+  HMODULE library = resourceLibrary;
+  resourceLibrary = GetModuleHandleA(nullptr);
+  DialogAnswerer dialogs;
+  dialogs.expect(chooserStep(IDOK, 0));
+  dialogs.expectMessage("Error!",
+                        "An error occurred trying to load the tileset.\nIf the problem persists, "
+                        "reinstall Trelux.");
+  SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_NEW_GAME, BN_CLICKED), 0);
+  pump();
+  resourceLibrary = library;
+  dialogs.verify();
+  EXPECT_EQ(currentScreen(), ScreenMainMenu);
+}
+
+TEST_F(ShellTest, EditorReportsALevelFileItCannotRead) {
+  addBrokenSet();
+  DialogAnswerer dialogs;
+  dialogs.expect(chooserStep(IDOK, 0));
+  dialogs.expectMessage("Error!", "Trelux couldn't locate the level file for this puzzle set.");
+  command(IDC_LEVEL_EDITOR);
+  dialogs.verify();
+  EXPECT_EQ(currentScreen(), ScreenMainMenu);
 }
 
 TEST_F(ShellTest, ClosingTheWindowDuringPlayReturnsToTheMenu) {
