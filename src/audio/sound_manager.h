@@ -24,7 +24,7 @@ void closeAudio();
 std::string musicTrackName(int index);
 
 // What the table holds for a name (in any letter case); null when the name
-// was never played. For the sound settings' checks.
+// was never played.
 const Sound* findSound(const std::string& name);
 
 }  // namespace trelux

@@ -46,8 +46,6 @@ class GameView : public ScreenView {
   // An information box owned by the main window.
   void showMessage(const char* text, const char* caption);
 
-  PuzzleModel& model() { return model_; }
-
  private:
   void drawBeams(int32_t x, int32_t y, HDC dc);
   void drawRobot(HDC dc);
