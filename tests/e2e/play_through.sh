@@ -14,13 +14,7 @@ shots="$run/shots"
 art="$build/art"
 tool="$build/host/tools/trelux-tool/trelux-tool"
 
-. "$source/scripts/xvfb.sh"
-export DISPLAY=":$(cat "$build/wine-display")"
-
-fail() {
-  echo "play_through: $*" >&2
-  exit 1
-}
+. "$source/tests/e2e/common.sh"
 # Debian's own Python, which has numpy and PIL from the packages.
 check() { /usr/bin/python3 "$here/shots.py" "$@"; }
 shot() { import -window root "$shots/$1.png"; }

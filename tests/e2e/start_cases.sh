@@ -8,13 +8,7 @@ set -euo pipefail
 build=$(realpath "$1")
 source=$(realpath "$2")
 run="$build/e2e-start"
-. "$source/scripts/xvfb.sh"
-export DISPLAY=":$(cat "$build/wine-display")"
-
-fail() {
-  echo "start_cases: $*" >&2
-  exit 1
-}
+. "$source/tests/e2e/common.sh"
 
 make_folder() {
   rm -rf "$run"
