@@ -2,11 +2,11 @@
 
 #include <cctype>
 
-#include "app/program.h"
-#include "app/screens.h"
-#include "app/shell.h"
-#include "app/window_classes.h"
-#include "audio/sound_manager.h"
+#include "app/win32/program.h"
+#include "app/win32/screens.h"
+#include "app/win32/shell.h"
+#include "app/win32/window_classes.h"
+#include "audio/win32/sound_manager.h"
 #include "puzzles/catalogue.h"
 #include "puzzles/puzzle_set_file.h"
 #include "support/level_files.h"

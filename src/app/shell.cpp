@@ -1,9 +1,0 @@
-#include "app/shell.h"
-
-namespace trelux {
-
-HINSTANCE programInstance = nullptr;
-HWND mainWindow = nullptr;
-HMODULE resourceLibrary = nullptr;
-
-}  // namespace trelux

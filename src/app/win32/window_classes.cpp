@@ -1,0 +1,94 @@
+#include "app/win32/window_classes.h"
+
+#include "app/win32/screens.h"
+#include "app/win32/shell.h"
+#include "gfx/win32/game_view.h"
+
+namespace trelux {
+namespace {
+
+constexpr UINT kClassStyle = CS_OWNDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+constexpr DWORD kMainWindowStyle = 0x8A0000;  // WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX
+
+bool registerClass(const char* name, WNDPROC procedure) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = kClassStyle;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = programInstance;
+  windowClass.hIcon = LoadIconA(programInstance, "icon");
+  windowClass.hIconSm = LoadIconA(programInstance, "icon");
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  windowClass.lpszClassName = name;
+  return RegisterClassExA(&windowClass) != 0;
+}
+
+void validate(HWND window) {
+  PAINTSTRUCT paint;
+  BeginPaint(window, &paint);
+  EndPaint(window, &paint);
+}
+
+LRESULT toController(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (ScreenController* controller = currentController())
+    return controller->handleMessage(window, message, wParam, lParam);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool onPuzzleScreen() {
+  return currentScreen() == ScreenPlay || currentScreen() == ScreenEditor;
+}
+
+}  // namespace
+
+bool registerWindowClasses() {
+  return registerClass(kMainWindowClass, mainWindowProc) &&
+         registerClass(kConsoleWindowClass, consoleWindowProc) &&
+         registerClass(kControlWindowClass, controlWindowProc);
+}
+
+HWND createMainWindow() {
+  return CreateWindowExA(0, kMainWindowClass, kProgramTitle, kMainWindowStyle,
+                         GetSystemMetrics(SM_CXSCREEN) >> 1, GetSystemMetrics(SM_CYSCREEN) >> 1,
+                         0, 0, nullptr, nullptr, programInstance, nullptr);
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_PAINT:
+      validate(window);
+      if (ScreenView* view = currentView()) view->paint();
+      break;
+    case WM_CLOSE:
+      if (ScreenController* controller = currentController(); controller && !controller->canClose())
+        return 0;
+      // Closing a puzzle or the editor goes back to the menu; only the menu
+      // lets the window close and the program end.
+      if (onPuzzleScreen()) {
+        requestScreen(ScreenMainMenu);
+        return 0;
+      }
+      break;
+    default: break;
+  }
+  return toController(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK consoleWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    validate(window);
+    // Only puzzle screens have a console; their view is always a game view.
+    if (auto* view = dynamic_cast<GameView*>(currentView())) view->paintConsole();
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK controlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return toController(window, message, wParam, lParam);
+}
+
+}  // namespace trelux

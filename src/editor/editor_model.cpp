@@ -1,0 +1,158 @@
+#include "editor/editor_model.h"
+
+#include <utility>
+
+#include "base/files.h"
+#include "base/text.h"
+#include "doc/keyed_document.h"
+#include "puzzles/catalogue.h"
+#include "world/objects.h"
+
+namespace trelux {
+
+namespace {
+
+constexpr const char* kSetsFolder = ".\\Levels\\";
+constexpr const char* kWorkingCopyPrefix = "_ple_";
+
+}  // namespace
+
+EditorModel::EditorModel() = default;
+
+EditorModel::~EditorModel() { discardWorkingCopy(); }
+
+// ---- The working copy --------------------------------------------------------
+
+bool EditorModel::loadSet(const std::string& levelFile) {
+  // The new copy is named while the old one still exists, so the names
+  // differ: the set file object answers an open of the path it already has
+  // without reading it, and would keep the old set's record positions.
+  std::string copy = createUniqueFile(kSetsFolder, kWorkingCopyPrefix);
+  discardWorkingCopy();
+  descriptor_.clear();
+  folder_.clear();
+  levelFile_ = levelFile;
+  workingCopy_ = std::move(copy);
+  if (levelFile.empty() || workingCopy_.empty()) return false;
+  if (!copyFileBytes(levelFile, workingCopy_)) return false;
+  return set_.open(workingCopy_);
+}
+
+void EditorModel::setSetPaths(std::string levelFile, std::string descriptor, std::string folder) {
+  levelFile_ = std::move(levelFile);
+  descriptor_ = std::move(descriptor);
+  folder_ = std::move(folder);
+}
+
+void EditorModel::discardWorkingCopy() {
+  set_.close();
+  if (workingCopy_.empty()) return;
+  removeFile(workingCopy_);
+  workingCopy_.clear();
+}
+
+// ---- Levels ------------------------------------------------------------------
+
+bool EditorModel::goToLevel(int32_t index) {
+  if (!PuzzleModel::goToLevel(index)) return false;
+  pendingDescription_ = grid_.hasDescription();
+  pendingText_ = grid_.description();
+  return true;
+}
+
+// A 0x00 byte would end the description in the level file and a 0xFF byte
+// would be taken for the marker of a level, so both become blanks.
+void EditorModel::setLevelDescription(bool enabled, std::string text) {
+  for (char& c : text) {
+    if (c == '\0' || static_cast<uint8_t>(c) == 0xFF) c = ' ';
+  }
+  pendingDescription_ = enabled;
+  pendingText_ = std::move(text);
+}
+
+bool EditorModel::commitLevel() {
+  grid_.setDescription(pendingDescription_, pendingText_);
+  return set_.writeLevel(grid_);
+}
+
+// The copy goes through a temporary file beside the set's file, so a failed
+// save leaves the set as it was and is reported.
+bool EditorModel::saveSet() {
+  if (!commitLevel()) return false;
+  set_.close();
+  return replaceFileWithCopy(workingCopy_, levelFile_);
+}
+
+bool EditorModel::addLevel() {
+  if (!set_.appendLevel()) return false;
+  return goToLevel(set_.currentLevel());
+}
+
+bool EditorModel::deleteLevel() {
+  const int32_t n = set_.currentLevel();
+  if (!set_.seekLevel(n + 1) && !set_.seekLevel(n - 1)) return false;
+  if (!set_.seekLevel(n) || !set_.deleteLevel()) return false;
+  if (goToLevel(n - 1)) return true;
+  return goToLevel(n);
+}
+
+bool EditorModel::setCompletionCode(bool enabled, std::string code) {
+  return set_.setCompletionCode(enabled, trimBlanks(code));
+}
+
+// ---- Whole sets --------------------------------------------------------------
+
+bool EditorModel::deleteSet() {
+  discardWorkingCopy();
+  grid_.clear();
+  set_.close();
+  removeFile(levelFile_);
+  removeFile(descriptor_);
+  removeFolder(folder_);
+  return false;
+}
+
+bool EditorModel::createPuzzleSet(const std::string& name) {
+  discardWorkingCopy();
+  const std::string base = makeSetBaseName(name);
+  const std::string folder = kSetsFolder + base + "\\";
+  const std::string levelFile = folder + "levels.dat";
+  const std::string descriptor = kSetsFolder + base + ".trelux";
+  // Either folder may exist already; creating the level file below tells.
+  createFolder(kSetsFolder);
+  createFolder(folder);
+  if (!set_.createSetFile(levelFile)) return false;
+
+  KeyedDocument doc;
+  doc.addSection("trelux");
+  doc.setValue("trelux", "path", folder);
+  doc.setValue("trelux", "locked", "false");
+  doc.setValue("trelux", "name", name);
+  if (!doc.saveFile(descriptor)) return false;
+
+  if (!loadSet(levelFile) || !goToLevel(0)) return false;
+  setSetPaths(levelFile, descriptor, folder);
+  return true;
+}
+
+// ---- Editing -----------------------------------------------------------------
+
+bool EditorModel::placeObject(int32_t kind, int32_t x, int32_t y, Colour colour, int32_t variant) {
+  std::unique_ptr<GridObject> object = makeObject(kind, colour, variant);
+  if (!object || !grid_.replaceCell(x, y, std::move(object))) return false;
+  refresh();
+  return true;
+}
+
+void EditorModel::setRobotStart(int32_t x, int32_t y) {
+  robot_ = {x, y};
+  grid_.setStart(x, y);
+}
+
+bool EditorModel::resizeLevel(int32_t width, int32_t height) {
+  if (!grid_.resizeGrid(width, height)) return false;
+  refresh();
+  return true;
+}
+
+}  // namespace trelux

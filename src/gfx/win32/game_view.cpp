@@ -1,0 +1,145 @@
+#include "gfx/win32/game_view.h"
+
+#include "app/win32/shell.h"
+#include "app/win32/window_fitting.h"
+#include "audio/win32/sound_manager.h"
+#include "world/puzzle_model.h"
+
+namespace trelux {
+namespace {
+
+constexpr DWORD kGameWindowStyle = 0x880000;  // WS_BORDER | WS_SYSMENU
+constexpr int kMinimumClientHeight = 280;
+constexpr int kTilesPerRow = 8;
+constexpr int kDigitWidth = 12;
+constexpr int kDigitHeight = 21;
+constexpr int kLevelNumberY = 255;
+constexpr int kRobotInLightTile = 7;
+constexpr int kRobotTile = 3;
+constexpr int kBeamWidth = 2;
+constexpr int kTextFontHeight = 16;
+
+// Pen colours of the beams by colour code (0x00BBGGRR).
+constexpr COLORREF kBeamColours[8] = {0x000000, 0x0000FF, 0x00C000, 0x00FFFF,
+                                      0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+
+}  // namespace
+
+GameView::GameView(PuzzleModel& model, HWND window, HINSTANCE instance)
+    : ScreenView(window, instance), model_(model) {
+  image_.load(resourceLibrary, "colors.bmp");  // missing pictures are not reported
+  digits_.load(resourceLibrary, "digits.bmp");
+  for (size_t colour = 0; colour < beamPens_.size(); ++colour)
+    beamPens_[colour] = CreatePen(PS_SOLID, kBeamWidth, kBeamColours[colour]);
+  textFont_ = CreateFontA(kTextFontHeight, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+}
+
+GameView::~GameView() {
+  for (HPEN pen : beamPens_) DeleteObject(pen);
+  closeConsole();
+  DeleteObject(textFont_);
+  stopSound(musicTrackName(musicIndex_));
+  digits_.release();
+  tileset_.release();
+}
+
+bool GameView::loadTileset(const char* name) { return tileset_.load(resourceLibrary, name); }
+
+void GameView::layout() {
+  const int clientWidth = model_.gridWidth() * kTileSize + image_.width();
+  int clientHeight = model_.gridHeight() * kTileSize;
+  if (clientHeight < kMinimumClientHeight) clientHeight = kMinimumClientHeight;
+  ShowWindow(window_, SW_HIDE);
+  MoveWindow(window_, (GetSystemMetrics(SM_CXSCREEN) - clientWidth) >> 1,
+             (GetSystemMetrics(SM_CYSCREEN) - clientHeight) >> 1, 0, 0, FALSE);
+  fitClientArea(window_, clientWidth, clientHeight, false, kGameWindowStyle, 0);
+  ShowWindow(window_, SW_SHOW);
+  closeConsole();
+  if (model_.hasDescription()) openConsole();
+  SetFocus(window_);  // keys go to the board, not to a button
+  nextMusic();
+}
+
+void GameView::draw(HDC dc) {
+  if (!model_.isRunning()) return;
+  for (int32_t x = 0; x < model_.gridWidth(); ++x)
+    for (int32_t y = 0; y < model_.gridHeight(); ++y) drawCell(x, y, dc);
+  for (int32_t x = 0; x < model_.gridWidth(); ++x)
+    for (int32_t y = 0; y < model_.gridHeight(); ++y) drawBeams(x, y, dc);
+  drawRobot(dc);
+  drawPanel(dc);
+}
+
+void GameView::drawCell(int32_t x, int32_t y, HDC dc) {
+  drawTileAt(x * kTileSize, y * kTileSize, model_.tileAt(x, y), dc);
+}
+
+void GameView::drawTileAt(int32_t pixelX, int32_t pixelY, int32_t tile, HDC dc) {
+  BitBlt(dc, pixelX, pixelY, kTileSize, kTileSize, tileset_.dc(),
+         (tile % kTilesPerRow) * kTileSize, (tile / kTilesPerRow) * kTileSize, SRCCOPY);
+}
+
+// A beam through a cell shows as one line across it, a turned beam as an L
+// through its centre: each lit side draws the half from its edge to the centre.
+void GameView::drawBeams(int32_t x, int32_t y, HDC dc) {
+  const int left = x * kTileSize, top = y * kTileSize;
+  const int cx = left + 12, cy = top + 12;
+  const POINT edges[4] = {{cx, top}, {left + kTileSize, cy}, {cx, top + kTileSize}, {left, cy}};
+  for (int32_t side = 0; side < 4; ++side) {
+    const Colour colour = model_.sideLightAt(x, y, side);
+    if (colour == 0) continue;
+    SelectObject(dc, beamPens_[colour & 7]);
+    const bool fromEdge = side == 0 || side == 3;
+    const POINT from = fromEdge ? edges[side] : POINT{cx, cy};
+    const POINT to = fromEdge ? POINT{cx, cy} : edges[side];
+    MoveToEx(dc, from.x, from.y, nullptr);
+    LineTo(dc, to.x, to.y);
+  }
+}
+
+void GameView::drawRobot(HDC dc) {
+  const Position robot = model_.robotPosition();
+  const int tile =
+      model_.robotInLight() ? kRobotInLightTile : kRobotTile + model_.robotDirection();
+  drawTileAt(robot.x * kTileSize, robot.y * kTileSize, tile, dc);
+}
+
+void GameView::drawPanel(HDC dc) {
+  const int panelX = model_.gridWidth() * kTileSize;
+  BitBlt(dc, panelX, 0, image_.width(), image_.height(), image_.dc(), 0, 0, SRCCOPY);
+  int number = model_.currentLevel() + 1;
+  for (int i = 2; i >= 0; --i) {
+    const int x = panelX + ((image_.width() - 36) >> 1) + i * kDigitWidth;
+    BitBlt(dc, x, kLevelNumberY, kDigitWidth, kDigitHeight, digits_.dc(),
+           (number % 10) * kDigitWidth, 0, SRCCOPY);
+    number /= 10;
+  }
+}
+
+template <typename Draw>
+void GameView::withOwnDC(Draw drawWith) {
+  HDC dc = GetDCEx(window_, nullptr, DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
+  if (!dc) return;
+  drawWith(dc);
+  ReleaseDC(window_, dc);
+}
+
+void GameView::redrawCell(int32_t x, int32_t y) {
+  withOwnDC([&](HDC dc) { drawCell(x, y, dc); });
+}
+
+void GameView::redrawRobot() {
+  withOwnDC([&](HDC dc) { drawRobot(dc); });
+}
+
+void GameView::nextMusic() {
+  stopSound(musicTrackName(musicIndex_));
+  musicIndex_ = (musicIndex_ + 1) % 3;
+  playMusic(musicTrackName(musicIndex_));
+}
+
+void GameView::showMessage(const char* text, const char* caption) {
+  MessageBoxA(window_, text ? text : "", caption ? caption : "", MB_ICONINFORMATION);
+}
+
+}  // namespace trelux

@@ -1,0 +1,66 @@
+// The view of the play and editor screens: the grid of 25-pixel tiles, the
+// beams as coloured lines, the robot, the side panel with the level number,
+// and the description window beside it. Draws straight to the window; after
+// a plain move only the cells that changed are drawn again.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+#include "app/win32/screens.h"
+#include "gfx/win32/bitmap_holder.h"
+
+namespace trelux {
+
+class PuzzleModel;
+
+inline constexpr int kTileSize = 25;
+
+class GameView : public ScreenView {
+ public:
+  GameView(PuzzleModel& model, HWND window, HINSTANCE instance);
+  ~GameView() override;
+
+  bool loadTileset(const char* name);
+
+  void layout() override;
+  void draw(HDC dc) override;
+
+  void drawCell(int32_t x, int32_t y, HDC dc);
+  void drawTileAt(int32_t pixelX, int32_t pixelY, int32_t tile, HDC dc);
+  void redrawCell(int32_t x, int32_t y);
+  void redrawRobot();
+
+  // The description window.
+  void openConsole();
+  void closeConsole();
+  void paintConsole();
+  HWND consoleWindow() const { return consoleWindow_; }
+
+  // Stops the current music track and starts the next of the three.
+  void nextMusic();
+  int musicIndex() const { return musicIndex_; }
+
+  // An information box owned by the main window.
+  void showMessage(const char* text, const char* caption);
+
+ private:
+  void drawBeams(int32_t x, int32_t y, HDC dc);
+  void drawRobot(HDC dc);
+  void drawPanel(HDC dc);
+  // The device context redraws use outside of a full paint.
+  template <typename Draw>
+  void withOwnDC(Draw draw);
+
+  HWND consoleWindow_ = nullptr;
+  BitmapHolder tileset_;
+  BitmapHolder digits_;
+  PuzzleModel& model_;
+  std::array<HPEN, 8> beamPens_{};
+  HFONT textFont_ = nullptr;
+  int musicIndex_ = 0;
+};
+
+}  // namespace trelux

@@ -1,0 +1,45 @@
+// The play screen's controller: arrow keys move the robot, a won level
+// offers "Next Level", and the commands restart, skip and show help.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "app/win32/screens.h"
+#include "world/win32/view_effects.h"
+
+namespace trelux {
+
+class GameView;
+class PlayModel;
+
+class PlayController : public ScreenController {
+ public:
+  PlayController(PlayModel& model, GameView& view);
+  ~PlayController() override;
+
+  LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  void showNextLevelButton();
+  // May the player leave the current level for level (0-based)?
+  bool askSkipTo(int32_t level);
+
+  bool codeAccepted() const { return codeAccepted_; }
+  HWND nextLevelButton() const { return nextLevelButton_; }
+
+ private:
+  void onKey(WPARAM key);
+  void onCommand(HWND window, int id);
+  void goToNextLevel();
+  void restartLevel();
+  void skipLevel(HWND window);
+
+  PlayModel& model_;
+  GameView& view_;
+  ViewEffects effects_;
+  bool codeAccepted_ = false;
+  HWND nextLevelButton_ = nullptr;
+};
+
+}  // namespace trelux

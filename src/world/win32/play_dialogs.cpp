@@ -1,0 +1,92 @@
+#include "world/win32/play_dialogs.h"
+
+#include "resources/win32/resource_ids.h"
+
+namespace trelux {
+namespace {
+
+constexpr int kCodeLength = 19;
+
+struct CodeAnswer {
+  std::string text;
+};
+
+INT_PTR CALLBACK skipDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      SetFocus(GetDlgItem(dialog, IDC_SKIP_CODE_EDIT));
+      return FALSE;  // the focus is set
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        char text[kCodeLength + 1] = {};
+        GetDlgItemTextA(dialog, IDC_SKIP_CODE_EDIT, text, sizeof text);
+        reinterpret_cast<CodeAnswer*>(GetWindowLongPtrA(dialog, DWLP_USER))->text = text;
+        EndDialog(dialog, IDOK);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      return FALSE;
+    default: return FALSE;
+  }
+}
+
+const char* const kSecretTexts[] = {
+    "You found the secret button!  Good job!\nIf you enjoy Trelux, try building your own "
+    "version!  Here are some prices, if you're interested!",
+    "Lasers:\nRed laser pointers are the cheapest, from about $5 to $15.  Green ones cost $15 "
+    "to $40, and blue ones $30 to $80.  For yellow, cyan, magenta and white, point two or three "
+    "pointers at the same spot through a beam combiner, or simply tape them side by side.",
+    "Lenses:\nClear plastic cubes from a craft shop cost $1 to $3 each.  Paint them with "
+    "transparent glass paint ($4 to $8 a bottle) in the colour the lens should let through.",
+    "Mirrors\nSmall plain mirror tiles cost $1 to $4 each.  For coloured mirrors, glue a "
+    "coloured filter sheet ($3 to $6) over a plain one, or buy dichroic mirrors for $15 to $40 "
+    "if you want the real thing.",
+    "Sensors:\nWorking light sensors that know their colours are a project of their own.  "
+    "Boxes painted in the sensor's colour work just as well: you can see where the light lands.",
+    "T-Mirrors:\nA beam splitter cube sends half the light straight on and half to the side.  "
+    "Small ones cost $10 to $30; a piece of clear glass at an angle does the job for under $2.",
+    "Thanks for clicking the secret button, and I hope you enjoyed this tour of optics "
+    "expenses!\nNow, back to Trelux!",
+};
+
+void showSecrets(HWND dialog) {
+  for (const char* text : kSecretTexts) MessageBoxA(dialog, text, "Trelux", MB_OK);
+}
+
+INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG: return TRUE;
+    case WM_COMMAND:
+      // OK is the only way out: Esc (IDCANCEL) does nothing here.
+      if (LOWORD(wParam) == IDOK) {
+        EndDialog(dialog, IDOK);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDC_SECRET) {
+        showSecrets(dialog);
+        return TRUE;
+      }
+      return LOWORD(wParam) == IDCANCEL;
+    default: return FALSE;
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> askCompletionCode(HINSTANCE instance, HWND owner) {
+  CodeAnswer answer;
+  const INT_PTR result = DialogBoxParamA(instance, "skipLevelDlg", owner, skipDialogProc,
+                                         reinterpret_cast<LPARAM>(&answer));
+  if (result != IDOK) return std::nullopt;
+  return answer.text;
+}
+
+void showHelpDialog(HINSTANCE instance, HWND owner) {
+  DialogBoxParamA(instance, "helpDlg", owner, helpDialogProc, 0);
+}
+
+}  // namespace trelux
