@@ -1,17 +1,13 @@
-# Fails when a core source, or a header next to it, includes a Windows header.
-# FILES: the core's .cpp files.
+# Fails when a file of the portable core includes a Windows header.
+# FILES: every source and header of the core.
 set(bad "")
-foreach(source IN LISTS FILES)
-  string(REGEX REPLACE "\\.cpp$" ".h" header "${source}")
-  foreach(file IN ITEMS "${source}" "${header}")
-    if(EXISTS "${file}")
-      file(STRINGS "${file}" hits REGEX "#[ \t]*include[ \t]*[<\"](windows|winuser|wingdi|dsound|wininet|mmsystem|objbase)\\.h")
-      if(hits)
-        list(APPEND bad "${file}")
-      endif()
-    endif()
-  endforeach()
+foreach(file IN LISTS FILES)
+  file(STRINGS "${file}" hits REGEX "#[ \t]*include[ \t]*[<\"](windows|winuser|wingdi|winbase|dsound|wininet|mmsystem|mmreg|objbase|commctrl|commdlg|shellapi|shlobj|winreg)\\.h")
+  if(hits)
+    list(APPEND bad "${file}")
+  endif()
 endforeach()
 if(bad)
-  message(FATAL_ERROR "Windows headers in the portable core: ${bad}")
+  list(JOIN bad "\n  " shown)
+  message(FATAL_ERROR "Windows headers in the portable core (move these into a win32 folder):\n  ${shown}")
 endif()
