@@ -1,6 +1,6 @@
 #include "world/win32/play_controller.h"
 
-#include "base/text.h"
+#include "app/win32/shell.h"
 #include "gfx/win32/game_view.h"
 #include "resources/win32/resource_ids.h"
 #include "world/win32/play_dialogs.h"
@@ -15,7 +15,6 @@ constexpr int kNextLevelButtonXOffset = 57;
 constexpr int kNextLevelButtonY = 125;
 constexpr int kNextLevelButtonWidth = 150;
 constexpr int kNextLevelButtonHeight = 30;
-constexpr const char* kCaption = "Trelux";
 
 PlayKey playKeyOf(WPARAM key) {
   switch (key) {
@@ -31,7 +30,7 @@ PlayKey playKeyOf(WPARAM key) {
 }  // namespace
 
 PlayController::PlayController(PlayModel& model, GameView& view)
-    : model_(model), view_(view), effects_(view) {}
+    : model_(model), view_(view), effects_(view), session_(model) {}
 
 PlayController::~PlayController() {
   if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
@@ -44,7 +43,7 @@ LRESULT PlayController::handleMessage(HWND window, UINT message, WPARAM wParam, 
 }
 
 void PlayController::onKey(WPARAM key) {
-  if (handlePlayKey(model_, playKeyOf(key), effects_)) showNextLevelButton();
+  if (session_.handleKey(playKeyOf(key), effects_)) showNextLevelButton();
 }
 
 void PlayController::onCommand(HWND window, int id) {
@@ -64,61 +63,58 @@ void PlayController::showNextLevelButton() {
       kNextLevelButtonWidth, kNextLevelButtonHeight, view_.window(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_NEXT_LEVEL_BUTTON)), view_.instance(),
       nullptr);
-  model_.stopRunning();
-  model_.recordProgress(static_cast<uint8_t>(model_.currentLevel() + 1));
 }
 
 void PlayController::goToNextLevel() {
-  if (model_.puzzleSet().isLastLevel()) {
-    view_.showMessage("Congratulations!\nYou have completed the puzzle set!", kCaption);
-    if (model_.hasCompletionCode()) {
-      const std::string text = "Puzzle Set Completion Code: " + model_.completionCode();
-      view_.showMessage(text.c_str(), kCaption);
-    }
-    requestScreen(ScreenMainMenu);
-  } else if (!model_.goToLevel(model_.currentLevel() + 1)) {
-    view_.showMessage("Trelux can't load the next level.  The puzzle set may be corrupted.",
-                      kCaption);
-    requestScreen(ScreenMainMenu);
-  } else {
-    model_.startRunning();
-    view_.layout();  // the window follows the new level's size
-    view_.paint();
+  switch (session_.advance()) {
+    case PlaySession::Advance::SetCompleted: showSetCompleted(); break;
+    case PlaySession::Advance::LoadFailed:
+      view_.showMessage("Trelux can't load the next level.  The puzzle set may be corrupted.",
+                        kProgramTitle);
+      requestScreen(ScreenMainMenu);
+      break;
+    case PlaySession::Advance::NextLevelStarted:
+      view_.layout();  // the window follows the new level's size
+      view_.paint();
+      break;
   }
   if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
   nextLevelButton_ = nullptr;
 }
 
+void PlayController::showSetCompleted() {
+  view_.showMessage("Congratulations!\nYou have completed the puzzle set!", kProgramTitle);
+  if (model_.hasCompletionCode()) {
+    const std::string text = "Puzzle Set Completion Code: " + model_.completionCode();
+    view_.showMessage(text.c_str(), kProgramTitle);
+  }
+  requestScreen(ScreenMainMenu);
+}
+
 void PlayController::restartLevel() {
-  if (model_.isLevelComplete() || !model_.isRunning()) return;
+  if (!session_.canRestart()) return;
   const int answer = MessageBoxA(view_.window(), "Do you really want to restart the level?",
-                                 kCaption, MB_YESNO | MB_ICONQUESTION);
+                                 kProgramTitle, MB_YESNO | MB_ICONQUESTION);
   if (answer != IDYES) return;
-  model_.stopRunning();
-  model_.goToLevel(model_.currentLevel());
-  model_.startRunning();
+  session_.restart();
   view_.layout();
   view_.paint();
 }
 
 void PlayController::skipLevel(HWND window) {
   if (!askSkipTo(model_.currentLevel() + 1)) return;
-  model_.stopRunning();
+  session_.stopForSkip();
   // Sent, not posted: the next level is up before the key message that
   // follows the accelerator arrives.
   SendMessageA(window, WM_COMMAND, IDC_NEXT_LEVEL_BUTTON, 0);
 }
 
 bool PlayController::askSkipTo(int32_t level) {
-  if (!model_.hasCompletionCode() || codeAccepted_) return true;
-  if (level <= model_.savedProgress()) return true;
+  if (!session_.skipNeedsCode(level)) return true;
   const std::optional<std::string> entered = askCompletionCode(view_.instance(), view_.window());
   if (!entered) return false;
-  if (toLowerAscii(*entered) == toLowerAscii(model_.completionCode())) {
-    codeAccepted_ = true;
-    return true;
-  }
-  view_.showMessage("Incorrect code.", kCaption);
+  if (session_.enterCode(*entered)) return true;
+  view_.showMessage("Incorrect code.", kProgramTitle);
   return false;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "app/win32/screens.h"
+#include "world/play_session.h"
 #include "world/win32/view_effects.h"
 
 namespace trelux {
@@ -25,20 +26,21 @@ class PlayController : public ScreenController {
   // May the player leave the current level for level (0-based)?
   bool askSkipTo(int32_t level);
 
-  bool codeAccepted() const { return codeAccepted_; }
+  bool codeAccepted() const { return session_.codeAccepted(); }
   HWND nextLevelButton() const { return nextLevelButton_; }
 
  private:
   void onKey(WPARAM key);
   void onCommand(HWND window, int id);
   void goToNextLevel();
+  void showSetCompleted();
   void restartLevel();
   void skipLevel(HWND window);
 
   PlayModel& model_;
   GameView& view_;
   ViewEffects effects_;
-  bool codeAccepted_ = false;
+  PlaySession session_;
   HWND nextLevelButton_ = nullptr;
 };
 

@@ -1,11 +1,11 @@
 #include "world/win32/play_dialogs.h"
 
+#include "app/win32/shell.h"
 #include "resources/win32/resource_ids.h"
+#include "world/play_session.h"
 
 namespace trelux {
 namespace {
-
-constexpr int kCodeLength = 19;
 
 struct CodeAnswer {
   std::string text;
@@ -19,7 +19,7 @@ INT_PTR CALLBACK skipDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
       return FALSE;  // the focus is set
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
-        char text[kCodeLength + 1] = {};
+        char text[kEnteredCodeLength + 1] = {};
         GetDlgItemTextA(dialog, IDC_SKIP_CODE_EDIT, text, sizeof text);
         reinterpret_cast<CodeAnswer*>(GetWindowLongPtrA(dialog, DWLP_USER))->text = text;
         EndDialog(dialog, IDOK);
@@ -54,7 +54,7 @@ const char* const kSecretTexts[] = {
 };
 
 void showSecrets(HWND dialog) {
-  for (const char* text : kSecretTexts) MessageBoxA(dialog, text, "Trelux", MB_OK);
+  for (const char* text : kSecretTexts) MessageBoxA(dialog, text, kProgramTitle, MB_OK);
 }
 
 INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
