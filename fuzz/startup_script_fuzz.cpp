@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const fs::path previous = fs::current_path();
   fs::current_path(folder);
   trelux::ScriptRunner runner;
-  runner.run("startup.dat", false);
+  runner.run("startup.dat");
   fs::current_path(previous);
   return 0;
 }

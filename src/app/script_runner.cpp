@@ -50,7 +50,7 @@ int runNested(const std::string& argument, ScriptRunner& runner) {
   ScriptRunner nested;
   nested.copyCommandsFrom(runner);
   nested.setDepth(runner.depth() + 1);
-  return nested.run(argument, false) ? CommandFailed : CommandContinue;
+  return nested.run(argument) == ScriptOutcome::Stopped ? CommandContinue : CommandFailed;
 }
 
 }  // namespace
@@ -77,9 +77,9 @@ int ScriptRunner::dispatch(const std::string& word, const std::string& argument)
   return CommandUnknown;
 }
 
-bool ScriptRunner::run(const std::string& fileName, bool stopResult) {
+ScriptOutcome ScriptRunner::run(const std::string& fileName) {
   std::optional<std::string> text = readTextFile(fileName);
-  if (!text) return !stopResult;
+  if (!text) return ScriptOutcome::Failed;
   size_t pos = 0;
   while (pos < text->size()) {
     size_t end = text->find('\n', pos);
@@ -93,9 +93,9 @@ bool ScriptRunner::run(const std::string& fileName, bool stopResult) {
     const std::string argument = trimBlanks(line.substr(wordEnd));
     const int result = dispatch(word, argument);
     if (result == CommandContinue) continue;
-    return result == CommandStop ? stopResult : !stopResult;
+    return result == CommandStop ? ScriptOutcome::Stopped : ScriptOutcome::Failed;
   }
-  return !stopResult;
+  return ScriptOutcome::Failed;
 }
 
 }  // namespace trelux

@@ -18,6 +18,10 @@ enum CommandResult : int {
   CommandUnknown = 3,
 };
 
+// How a run ended: it reached a "stp" line, or something failed first (the
+// file missing, a check failing, an unknown word, the end without "stp").
+enum class ScriptOutcome { Stopped, Failed };
+
 class ScriptRunner {
  public:
   using Handler = std::function<int(const std::string& argument, ScriptRunner& runner)>;
@@ -28,8 +32,7 @@ class ScriptRunner {
   // Appends; the first entry of a name wins a lookup.
   void addCommand(std::string name, Handler handler);
   void copyCommandsFrom(const ScriptRunner& other);
-  // Answers stopResult when a "stp" line is reached, else !stopResult.
-  bool run(const std::string& fileName, bool stopResult);
+  ScriptOutcome run(const std::string& fileName);
 
   // How deeply this runner is nested in "exe" commands.
   static constexpr int kMaxDepth = 32;

@@ -18,15 +18,15 @@ constexpr const char* kServerKey = "server";
 std::string gPuzzleServer;
 
 void configure(KeyedDocument& doc) {
-  doc.setSectionCase(KeyedDocument::kSectionsLowerCase);
-  doc.setNameCase(0);
+  doc.setSectionCase(SectionNames::LowerCase);
+  doc.setNameCase(KeepCase::Neither);
 }
 
 }  // namespace
 
 std::string loadStartupFiles() {
   ScriptRunner runner;
-  if (runner.run("startup.dat", false)) return kMissingFilesMessage;
+  if (runner.run("startup.dat") != ScriptOutcome::Stopped) return kMissingFilesMessage;
 
   KeyedDocument doc;
   configure(doc);

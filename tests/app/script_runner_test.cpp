@@ -15,9 +15,9 @@ using test::ScratchFolder;
 using test::writeFile;
 namespace fs = std::filesystem;
 
-// run() answers the stop result when a "stp" line is reached; the game asks
-// with false, so false means the checks passed.
-bool passes(ScriptRunner& runner, const std::string& script) { return !runner.run(script, false); }
+bool passes(ScriptRunner& runner, const std::string& script) {
+  return runner.run(script) == ScriptOutcome::Stopped;
+}
 
 bool passes(const std::string& script) {
   ScriptRunner runner;
@@ -46,17 +46,12 @@ TEST(ScriptRunner, OnlyAStopLineMakesTheRunSucceed) {
   EXPECT_FALSE(passes("blank.dat"));
 }
 
-TEST(ScriptRunner, TheResultFollowsTheStopResult) {
+TEST(ScriptRunner, AMissingScriptFailsAndALastLineNeedsNoLineEnd) {
   ScratchFolder folder;
   writeFile("stop.dat", "stp");
-  writeFile("empty.dat", "rem");
   ScriptRunner runner;
-  EXPECT_TRUE(runner.run("stop.dat", true));
-  EXPECT_FALSE(runner.run("stop.dat", false));
-  EXPECT_FALSE(runner.run("empty.dat", true));
-  EXPECT_TRUE(runner.run("empty.dat", false));
-  EXPECT_FALSE(runner.run("missing.dat", true));
-  EXPECT_TRUE(runner.run("missing.dat", false));
+  EXPECT_EQ(runner.run("stop.dat"), ScriptOutcome::Stopped);
+  EXPECT_EQ(runner.run("missing.dat"), ScriptOutcome::Failed);
 }
 
 TEST(ScriptRunner, LinesAfterTheStopAreNotRead) {
@@ -146,8 +141,7 @@ TEST(ScriptRunner, AnyOtherHandlerResultEndsTheRunAsFailed) {
   for (int result : {static_cast<int>(CommandFailed), static_cast<int>(CommandUnknown), 7, -1}) {
     ScriptRunner runner;
     runner.addCommand("odd", [result](const std::string&, ScriptRunner&) { return result; });
-    EXPECT_TRUE(runner.run("startup.dat", false)) << result;
-    EXPECT_FALSE(runner.run("startup.dat", true)) << result;
+    EXPECT_EQ(runner.run("startup.dat"), ScriptOutcome::Failed) << result;
   }
 }
 
