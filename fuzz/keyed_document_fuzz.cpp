@@ -11,24 +11,24 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   // The first byte chooses the options, the rest is the file.
-  const int sectionMode = data[0] % 3;
-  const int caseFlags = (data[0] >> 2) % 4;
-  const int lenient = (data[0] >> 4) & 1;
+  const auto sectionMode = static_cast<trelux::SectionNames>(data[0] % 3);
+  const auto keepCase = static_cast<trelux::KeepCase>((data[0] >> 2) % 4);
+  const bool lenient = (data[0] >> 4) & 1;
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
   trelux::KeyedDocument doc;
   doc.setSectionCase(sectionMode);
-  doc.setNameCase(caseFlags);
+  doc.setNameCase(keepCase);
   doc.setLenient(lenient);
   if (!doc.loadText(text)) return 0;
   const std::string saved = doc.toText();
 
   // Without section headers a strict load of the saved text cannot succeed,
   // so the round trip holds for the two modes that write them.
-  if (sectionMode == trelux::KeyedDocument::kSingleSection) return 0;
+  if (sectionMode == trelux::SectionNames::Single) return 0;
   trelux::KeyedDocument again;
   again.setSectionCase(sectionMode);
-  again.setNameCase(caseFlags);
+  again.setNameCase(keepCase);
   again.setLenient(lenient);
   if (!again.loadText(saved) || again.toText() != saved) std::abort();
   return 0;

@@ -9,36 +9,56 @@ namespace trelux {
 KeyedDocument::KeyedDocument() = default;
 KeyedDocument::~KeyedDocument() = default;
 
-bool KeyedDocument::setSectionCase(int mode) {
-  if (sections_ || mode < 0 || mode > 2) return false;
+namespace {
+
+// Options may arrive cast from numbers read elsewhere; only the named
+// values are options.
+bool isNamed(SectionNames mode) {
+  return mode == SectionNames::KeepCase || mode == SectionNames::LowerCase ||
+         mode == SectionNames::Single;
+}
+
+bool isNamed(KeepCase keep) {
+  return keep == KeepCase::Neither || keep == KeepCase::Keys || keep == KeepCase::Values ||
+         keep == KeepCase::KeysAndValues;
+}
+
+bool keeps(KeepCase keep, KeepCase what) {
+  return (static_cast<int32_t>(keep) & static_cast<int32_t>(what)) != 0;
+}
+
+}  // namespace
+
+bool KeyedDocument::setSectionCase(SectionNames mode) {
+  if (sections_ || !isNamed(mode)) return false;
   sectionMode_ = mode;
   return true;
 }
 
-bool KeyedDocument::setNameCase(int flags) {
-  if (sections_ || flags < 0 || flags > 3) return false;
-  caseFlags_ = flags;
+bool KeyedDocument::setNameCase(KeepCase keep) {
+  if (sections_ || !isNamed(keep)) return false;
+  keepCase_ = keep;
   return true;
 }
 
-bool KeyedDocument::setLenient(int flag) {
-  if (sections_ || flag < 0 || flag > 1) return false;
-  lenient_ = flag;
+bool KeyedDocument::setLenient(bool lenient) {
+  if (sections_) return false;
+  lenient_ = lenient;
   return true;
 }
 
 std::string KeyedDocument::normalSection(std::string section) const {
-  if (sectionMode_ == kSectionsLowerCase) return toLowerAscii(section);
-  if (sectionMode_ == kSingleSection) return {};
+  if (sectionMode_ == SectionNames::LowerCase) return toLowerAscii(section);
+  if (sectionMode_ == SectionNames::Single) return {};
   return section;
 }
 
 std::string KeyedDocument::normalKey(std::string key) const {
-  return (caseFlags_ & kKeysKeepCase) ? key : toLowerAscii(key);
+  return keeps(keepCase_, KeepCase::Keys) ? key : toLowerAscii(key);
 }
 
 std::string KeyedDocument::normalValue(std::string value) const {
-  return (caseFlags_ & kValuesKeepCase) ? value : toLowerAscii(value);
+  return keeps(keepCase_, KeepCase::Values) ? value : toLowerAscii(value);
 }
 
 const KeyedDocument::SectionEntry* KeyedDocument::findSection(const std::string& section) const {

@@ -7,6 +7,7 @@
 // query and change, optionally saveFile. Options are fixed once content exists.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
@@ -16,24 +17,26 @@
 
 namespace trelux {
 
+// How section names are normalised: kept, lower-cased, or all read as one
+// nameless section (then saved without headers).
+enum class SectionNames : int32_t { KeepCase = 0, LowerCase = 1, Single = 2 };
+// Which of keys and values keep their letter case; the others are
+// lower-cased (ASCII letters only).
+enum class KeepCase : int32_t { Neither = 0, Keys = 1, Values = 2, KeysAndValues = 3 };
+
 class KeyedDocument {
  public:
-  // Section name modes.
-  static constexpr int kSectionsKeepCase = 0;
-  static constexpr int kSectionsLowerCase = 1;
-  static constexpr int kSingleSection = 2;
-  // Case flag bits.
-  static constexpr int kKeysKeepCase = 1;
-  static constexpr int kValuesKeepCase = 2;
-
   KeyedDocument();
   ~KeyedDocument();
   KeyedDocument(const KeyedDocument&) = delete;
   KeyedDocument& operator=(const KeyedDocument&) = delete;
 
-  bool setSectionCase(int mode);
-  bool setNameCase(int flags);
-  bool setLenient(int flag);
+  // Options; false, and nothing changes, once the document has content or
+  // for a value outside the enumeration.
+  bool setSectionCase(SectionNames mode);
+  bool setNameCase(KeepCase keep);
+  // Lenient parsing accepts keys before the first section header.
+  bool setLenient(bool lenient);
 
   bool isLoaded() const;
   bool hasSection(std::string section) const;
@@ -72,9 +75,9 @@ class KeyedDocument {
   const SectionEntry* findSection(const std::string& section) const;
 
   std::unique_ptr<SectionTable> sections_;
-  int sectionMode_ = kSectionsKeepCase;
-  int caseFlags_ = kKeysKeepCase | kValuesKeepCase;
-  int lenient_ = 0;
+  SectionNames sectionMode_ = SectionNames::KeepCase;
+  KeepCase keepCase_ = KeepCase::KeysAndValues;
+  bool lenient_ = false;
 };
 
 }  // namespace trelux

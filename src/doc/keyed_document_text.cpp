@@ -79,7 +79,7 @@ class KeyedDocument::Parser {
       table_->findOrAppend(current_).keys.findOrAppend(key).value = std::move(value);
       return true;
     }
-    return doc_.lenient_ != 0;
+    return doc_.lenient_;
   }
 
   const KeyedDocument& doc_;
@@ -99,7 +99,7 @@ std::string KeyedDocument::toText() const {
   std::string out;
   if (!sections_) return out;
   sections_->forEach([&](const SectionEntry& section) {
-    if (sectionMode_ != kSingleSection) out += "[" + section.name + "]\n\n";
+    if (sectionMode_ != SectionNames::Single) out += "[" + section.name + "]\n\n";
     section.keys.forEach([&](const KeyEntry& key) { out += key.name + " = " + key.value + "\n"; });
     out += "\n";
   });

@@ -19,8 +19,8 @@ constexpr const char* kSection = "trelux";
 constexpr const char* kExtension = ".trelux";
 
 void configureForDescriptor(KeyedDocument& doc) {
-  doc.setNameCase(KeyedDocument::kValuesKeepCase);
-  doc.setSectionCase(KeyedDocument::kSectionsLowerCase);
+  doc.setNameCase(KeepCase::Values);
+  doc.setSectionCase(SectionNames::LowerCase);
 }
 
 // Windows matches "*.trelux" ignoring case.

@@ -29,8 +29,8 @@ TEST(KeyedDocument, AddSectionCreatesContentOnce) {
 
 TEST(KeyedDocument, NamesAndValuesAreNormalisedOnTheWayIn) {
   KeyedDocument doc;
-  ASSERT_TRUE(doc.setSectionCase(KeyedDocument::kSectionsLowerCase));
-  ASSERT_TRUE(doc.setNameCase(0));
+  ASSERT_TRUE(doc.setSectionCase(SectionNames::LowerCase));
+  ASSERT_TRUE(doc.setNameCase(KeepCase::Neither));
   ASSERT_TRUE(doc.addSection("settings"));
   EXPECT_TRUE(doc.setValue("Settings", "Sound", "ON"));
   EXPECT_EQ(doc.getValue("SETTINGS", "SOUND"), "on");
@@ -49,7 +49,7 @@ TEST(KeyedDocument, CaseIsKeptByDefault) {
 
 TEST(KeyedDocument, ValuesKeepCaseWhileKeysAreLowered) {
   KeyedDocument doc;
-  doc.setNameCase(KeyedDocument::kValuesKeepCase);
+  doc.setNameCase(KeepCase::Values);
   doc.addSection("trelux");
   doc.setValue("trelux", "NAME", "Mixed Case");
   EXPECT_EQ(doc.getValue("trelux", "name"), "Mixed Case");
@@ -57,7 +57,7 @@ TEST(KeyedDocument, ValuesKeepCaseWhileKeysAreLowered) {
 
 TEST(KeyedDocument, SingleSectionModeSharesOneNamelessSection) {
   KeyedDocument doc;
-  doc.setSectionCase(KeyedDocument::kSingleSection);
+  doc.setSectionCase(SectionNames::Single);
   doc.addSection("first");
   EXPECT_FALSE(doc.addSection("second"));
   EXPECT_TRUE(doc.setValue("second", "a", "1"));
@@ -68,7 +68,7 @@ TEST(KeyedDocument, SingleSectionModeSharesOneNamelessSection) {
 
 TEST(KeyedDocument, ValueRefCreatesWhatIsMissingAndStoresVerbatim) {
   KeyedDocument doc;
-  doc.setNameCase(0);
+  doc.setNameCase(KeepCase::Neither);
   std::string& value = doc.valueRef("webguids", "abc");
   EXPECT_TRUE(doc.isLoaded());
   EXPECT_TRUE(doc.hasKey("webguids", "abc"));
@@ -133,21 +133,20 @@ TEST(KeyedDocument, SectionNamesAreASnapshotInStorageOrder) {
 
 TEST(KeyedDocument, OptionsAreRefusedOutOfRange) {
   KeyedDocument doc;
-  EXPECT_FALSE(doc.setSectionCase(3));
-  EXPECT_FALSE(doc.setSectionCase(-1));
-  EXPECT_FALSE(doc.setNameCase(4));
-  EXPECT_FALSE(doc.setLenient(2));
-  EXPECT_TRUE(doc.setSectionCase(2));
-  EXPECT_TRUE(doc.setNameCase(0));
-  EXPECT_TRUE(doc.setLenient(1));
+  EXPECT_FALSE(doc.setSectionCase(static_cast<SectionNames>(3)));
+  EXPECT_FALSE(doc.setSectionCase(static_cast<SectionNames>(-1)));
+  EXPECT_FALSE(doc.setNameCase(static_cast<KeepCase>(4)));
+  EXPECT_TRUE(doc.setSectionCase(SectionNames::Single));
+  EXPECT_TRUE(doc.setNameCase(KeepCase::Neither));
+  EXPECT_TRUE(doc.setLenient(true));
 }
 
 TEST(KeyedDocument, OptionsAreFixedOnceContentExists) {
   KeyedDocument doc;
   ASSERT_TRUE(doc.loadText("[Settings]\nSound = 1\n"));
-  EXPECT_FALSE(doc.setSectionCase(KeyedDocument::kSectionsLowerCase));
-  EXPECT_FALSE(doc.setNameCase(0));
-  EXPECT_FALSE(doc.setLenient(1));
+  EXPECT_FALSE(doc.setSectionCase(SectionNames::LowerCase));
+  EXPECT_FALSE(doc.setNameCase(KeepCase::Neither));
+  EXPECT_FALSE(doc.setLenient(true));
   // Still the default options: case is kept.
   EXPECT_TRUE(doc.hasKey("Settings", "Sound"));
   EXPECT_FALSE(doc.hasKey("settings", "sound"));

@@ -21,7 +21,7 @@ TEST(KeyedDocumentText, HeaderBlanksBelongToTheName) {
 
 TEST(KeyedDocumentText, LowerCasedHeadersNameTheSameSection) {
   KeyedDocument doc;
-  doc.setSectionCase(KeyedDocument::kSectionsLowerCase);
+  doc.setSectionCase(SectionNames::LowerCase);
   ASSERT_TRUE(doc.loadText("[Settings]\nsound = 1\n[settings]\nmusic = 2\n[SETTINGS]\nsound = 3\n"));
   EXPECT_EQ(doc.sectionNames().size(), 1u);
   EXPECT_EQ(doc.getValue("settings", "sound"), "3");
@@ -30,7 +30,7 @@ TEST(KeyedDocumentText, LowerCasedHeadersNameTheSameSection) {
 
 TEST(KeyedDocumentText, SingleSectionModeMergesHeadersAndWritesNone) {
   KeyedDocument doc;
-  doc.setSectionCase(KeyedDocument::kSingleSection);
+  doc.setSectionCase(SectionNames::Single);
   ASSERT_TRUE(doc.loadText("[one]\na = 1\n[two]\nb = 2\n"));
   EXPECT_EQ(doc.getValue("", "a"), "1");
   EXPECT_EQ(doc.getValue("", "b"), "2");
@@ -91,7 +91,7 @@ TEST_P(RejectedLine, FailsStrictAndIsSkippedLenient) {
   EXPECT_FALSE(strict.loadText(text));
   EXPECT_FALSE(strict.isLoaded());
   KeyedDocument lenient;
-  lenient.setLenient(1);
+  lenient.setLenient(true);
   ASSERT_TRUE(lenient.loadText(text));
   EXPECT_EQ(lenient.getValue("s", "before"), "1");
   EXPECT_EQ(lenient.getValue("s", "after"), "2");
@@ -112,7 +112,7 @@ TEST(KeyedDocumentText, KeysBeforeAnyHeaderNeedLenience) {
   KeyedDocument strict;
   EXPECT_FALSE(strict.loadText("k = v\n[s]\n"));
   KeyedDocument lenient;
-  lenient.setLenient(1);
+  lenient.setLenient(true);
   ASSERT_TRUE(lenient.loadText("k = v\n[s]\n"));
   EXPECT_EQ(lenient.getValue("", "k"), "v");
   // Saved under the header "[]" and read back into the nameless section.
@@ -142,8 +142,8 @@ TEST(KeyedDocumentText, ALoadReplacesInsteadOfMerging) {
 TEST(KeyedDocumentText, SettingsFileLayout) {
   ScratchFolder folder;
   KeyedDocument doc;
-  doc.setSectionCase(KeyedDocument::kSectionsLowerCase);
-  doc.setNameCase(0);
+  doc.setSectionCase(SectionNames::LowerCase);
+  doc.setNameCase(KeepCase::Neither);
   doc.addSection("settings");
   doc.setValue("settings", "music", "40");
   doc.setValue("settings", "sound", "100");
@@ -208,7 +208,7 @@ TEST(KeyedDocumentText, BlanksAtTheEndsOfAValueAreLostOnReload) {
 TEST(KeyedDocumentText, SaveAndLoadRoundTrip) {
   ScratchFolder folder;
   KeyedDocument doc;
-  doc.setNameCase(KeyedDocument::kValuesKeepCase);
+  doc.setNameCase(KeepCase::Values);
   doc.addSection("Group");
   doc.setValue("Group", "name", "Bonus Set #1");
   doc.setValue("Group", "path", "/files/bonus1.dat");
@@ -217,7 +217,7 @@ TEST(KeyedDocumentText, SaveAndLoadRoundTrip) {
   doc.setValue("second", "author", "Someone; with [brackets]");
   ASSERT_TRUE(doc.saveFile("m.txt"));
   KeyedDocument again;
-  again.setNameCase(KeyedDocument::kValuesKeepCase);
+  again.setNameCase(KeepCase::Values);
   ASSERT_TRUE(again.loadFile("m.txt"));
   EXPECT_EQ(again.toText(), doc.toText());
   EXPECT_EQ(again.getValue("Group", "guid"), "{ABC-123}");
