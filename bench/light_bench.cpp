@@ -65,7 +65,7 @@ int32_t litSides(const trelux::LevelGrid& grid) {
   int32_t lit = 0;
   for (int32_t y = 0; y < grid.height(); ++y) {
     for (int32_t x = 0; x < grid.width(); ++x) {
-      for (int32_t side = 0; side < 4; ++side) lit += grid.cell(x, y).light(side) != 0;
+      for (trelux::Direction side : trelux::kDirections) lit += grid.cell(x, y).light(side) != 0;
     }
   }
   return lit;
@@ -80,7 +80,7 @@ void refreshBenchmark(benchmark::State& state, const Mix& mix) {
   }
   for (auto _ : state) {
     trelux::refreshLight(grid);
-    benchmark::DoNotOptimize(grid.cell(10, 10).light(0));
+    benchmark::DoNotOptimize(grid.cell(10, 10).light(trelux::kNorth));
   }
   state.counters["lit_sides"] = litSides(grid);
 }
@@ -98,7 +98,7 @@ void BM_RefreshLargestGridOfLasers(benchmark::State& state) {
   for (int y = 0; y < 255; ++y) {
     for (int x = 0; x < 255; ++x) {
       if ((x + y) % 2) {
-        grid.appendCell(std::make_unique<trelux::Laser>(trelux::kWhite, (x * y) % 4));
+        grid.appendCell(std::make_unique<trelux::Laser>(trelux::kWhite, trelux::directionOf(x * y)));
       } else {
         grid.appendCell(std::make_unique<trelux::Floor>());
       }
@@ -107,7 +107,7 @@ void BM_RefreshLargestGridOfLasers(benchmark::State& state) {
   grid.markLoaded();
   for (auto _ : state) {
     trelux::refreshLight(grid);
-    benchmark::DoNotOptimize(grid.cell(10, 10).light(0));
+    benchmark::DoNotOptimize(grid.cell(10, 10).light(trelux::kNorth));
   }
 }
 BENCHMARK(BM_RefreshLargestGridOfLasers)->Unit(benchmark::kMillisecond);

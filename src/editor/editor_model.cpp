@@ -137,7 +137,7 @@ bool EditorModel::createPuzzleSet(const std::string& name) {
 
 // ---- Editing -----------------------------------------------------------------
 
-bool EditorModel::placeObject(int32_t kind, int32_t x, int32_t y, Colour colour, int32_t variant) {
+bool EditorModel::placeObject(ObjectKind kind, int32_t x, int32_t y, Colour colour, int32_t variant) {
   std::unique_ptr<GridObject> object = makeObject(kind, colour, variant);
   if (!object || !grid_.replaceCell(x, y, std::move(object))) return false;
   refresh();

@@ -46,8 +46,8 @@ class EditorModel : public PuzzleModel {
   bool createPuzzleSet(const std::string& name);
   void discardWorkingCopy();
 
-  // Editing (0 floor ... 6 T-mirror); any other kind is refused.
-  bool placeObject(int32_t kind, int32_t x, int32_t y, Colour colour, int32_t variant);
+  // Editing; a value that is not a kind is refused.
+  bool placeObject(ObjectKind kind, int32_t x, int32_t y, Colour colour, int32_t variant);
   void setRobotStart(int32_t x, int32_t y);
   bool resizeLevel(int32_t width, int32_t height);
 

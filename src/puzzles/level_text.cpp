@@ -37,13 +37,15 @@ std::unique_ptr<GridObject> parseCellToken(std::string_view token, bool& robot) 
     if (head == 'L') return std::make_unique<Lens>(c);
     if (head == '\\') return std::make_unique<Mirror>(c, 0);
     if (head == '/') return std::make_unique<Mirror>(c, 1);
-    if (indexIn(kArrows, head) >= 0) return std::make_unique<Laser>(c, indexIn(kArrows, head));
+    if (indexIn(kArrows, head) >= 0) {
+      return std::make_unique<Laser>(c, directionOf(indexIn(kArrows, head)));
+    }
   }
   if (token.size() == 3 && head == 'S' && colour >= 0 && indexIn(kSides, token[1]) >= 0) {
-    return std::make_unique<Sensor>(static_cast<Colour>(colour), indexIn(kSides, token[1]));
+    return std::make_unique<Sensor>(static_cast<Colour>(colour), directionOf(indexIn(kSides, token[1])));
   }
   if (token.size() == 2 && head == 'T' && indexIn(kSides, token[1]) >= 0) {
-    return std::make_unique<TMirror>(indexIn(kSides, token[1]));
+    return std::make_unique<TMirror>(directionOf(indexIn(kSides, token[1])));
   }
   return nullptr;
 }

@@ -1,6 +1,4 @@
-// Light of one colour entering cell (x, y) through side entrySide. Beams are
-// compared field by field in this order, which is how a light pass tells a
-// beam it has already followed.
+// Light of one colour entering cell (x, y) through side entrySide.
 #pragma once
 
 #include <array>
@@ -14,7 +12,7 @@ namespace trelux {
 
 struct Beam {
   Colour colour = 0;
-  int32_t entrySide = 0;
+  Direction entrySide = kNorth;
   int32_t x = 0;
   int32_t y = 0;
   auto operator<=>(const Beam&) const = default;
@@ -36,7 +34,7 @@ class BeamList {
 };
 
 // The beam that light leaving cell `from` through side `side` becomes.
-constexpr Beam beamLeaving(Position from, int32_t side, Colour colour) {
+constexpr Beam beamLeaving(Position from, Direction side, Colour colour) {
   Position to = step(from, side);
   return Beam{colour, opposite(side), to.x, to.y};
 }

@@ -1,6 +1,7 @@
 // Directions, positions and colours of the grid world.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace trelux {
@@ -8,10 +9,15 @@ namespace trelux {
 // 0 north (y - 1), 1 east (x + 1), 2 south (y + 1), 3 west (x - 1). A side of a
 // cell is named by the direction that points from its centre through it.
 enum Direction : int32_t { kNorth = 0, kEast = 1, kSouth = 2, kWest = 3 };
+inline constexpr std::array<Direction, 4> kDirections = {kNorth, kEast, kSouth, kWest};
 
-constexpr int32_t clockwise(int32_t d) { return (d + 1) % 4; }
-constexpr int32_t counterClockwise(int32_t d) { return (d + 3) % 4; }
-constexpr int32_t opposite(int32_t d) { return (d + 2) % 4; }
+// A number taken as a direction, as a level file stores one: only its two
+// low bits count.
+constexpr Direction directionOf(int32_t value) { return static_cast<Direction>(value & 3); }
+
+constexpr Direction clockwise(Direction d) { return directionOf(d + 1); }
+constexpr Direction counterClockwise(Direction d) { return directionOf(d + 3); }
+constexpr Direction opposite(Direction d) { return directionOf(d + 2); }
 
 struct Position {
   int32_t x = 0;
@@ -19,8 +25,8 @@ struct Position {
   bool operator==(const Position&) const = default;
 };
 
-// One step in direction d; a direction outside 0..3 leaves the position as it is.
-constexpr Position step(Position p, int32_t d) {
+// One step in direction d.
+constexpr Position step(Position p, Direction d) {
   switch (d) {
     case kNorth: return {p.x, p.y - 1};
     case kEast: return {p.x + 1, p.y};

@@ -29,7 +29,7 @@ constexpr bool isPushable(Movability m) { return static_cast<uint8_t>(m) == 2; }
 // An object as a level file stores it: kind byte, then an attribute byte for
 // kinds 2 to 6.
 struct CellCode {
-  uint8_t kind = 0;
+  ObjectKind kind = ObjectKind::Floor;
   std::optional<uint8_t> attribute;
   bool operator==(const CellCode&) const = default;
 };
@@ -52,8 +52,12 @@ class GridObject {
   virtual CellCode code() const = 0;
 
   void write(std::ostream& out) const;
-  Colour light(int32_t side) const { return sideLight_[side & 3]; }
-  void addLight(int32_t side, Colour colour) { sideLight_[side & 3] |= colour; }
+  Colour light(Direction side) const { return sideLight_[side & 3]; }
+  void addLight(Direction side, Colour colour) { sideLight_[side & 3] |= colour; }
+  // Light crosses one of the sides: a robot here is zapped.
+  bool carriesLight() const {
+    return (sideLight_[0] | sideLight_[1] | sideLight_[2] | sideLight_[3]) != 0;
+  }
   int32_t tileIndex() const { return tileIndex_; }
 
  protected:

@@ -17,7 +17,7 @@ void zapPause(PlayEffects& effects) {
 
 // A plain step ahead (+1) or back (-1) onto a free cell; light is unchanged,
 // so only the two cells involved are redrawn.
-void stepRobot(PlayModel& model, PlayEffects& effects, int32_t direction, int32_t undoDirection) {
+void stepRobot(PlayModel& model, PlayEffects& effects, Direction direction, Direction undoDirection) {
   const Position from = model.robotPosition();
   const Position to = step(from, direction);
   if (model.isOccupied(to.x, to.y)) return;
@@ -46,7 +46,7 @@ void moveForward(PlayModel& model, PlayEffects& effects) {
     effects.paint();
     return;
   }
-  const int32_t d = model.robotDirection();
+  const Direction d = model.robotDirection();
   stepRobot(model, effects, d, opposite(d));
 }
 
@@ -61,7 +61,7 @@ void moveBackward(PlayModel& model, PlayEffects& effects) {
     effects.paint();
     return;
   }
-  const int32_t d = model.robotDirection();
+  const Direction d = model.robotDirection();
   stepRobot(model, effects, opposite(d), d);
 }
 

@@ -18,7 +18,7 @@ int32_t litSensorCount() { return gLitSensorCount; }
 // ---- Floor and lens: light passes straight through -------------------------
 
 BeamList Floor::receiveLight(const Beam& beam) {
-  const int32_t exit = opposite(beam.entrySide);
+  const Direction exit = opposite(beam.entrySide);
   addLight(beam.entrySide, beam.colour);
   addLight(exit, beam.colour);
   BeamList out;
@@ -30,7 +30,7 @@ BeamList Floor::receiveLight(const Beam& beam) {
 // light pass drops.
 BeamList Lens::receiveLight(const Beam& beam) {
   const Colour passed = beam.colour & colour_;
-  const int32_t exit = opposite(beam.entrySide);
+  const Direction exit = opposite(beam.entrySide);
   addLight(beam.entrySide, passed);
   addLight(exit, passed);
   BeamList out;
@@ -46,14 +46,14 @@ Mirror::Mirror(Colour colour, int32_t orientation)
 }
 
 CellCode Mirror::code() const {
-  return {3, static_cast<uint8_t>(orientation_ * 8 + colour_)};
+  return {ObjectKind::Mirror, static_cast<uint8_t>(orientation_ * 8 + colour_)};
 }
 
 namespace {
 
 // Orientation 0 pairs north with east and south with west; orientation 1
 // pairs north with west and east with south.
-constexpr int32_t kReflect[2][4] = {
+constexpr Direction kReflect[2][4] = {
     {kEast, kNorth, kWest, kSouth},
     {kWest, kSouth, kEast, kNorth},
 };
@@ -62,7 +62,7 @@ constexpr int32_t kReflect[2][4] = {
 
 BeamList Mirror::receiveLight(const Beam& beam) {
   const Colour reflected = beam.colour & colour_;
-  const int32_t exit = kReflect[orientation_][beam.entrySide & 3];
+  const Direction exit = kReflect[orientation_][beam.entrySide];
   addLight(beam.entrySide, beam.colour);
   addLight(exit, reflected);
   BeamList out;
@@ -72,15 +72,17 @@ BeamList Mirror::receiveLight(const Beam& beam) {
 
 // ---- Laser ------------------------------------------------------------------
 
-Laser::Laser(Colour colour, int32_t direction)
-    : GridObject(32 + (direction & 3)), colour_(colour & 7), direction_(direction & 3) {}
+Laser::Laser(Colour colour, Direction direction)
+    : GridObject(32 + direction), colour_(colour & 7), direction_(direction) {}
 
-CellCode Laser::code() const { return {4, static_cast<uint8_t>(direction_ * 8 + colour_)}; }
+CellCode Laser::code() const {
+  return {ObjectKind::Laser, static_cast<uint8_t>(direction_ * 8 + colour_)};
+}
 
 // ---- Sensor -----------------------------------------------------------------
 
-Sensor::Sensor(Colour colour, int32_t facing)
-    : GridObject(0), facing_(facing & 3), colour_(colour & 7) {
+Sensor::Sensor(Colour colour, Direction facing)
+    : GridObject(0), facing_(facing), colour_(colour & 7) {
   setTileIndex(tileFor(false));
   ++gSensorCount;
 }
@@ -90,7 +92,9 @@ Sensor::~Sensor() {
   --gSensorCount;
 }
 
-CellCode Sensor::code() const { return {5, static_cast<uint8_t>(facing_ * 8 + colour_)}; }
+CellCode Sensor::code() const {
+  return {ObjectKind::Sensor, static_cast<uint8_t>(facing_ * 8 + colour_)};
+}
 
 bool Sensor::isGoalMet() const { return gSensorCount == gLitSensorCount; }
 
@@ -127,8 +131,8 @@ void Sensor::resetLight() {
 // ---- T-mirror: split through the stem, join through the arms -----------------
 
 BeamList TMirror::receiveLight(const Beam& beam) {
-  const int32_t stem = orientation_;
-  const int32_t side = beam.entrySide;
+  const Direction stem = stem_;
+  const Direction side = beam.entrySide;
   BeamList out;
   if (side == opposite(stem)) return out;
   addLight(side, beam.colour);
@@ -146,24 +150,26 @@ BeamList TMirror::receiveLight(const Beam& beam) {
 
 // ---- Construction -----------------------------------------------------------
 
-std::unique_ptr<GridObject> makeObject(int32_t kind, Colour colour, int32_t variant) {
+std::unique_ptr<GridObject> makeObject(ObjectKind kind, Colour colour, int32_t variant) {
   switch (kind) {
-    case 0: return std::make_unique<Floor>();
-    case 1: return std::make_unique<Wall>();
-    case 2: return std::make_unique<Lens>(colour);
-    case 3: return std::make_unique<Mirror>(colour, variant);
-    case 4: return std::make_unique<Laser>(colour, variant);
-    case 5: return std::make_unique<Sensor>(colour, variant);
-    case 6: return std::make_unique<TMirror>(variant);
-    default: return nullptr;
+    case ObjectKind::Floor: return std::make_unique<Floor>();
+    case ObjectKind::Wall: return std::make_unique<Wall>();
+    case ObjectKind::Lens: return std::make_unique<Lens>(colour);
+    case ObjectKind::Mirror: return std::make_unique<Mirror>(colour, variant);
+    case ObjectKind::Laser: return std::make_unique<Laser>(colour, directionOf(variant));
+    case ObjectKind::Sensor: return std::make_unique<Sensor>(colour, directionOf(variant));
+    case ObjectKind::TMirror: return std::make_unique<TMirror>(directionOf(variant));
   }
+  return nullptr;
 }
 
 std::unique_ptr<GridObject> decodeObject(uint8_t kind, uint8_t attribute) {
+  if (kind > kHighestKind) return nullptr;
+  const auto objectKind = static_cast<ObjectKind>(kind);
   // A T-mirror stores its orientation as the whole byte; the others pack a
   // variant in bits 3 and 4 above a 3-bit colour.
-  if (kind == 6) return std::make_unique<TMirror>(attribute);
-  return makeObject(kind, attribute & 7, (attribute >> 3) & 3);
+  if (objectKind == ObjectKind::TMirror) return makeObject(objectKind, 0, attribute);
+  return makeObject(objectKind, attribute & 7, (attribute >> 3) & 3);
 }
 
 }  // namespace trelux

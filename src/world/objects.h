@@ -17,14 +17,14 @@ class Floor final : public GridObject {
   Movability movability() const override { return Movability::Open; }
   BeamList receiveLight(const Beam& beam) override;
   ObjectKind kind() const override { return ObjectKind::Floor; }
-  CellCode code() const override { return {0, std::nullopt}; }
+  CellCode code() const override { return {ObjectKind::Floor, std::nullopt}; }
 };
 
 class Wall final : public GridObject {
  public:
   Wall() : GridObject(1) {}
   ObjectKind kind() const override { return ObjectKind::Wall; }
-  CellCode code() const override { return {1, std::nullopt}; }
+  CellCode code() const override { return {ObjectKind::Wall, std::nullopt}; }
 };
 
 class Lens final : public GridObject {
@@ -33,7 +33,7 @@ class Lens final : public GridObject {
   Movability movability() const override { return Movability::Pushable; }
   BeamList receiveLight(const Beam& beam) override;
   ObjectKind kind() const override { return ObjectKind::Lens; }
-  CellCode code() const override { return {2, colour_}; }
+  CellCode code() const override { return {ObjectKind::Lens, colour_}; }
   Colour colour() const { return colour_; }
 
  private:
@@ -57,21 +57,21 @@ class Mirror final : public GridObject {
 
 class Laser final : public GridObject {
  public:
-  Laser(Colour colour, int32_t direction);
+  Laser(Colour colour, Direction direction);
   void emitLight(int32_t x, int32_t y, LevelGrid& grid) override;
   ObjectKind kind() const override { return ObjectKind::Laser; }
   CellCode code() const override;
   Colour colour() const { return colour_; }
-  int32_t direction() const { return direction_; }
+  Direction direction() const { return direction_; }
 
  private:
   Colour colour_;
-  int32_t direction_;
+  Direction direction_;
 };
 
 class Sensor final : public GridObject {
  public:
-  Sensor(Colour colour, int32_t facing);
+  Sensor(Colour colour, Direction facing);
   ~Sensor() override;
   bool isGoalMet() const override;
   BeamList receiveLight(const Beam& beam) override;
@@ -79,7 +79,7 @@ class Sensor final : public GridObject {
   ObjectKind kind() const override { return ObjectKind::Sensor; }
   CellCode code() const override;
   Colour colour() const { return colour_; }
-  int32_t facing() const { return facing_; }
+  Direction facing() const { return facing_; }
   bool isLit() const { return lit_; }
 
  private:
@@ -87,29 +87,29 @@ class Sensor final : public GridObject {
   void turnOff();
   int32_t tileFor(bool lit) const { return (lit ? 72 : 40) + facing_ * 8 + colour_; }
 
-  int32_t facing_;
+  Direction facing_;
   Colour colour_;
   bool lit_ = false;
 };
 
 class TMirror final : public GridObject {
  public:
-  explicit TMirror(int32_t orientation)
-      : GridObject(36 + (orientation & 3)), orientation_(orientation & 3) {}
+  explicit TMirror(Direction stem) : GridObject(36 + stem), stem_(stem) {}
   Movability movability() const override { return Movability::Pushable; }
   BeamList receiveLight(const Beam& beam) override;
   ObjectKind kind() const override { return ObjectKind::TMirror; }
-  CellCode code() const override { return {6, static_cast<uint8_t>(orientation_)}; }
-  // The stem side.
-  int32_t orientation() const { return orientation_; }
+  CellCode code() const override { return {ObjectKind::TMirror, static_cast<uint8_t>(stem_)}; }
+  // The stem side, the T-mirror's orientation.
+  Direction orientation() const { return stem_; }
 
  private:
-  int32_t orientation_;
+  Direction stem_;
 };
 
-// Builds an object from its kind and, for kinds 2 to 6, its values.
-// Null for a kind above 6.
-std::unique_ptr<GridObject> makeObject(int32_t kind, Colour colour, int32_t variant);
+// Builds an object from its kind and, for lenses to T-mirrors, its colour and
+// variant (orientation, direction or facing), reduced as a level file
+// reduces them. Null for a value that is not a kind.
+std::unique_ptr<GridObject> makeObject(ObjectKind kind, Colour colour, int32_t variant);
 // Builds an object from a stored kind and attribute byte (ignored for 0 and 1).
 std::unique_ptr<GridObject> decodeObject(uint8_t kind, uint8_t attribute);
 

@@ -18,7 +18,7 @@ class PlayModel : public PuzzleModel {
 
   bool isOccupied(int32_t x, int32_t y) const;
   bool moveRobotTo(int32_t x, int32_t y);
-  void setRobotDirection(int32_t direction) { robotDirection_ = direction; }
+  void setRobotDirection(Direction direction) { robotDirection_ = direction; }
   bool canPush() const;
   bool canPull() const;
   // Callers check canPush / canPull first.

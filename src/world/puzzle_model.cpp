@@ -24,11 +24,7 @@ std::string PuzzleModel::description() const { return grid_.description(); }
 bool PuzzleModel::hasDescription() const { return grid_.hasDescription(); }
 
 bool PuzzleModel::robotInLight() const {
-  const GridObject& here = grid_.cell(robot_.x, robot_.y);
-  for (int32_t side = 0; side < 4; ++side) {
-    if (here.light(side) != 0) return true;
-  }
-  return false;
+  return grid_.cell(robot_.x, robot_.y).carriesLight();
 }
 
 bool PuzzleModel::isInterior(int32_t x, int32_t y) const {

@@ -30,11 +30,11 @@ class PuzzleModel {
   int32_t gridWidth() const { return grid_.width(); }
   int32_t gridHeight() const { return grid_.height(); }
   int32_t tileAt(int32_t x, int32_t y) const { return grid_.cell(x, y).tileIndex(); }
-  Colour sideLightAt(int32_t x, int32_t y, int32_t side) const {
+  Colour sideLightAt(int32_t x, int32_t y, Direction side) const {
     return grid_.cell(x, y).light(side);
   }
   Position robotPosition() const { return robot_; }
-  int32_t robotDirection() const { return robotDirection_; }
+  Direction robotDirection() const { return robotDirection_; }
   bool robotInLight() const;
   // The cells the editor lets the user change: inside the ring of walls.
   bool isInterior(int32_t x, int32_t y) const;
@@ -50,7 +50,7 @@ class PuzzleModel {
  protected:
   LevelGrid grid_;
   Position robot_;
-  int32_t robotDirection_ = kNorth;
+  Direction robotDirection_ = kNorth;
   PuzzleSetFile set_;
 };
 

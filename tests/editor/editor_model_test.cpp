@@ -111,7 +111,7 @@ TEST(EditorWorkingCopy, EditsReachTheSetFileOnlyOnSave) {
   const std::string original = fileBytes(kSetFile);
   EditorModel model;
   openSet(model);
-  ASSERT_TRUE(model.placeObject(2, 3, 3, 6, 0));
+  ASSERT_TRUE(model.placeObject(ObjectKind::Lens, 3, 3, 6, 0));
   model.setRobotStart(2, 4);
   ASSERT_TRUE(model.commitLevel());
   EXPECT_EQ(fileBytes(kSetFile), original);
@@ -139,9 +139,9 @@ TEST(EditorWorkingCopy, SavingAgainAfterMoreEditsWorks) {
   makeSet({kDefaultLevelText});
   EditorModel model;
   openSet(model);
-  ASSERT_TRUE(model.placeObject(1, 2, 2, 0, 0));
+  ASSERT_TRUE(model.placeObject(ObjectKind::Wall, 2, 2, 0, 0));
   ASSERT_TRUE(model.saveSet());
-  ASSERT_TRUE(model.placeObject(1, 4, 4, 0, 0));
+  ASSERT_TRUE(model.placeObject(ObjectKind::Wall, 4, 4, 0, 0));
   ASSERT_TRUE(model.saveSet());
   PuzzleSetFile set;
   LevelGrid grid;
@@ -208,7 +208,7 @@ TEST(EditorWorkingCopy, SaveFailsWhenTheSetFolderIsGoneAndKeepsTheEdits) {
   makeSet({kDefaultLevelText});
   EditorModel model;
   openSet(model);
-  ASSERT_TRUE(model.placeObject(1, 3, 3, 0, 0));
+  ASSERT_TRUE(model.placeObject(ObjectKind::Wall, 3, 3, 0, 0));
   fs::remove_all("Levels/s");
 
   EXPECT_FALSE(model.saveSet());
@@ -233,7 +233,7 @@ TEST(EditorWorkingCopy, SaveThatCannotReplaceTheSetFileFailsAndLeavesNoTemporary
   makeSet({kDefaultLevelText});
   EditorModel model;
   openSet(model);
-  ASSERT_TRUE(model.placeObject(1, 3, 3, 0, 0));
+  ASSERT_TRUE(model.placeObject(ObjectKind::Wall, 3, 3, 0, 0));
   fs::remove("Levels/s/levels.dat");
   fs::create_directory("Levels/s/levels.dat");
 
@@ -479,7 +479,7 @@ TEST(EditorCreateSet, SameNameTwiceGetsTheHashThenTheHashWithX) {
   fs::create_directories("Levels");
   EditorModel model;
   ASSERT_TRUE(model.createPuzzleSet("a"));
-  ASSERT_TRUE(model.placeObject(1, 2, 2, 0, 0));  // unsaved, lost with the first copy
+  ASSERT_TRUE(model.placeObject(ObjectKind::Wall, 2, 2, 0, 0));  // unsaved, lost with the first copy
   ASSERT_TRUE(model.createPuzzleSet("a"));
   EXPECT_EQ(model.levelFilePath(), ".\\Levels\\30440x\\levels.dat");
   EXPECT_EQ(model.descriptorPath(), ".\\Levels\\30440x.trelux");
@@ -551,15 +551,15 @@ TEST(EditorEditing, UnknownKindsAndOutsideCellsAreRefused) {
   makeSet({kDefaultLevelText});
   EditorModel model;
   openSet(model);
-  ASSERT_TRUE(model.placeObject(4, 1, 3, 1, 1));  // red laser pointing east
+  ASSERT_TRUE(model.placeObject(ObjectKind::Laser, 1, 3, 1, 1));  // red laser pointing east
   const std::string before = shownLevel(model);
-  EXPECT_FALSE(model.placeObject(7, 3, 3, 1, 0));
-  EXPECT_FALSE(model.placeObject(-1, 3, 3, 0, 0));
-  EXPECT_FALSE(model.placeObject(255, 3, 3, 0, 0));
-  EXPECT_FALSE(model.placeObject(1, 7, 3, 0, 0));
-  EXPECT_FALSE(model.placeObject(1, 3, -1, 0, 0));
+  EXPECT_FALSE(model.placeObject(static_cast<ObjectKind>(7), 3, 3, 1, 0));
+  EXPECT_FALSE(model.placeObject(static_cast<ObjectKind>(-1), 3, 3, 0, 0));
+  EXPECT_FALSE(model.placeObject(static_cast<ObjectKind>(255), 3, 3, 0, 0));
+  EXPECT_FALSE(model.placeObject(ObjectKind::Wall, 7, 3, 0, 0));
+  EXPECT_FALSE(model.placeObject(ObjectKind::Wall, 3, -1, 0, 0));
   EXPECT_EQ(shownLevel(model), before);
-  EXPECT_EQ(model.sideLightAt(3, 3, 1), 1);
+  EXPECT_EQ(model.sideLightAt(3, 3, kEast), 1);
 }
 
 TEST(EditorEditing, PlacingObjectsRecomputesTheLight) {
@@ -567,26 +567,26 @@ TEST(EditorEditing, PlacingObjectsRecomputesTheLight) {
   makeSet({kDefaultLevelText});
   EditorModel model;
   openSet(model);
-  ASSERT_TRUE(model.placeObject(4, 1, 3, 1, 1));  // red laser pointing east
+  ASSERT_TRUE(model.placeObject(ObjectKind::Laser, 1, 3, 1, 1));  // red laser pointing east
   for (int32_t x = 2; x <= 5; ++x) {
-    EXPECT_EQ(model.sideLightAt(x, 3, 1), 1) << x;
-    EXPECT_EQ(model.sideLightAt(x, 3, 3), 1) << x;
-    EXPECT_EQ(model.sideLightAt(x, 3, 0), 0) << x;
+    EXPECT_EQ(model.sideLightAt(x, 3, kEast), 1) << x;
+    EXPECT_EQ(model.sideLightAt(x, 3, kWest), 1) << x;
+    EXPECT_EQ(model.sideLightAt(x, 3, kNorth), 0) << x;
   }
-  EXPECT_EQ(model.sideLightAt(3, 2, 1), 0);
+  EXPECT_EQ(model.sideLightAt(3, 2, kEast), 0);
   EXPECT_FALSE(model.robotInLight());
 
-  ASSERT_TRUE(model.placeObject(1, 3, 3, 0, 0));  // a wall across the beam
-  EXPECT_EQ(model.sideLightAt(2, 3, 1), 1);
-  EXPECT_EQ(model.sideLightAt(4, 3, 1), 0);
+  ASSERT_TRUE(model.placeObject(ObjectKind::Wall, 3, 3, 0, 0));  // a wall across the beam
+  EXPECT_EQ(model.sideLightAt(2, 3, kEast), 1);
+  EXPECT_EQ(model.sideLightAt(4, 3, kEast), 0);
 
-  ASSERT_TRUE(model.placeObject(2, 2, 3, 6, 0));  // a cyan lens blocks red
-  EXPECT_EQ(model.sideLightAt(2, 3, 1), 0);
-  EXPECT_EQ(model.grid().cell(2, 3).code(), (CellCode{2, 6}));
+  ASSERT_TRUE(model.placeObject(ObjectKind::Lens, 2, 3, 6, 0));  // a cyan lens blocks red
+  EXPECT_EQ(model.sideLightAt(2, 3, kEast), 0);
+  EXPECT_EQ(model.grid().cell(2, 3).code(), (CellCode{ObjectKind::Lens, 6}));
 
-  ASSERT_TRUE(model.placeObject(0, 2, 3, 0, 0));
-  ASSERT_TRUE(model.placeObject(0, 1, 3, 0, 0));  // laser gone: all dark
-  EXPECT_EQ(model.sideLightAt(2, 3, 1), 0);
+  ASSERT_TRUE(model.placeObject(ObjectKind::Floor, 2, 3, 0, 0));
+  ASSERT_TRUE(model.placeObject(ObjectKind::Floor, 1, 3, 0, 0));  // laser gone: all dark
+  EXPECT_EQ(model.sideLightAt(2, 3, kEast), 0);
 }
 
 TEST(EditorEditing, RobotStartMovesTheRobotAndIsStored) {
@@ -610,16 +610,16 @@ TEST(EditorEditing, ShrinkingCutsOffObjectsAndTheirLight) {
   makeSet({kDefaultLevelText});
   EditorModel model;
   openSet(model);
-  ASSERT_TRUE(model.placeObject(4, 5, 3, 1, 3));  // red laser pointing west
-  ASSERT_EQ(model.sideLightAt(3, 3, 1), 1);
+  ASSERT_TRUE(model.placeObject(ObjectKind::Laser, 5, 3, 1, 3));  // red laser pointing west
+  ASSERT_EQ(model.sideLightAt(3, 3, kEast), 1);
 
   ASSERT_TRUE(model.resizeLevel(5, 7));
   EXPECT_EQ(model.gridWidth(), 5);
   EXPECT_EQ(model.gridHeight(), 7);
   EXPECT_EQ(shownLevel(model),
             "# # # # #\n# @ . . #\n# . . . #\n# . . . #\n# . . . #\n# . . . #\n# # # # #\n");
-  EXPECT_EQ(model.sideLightAt(3, 3, 1), 0);
-  EXPECT_EQ(model.sideLightAt(2, 3, 1), 0);
+  EXPECT_EQ(model.sideLightAt(3, 3, kEast), 0);
+  EXPECT_EQ(model.sideLightAt(2, 3, kEast), 0);
 }
 
 TEST(EditorEditing, GrowingAddsFloorInsideANewRingAndIsSaved) {
@@ -627,7 +627,7 @@ TEST(EditorEditing, GrowingAddsFloorInsideANewRingAndIsSaved) {
   makeSet({kDefaultLevelText, roomOfWidth(4)});
   EditorModel model;
   openSet(model);
-  ASSERT_TRUE(model.placeObject(4, 5, 3, 1, 3));  // red laser pointing west
+  ASSERT_TRUE(model.placeObject(ObjectKind::Laser, 5, 3, 1, 3));  // red laser pointing west
   ASSERT_TRUE(model.resizeLevel(9, 8));
   const std::string grown =
       "# # # # # # # # #\n"
@@ -639,8 +639,8 @@ TEST(EditorEditing, GrowingAddsFloorInsideANewRingAndIsSaved) {
       "# . . . . . . . #\n"
       "# # # # # # # # #\n";
   EXPECT_EQ(shownLevel(model), grown);
-  EXPECT_EQ(model.sideLightAt(2, 3, 1), 1);
-  EXPECT_EQ(model.sideLightAt(6, 3, 1), 0);
+  EXPECT_EQ(model.sideLightAt(2, 3, kEast), 1);
+  EXPECT_EQ(model.sideLightAt(6, 3, kEast), 0);
 
   ASSERT_TRUE(model.saveSet());
   EXPECT_EQ(storedLevel(kSetFile, 0), grown);

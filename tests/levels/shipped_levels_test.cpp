@@ -140,7 +140,7 @@ TEST(ShippedLevels, NoTwoLevelsAreAlike) {
 }
 
 TEST(ShippedLevels, EveryKindAndColourAppears) {
-  std::set<int> kinds;
+  std::set<ObjectKind> kinds;
   std::set<int> colours;
   for (const ShippedSet& set : allSets()) {
     for (const tool::LevelSource& level : set.source.levels) {
@@ -150,12 +150,17 @@ TEST(ShippedLevels, EveryKindAndColourAppears) {
         for (int32_t x = 0; x < grid.width(); ++x) {
           const CellCode code = grid.cell(x, y).code();
           kinds.insert(code.kind);
-          if (code.kind >= 2 && code.kind <= 5) colours.insert(*code.attribute & 7);
+          // Lenses, mirrors, lasers and sensors have a colour.
+          const bool coloured = code.kind != ObjectKind::Floor && code.kind != ObjectKind::Wall &&
+                                code.kind != ObjectKind::TMirror;
+          if (coloured) colours.insert(*code.attribute & 7);
         }
       }
     }
   }
-  EXPECT_EQ(kinds, (std::set<int>{0, 1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(kinds, (std::set<ObjectKind>{ObjectKind::Floor, ObjectKind::Wall, ObjectKind::Lens,
+                                         ObjectKind::Mirror, ObjectKind::Laser, ObjectKind::Sensor,
+                                         ObjectKind::TMirror}));
   EXPECT_EQ(colours, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7}));
 }
 

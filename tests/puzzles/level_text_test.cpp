@@ -36,14 +36,14 @@ TEST(LevelText, CellsBecomeTheObjectsTheirCodesName) {
   LevelGrid grid;
   std::string error;
   ASSERT_TRUE(parseLevelText("Lg /r \\b <w Ssm Te # .", grid, error)) << error;
-  EXPECT_EQ(grid.cell(0, 0).code(), (CellCode{2, 2}));
-  EXPECT_EQ(grid.cell(1, 0).code(), (CellCode{3, 1 * 8 + 1}));
-  EXPECT_EQ(grid.cell(2, 0).code(), (CellCode{3, 0 * 8 + 4}));
-  EXPECT_EQ(grid.cell(3, 0).code(), (CellCode{4, 3 * 8 + 7}));
-  EXPECT_EQ(grid.cell(4, 0).code(), (CellCode{5, 2 * 8 + 5}));
-  EXPECT_EQ(grid.cell(5, 0).code(), (CellCode{6, 1}));
-  EXPECT_EQ(grid.cell(6, 0).code(), (CellCode{1, std::nullopt}));
-  EXPECT_EQ(grid.cell(7, 0).code(), (CellCode{0, std::nullopt}));
+  EXPECT_EQ(grid.cell(0, 0).code(), (CellCode{ObjectKind::Lens, 2}));
+  EXPECT_EQ(grid.cell(1, 0).code(), (CellCode{ObjectKind::Mirror, 1 * 8 + 1}));
+  EXPECT_EQ(grid.cell(2, 0).code(), (CellCode{ObjectKind::Mirror, 0 * 8 + 4}));
+  EXPECT_EQ(grid.cell(3, 0).code(), (CellCode{ObjectKind::Laser, 3 * 8 + 7}));
+  EXPECT_EQ(grid.cell(4, 0).code(), (CellCode{ObjectKind::Sensor, 2 * 8 + 5}));
+  EXPECT_EQ(grid.cell(5, 0).code(), (CellCode{ObjectKind::TMirror, 1}));
+  EXPECT_EQ(grid.cell(6, 0).code(), (CellCode{ObjectKind::Wall, std::nullopt}));
+  EXPECT_EQ(grid.cell(7, 0).code(), (CellCode{ObjectKind::Floor, std::nullopt}));
   EXPECT_EQ(grid.start(), (Position{0, 0}));  // no robot marked
 }
 

@@ -68,7 +68,7 @@ TEST(SetText, ReadsNameCodeDescriptionSolutionAndCells) {
   EXPECT_EQ(grid.description(), "Push the lens.\r\n  Then rest.");
   EXPECT_EQ(grid.width(), 5);
   EXPECT_EQ(grid.start(), (Position{1, 1}));
-  EXPECT_EQ(grid.cell(2, 1).code(), (CellCode{2, 1}));
+  EXPECT_EQ(grid.cell(2, 1).code(), (CellCode{ObjectKind::Lens, 1}));
 }
 
 TEST(SetText, ALevelWithoutDescriptionStoresTheNoDescriptionByte) {

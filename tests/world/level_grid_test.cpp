@@ -67,7 +67,7 @@ TEST(LevelGridCells, PositionsOutsideTheGridAreWalls) {
     EXPECT_EQ(cell.kind(), ObjectKind::Wall);
     EXPECT_EQ(cell.movability(), Movability::Solid);
     EXPECT_TRUE(cell.receiveLight(Beam{kWhite, kWest, p.x, p.y}).empty());
-    for (int32_t side = 0; side < 4; ++side) EXPECT_EQ(cell.light(side), kBlack);
+    for (Direction side : kDirections) EXPECT_EQ(cell.light(side), kBlack);
   }
 }
 

@@ -92,7 +92,7 @@ TEST(LightRules, LensPassesOnlyTheColourItShares) {
 TEST(LightRules, MirrorTurnsEveryBeamAQuarterTurn) {
   const struct {
     int32_t orientation;
-    int32_t entry;
+    Direction entry;
     Beam out;
   } cases[] = {
       {0, kNorth, {kWhite, kWest, 6, 5}}, {0, kEast, {kWhite, kSouth, 5, 4}},

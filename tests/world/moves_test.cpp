@@ -22,7 +22,7 @@ using ::testing::IsEmpty;
 // and the light on every side.
 struct Board {
   Position robot;
-  int32_t direction = 0;
+  Direction direction = kNorth;
   std::vector<const GridObject*> objects;
   std::vector<int> light;
   bool operator==(const Board&) const = default;
@@ -33,7 +33,7 @@ Board boardOf(const PlayModel& model) {
   for (int32_t y = 0; y < model.gridHeight(); ++y) {
     for (int32_t x = 0; x < model.gridWidth(); ++x) {
       board.objects.push_back(&model.grid().cell(x, y));
-      for (int32_t side = 0; side < 4; ++side) board.light.push_back(model.sideLightAt(x, y, side));
+      for (Direction side : kDirections) board.light.push_back(model.sideLightAt(x, y, side));
     }
   }
   return board;
@@ -68,7 +68,7 @@ class RobotMoves : public ::testing::Test {
     model.startRunning();
   }
   const GridObject* at(int32_t x, int32_t y) { return &model.grid().cell(x, y); }
-  void placeRobot(int32_t x, int32_t y, int32_t direction) {
+  void placeRobot(int32_t x, int32_t y, Direction direction) {
     ASSERT_TRUE(model.moveRobotTo(x, y));
     model.setRobotDirection(direction);
     effects.clear();

@@ -89,15 +89,14 @@ TEST(ObjectAttributes, StoredBytesDecodeToTheirObjectAndWriteBackReduced) {
 TEST(ObjectAttributes, ValuesAreReducedAsWhenRead) {
   EXPECT_EQ(describe(Mirror(kBlue, 3)), "mirror 1 4 28");
   EXPECT_EQ(describe(Mirror(kBlue, -1)), "mirror 1 4 28");
-  EXPECT_EQ(describe(TMirror(5)), "tmirror 1 - 37");
-  EXPECT_EQ(describe(Laser(kRed + 8, kWest + 4)), "laser 3 1 35");
+  EXPECT_EQ(describe(*makeObject(ObjectKind::TMirror, kBlack, 5)), "tmirror 1 - 37");
+  EXPECT_EQ(describe(*makeObject(ObjectKind::Laser, kRed + 8, kWest + 4)), "laser 3 1 35");
 }
 
 TEST(ObjectAttributes, KindsAboveSixBuildNothing) {
   EXPECT_EQ(decodeObject(7, 0), nullptr);
   EXPECT_EQ(decodeObject(0xFF, 0x01), nullptr);
-  EXPECT_EQ(makeObject(7, kRed, 0), nullptr);
-  EXPECT_EQ(makeObject(-1, kRed, 0), nullptr);
+  EXPECT_EQ(makeObject(static_cast<ObjectKind>(7), kRed, 0), nullptr);
 }
 
 TEST(ObjectAttributes, EveryByteAnEditorWritesIsReadBackUnchanged) {
@@ -128,9 +127,9 @@ TEST(ObjectTiles, EachVariantHasItsOwnTile) {
     add(Lens(c));
     add(Mirror(c, 0));
     add(Mirror(c, 1));
-    for (int32_t side = 0; side < 4; ++side) add(Sensor(c, side));
+    for (Direction side : kDirections) add(Sensor(c, side));
   }
-  for (int32_t o = 0; o < 4; ++o) add(TMirror(o));
+  for (Direction stem : kDirections) add(TMirror(stem));
   EXPECT_EQ(static_cast<int>(tiles.size()), made);
   EXPECT_EQ(*tiles.begin(), 8);
   EXPECT_EQ(*tiles.rbegin(), 71);
@@ -167,7 +166,7 @@ TEST(ObjectMovability, OnlyFloorIsOpenAndOnlyLensesAndMirrorsMove) {
 
 TEST(ObjectLight, NewObjectsCarryNoLightAndMarksAddUp) {
   Floor floor;
-  for (int32_t side = 0; side < 4; ++side) EXPECT_EQ(floor.light(side), kBlack);
+  for (Direction side : kDirections) EXPECT_EQ(floor.light(side), kBlack);
   floor.addLight(kEast, kRed);
   floor.addLight(kEast, kBlue);
   floor.addLight(kEast, kRed);

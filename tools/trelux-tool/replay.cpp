@@ -64,7 +64,7 @@ void captureState(const PlayModel& model, ReplayResult& result) {
     for (int32_t x = 0; x < result.width; ++x) {
       result.tiles.push_back(model.tileAt(x, y));
       std::array<Colour, 4> light{};
-      for (int32_t side = 0; side < 4; ++side) light[side] = model.sideLightAt(x, y, side);
+      for (Direction side : kDirections) light[side] = model.sideLightAt(x, y, side);
       result.sideLight.push_back(light);
     }
   }

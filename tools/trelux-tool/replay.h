@@ -15,7 +15,7 @@ namespace trelux::tool {
 
 struct ReplayResult {
   Position robot;
-  int32_t direction = 0;
+  Direction direction = kNorth;
   std::optional<size_t> wonAfterKey;  // 1-based position in the key string
   std::vector<std::string> sounds;
   int32_t width = 0;

@@ -33,7 +33,7 @@ class Packing {
   SolverState unpack(const Packed& p) const {
     SolverState s;
     s.robot = static_cast<int32_t>(get(p, 0, 9));
-    s.direction = static_cast<int32_t>(get(p, 9, 2));
+    s.direction = directionOf(static_cast<int32_t>(get(p, 9, 2)));
     s.objects.resize(objects_);
     for (size_t i = 0; i < objects_; ++i) s.objects[i] = static_cast<uint16_t>(get(p, 11 + 9 * i, 9));
     return s;

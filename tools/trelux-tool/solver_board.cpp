@@ -14,7 +14,7 @@ SolverBoard::SolverBoard(LevelGrid& grid) : grid_(grid), width_(grid.width()), h
   occupant_.assign(cells, -1);
   words_ = static_cast<uint32_t>((cells + 63) / 64);
   // Objects in order of their codes, so identical ones sit side by side.
-  std::multimap<std::pair<uint8_t, int>, int32_t> objects;
+  std::multimap<std::pair<ObjectKind, int>, int32_t> objects;
   for (int32_t y = 0; y < height_; ++y) {
     for (int32_t x = 0; x < width_; ++x) {
       const GridObject& object = grid.cell(x, y);
@@ -26,7 +26,7 @@ SolverBoard::SolverBoard(LevelGrid& grid) : grid_(grid), width_(grid.width()), h
   }
   objectCount_ = objects.size();
   if (tooManyObjects()) return;
-  std::pair<uint8_t, int> previous{0xFF, -1};
+  std::pair<ObjectKind, int> previous{ObjectKind::Floor, -1};
   for (const auto& [code, index] : objects) {
     const int group = code == previous ? groups_.back() : static_cast<int>(groups_.size());
     previous = code;
@@ -82,8 +82,7 @@ ArrangementLight SolverBoard::computeLight(const Arrangement& arrangement) {
   for (int32_t y = 0; y < height_; ++y) {
     for (int32_t x = 0; x < width_; ++x) {
       const GridObject& cell = grid_.cell(x, y);
-      // The robot is zapped where any side of its cell carries light.
-      if ((cell.light(0) | cell.light(1) | cell.light(2) | cell.light(3)) == 0) continue;
+      if (!cell.carriesLight()) continue;
       const auto index = static_cast<uint32_t>(cellIndex({x, y}));
       litBits_[light.firstWord + index / 64] |= uint64_t{1} << (index % 64);
     }

@@ -17,7 +17,7 @@ namespace trelux::tool {
 
 struct SolverState {
   int32_t robot = 0;  // cell index
-  int32_t direction = kNorth;
+  Direction direction = kNorth;
   Arrangement objects;
   bool operator==(const SolverState&) const = default;
 };

@@ -85,11 +85,11 @@ void GameView::drawBeams(int32_t x, int32_t y, HDC dc) {
   const int left = x * kTileSize, top = y * kTileSize;
   const int cx = left + 12, cy = top + 12;
   const POINT edges[4] = {{cx, top}, {left + kTileSize, cy}, {cx, top + kTileSize}, {left, cy}};
-  for (int32_t side = 0; side < 4; ++side) {
+  for (Direction side : kDirections) {
     const Colour colour = model_.sideLightAt(x, y, side);
     if (colour == 0) continue;
     SelectObject(dc, beamPens_[colour & 7]);
-    const bool fromEdge = side == 0 || side == 3;
+    const bool fromEdge = side == kNorth || side == kWest;
     const POINT from = fromEdge ? edges[side] : POINT{cx, cy};
     const POINT to = fromEdge ? POINT{cx, cy} : edges[side];
     MoveToEx(dc, from.x, from.y, nullptr);

@@ -104,7 +104,7 @@ TEST_F(GameViewDrawing, CellsShowTheirTilesAndTheRobotItsDirection) {
   EXPECT_TRUE(tileShownAt(canvas, 0, 0, model_.tileAt(0, 0)));  // wall
   EXPECT_TRUE(tileShownAt(canvas, 2, 2, model_.tileAt(2, 2)));  // floor, unlit
   EXPECT_TRUE(tileShownAt(canvas, 1, 3, 3)) << "robot facing north";
-  model_.setRobotDirection(2);
+  model_.setRobotDirection(kSouth);
   view_->draw(canvas.dc());
   EXPECT_TRUE(tileShownAt(canvas, 1, 3, 5)) << "robot facing south";
 }
