@@ -11,7 +11,7 @@ namespace {
 constexpr int kButtonWidth = 150;
 constexpr int kButtonHeight = 35;
 constexpr int kButtonFontHeight = 18;
-constexpr DWORD kMenuWindowStyle = 0x880000;  // WS_BORDER | WS_SYSMENU
+constexpr DWORD kMenuWindowStyle = WS_BORDER | WS_SYSMENU;
 
 // Faces tried in order; the first one the system can make wins.
 const char* const kButtonFontFaces[] = {"Courier New", "Courier", "Monospace", "Fixedsys"};

@@ -8,7 +8,7 @@ namespace trelux {
 namespace {
 
 constexpr UINT kClassStyle = CS_OWNDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-constexpr DWORD kMainWindowStyle = 0x8A0000;  // WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX
+constexpr DWORD kMainWindowStyle = WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX;
 
 bool registerClass(const char* name, WNDPROC procedure) {
   WNDCLASSEXA windowClass{};

@@ -8,7 +8,7 @@
 namespace trelux {
 namespace {
 
-constexpr DWORD kGameWindowStyle = 0x880000;  // WS_BORDER | WS_SYSMENU
+constexpr DWORD kGameWindowStyle = WS_BORDER | WS_SYSMENU;
 constexpr int kMinimumClientHeight = 280;
 constexpr int kTilesPerRow = 8;
 constexpr int kDigitWidth = 12;

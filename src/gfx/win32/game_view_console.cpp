@@ -12,7 +12,8 @@ namespace {
 constexpr int kConsoleWidth = 400;
 constexpr int kConsoleHeight = 200;
 constexpr int kConsoleMargin = 10;
-constexpr DWORD kConsoleStyle = 0x880000;  // WS_BORDER | WS_SYSMENU; the system adds a caption
+// The system adds a caption to this style anyway.
+constexpr DWORD kConsoleStyle = WS_BORDER | WS_SYSMENU;
 constexpr COLORREF kConsoleTextColour = 0x00FFFF;
 
 }  // namespace
