@@ -1,5 +1,7 @@
 #include "app/win32/options_dialog.h"
 
+#include <optional>
+
 #include "app/startup_files.h"
 #include "audio/volumes.h"
 #include "resources/win32/resource_ids.h"
@@ -16,8 +18,9 @@ void initialiseBar(HWND dialog, int id, int position) {
   SendMessageA(bar, SBM_SETPOS, position, TRUE);
 }
 
-// The bar's new position for a scroll request, or -1 when it stays.
-int scrolledPosition(HWND bar, int request, int trackPosition) {
+// The bar's new position for a scroll request, or nothing when it stays.
+// A step may land below 0: SetScrollInfo brings it back to the range.
+std::optional<int> scrolledPosition(HWND bar, int request, int trackPosition) {
   const int position = static_cast<int>(SendMessageA(bar, SBM_GETPOS, 0, 0));
   switch (request) {
     case SB_LINELEFT: return position - kLineStep;
@@ -25,17 +28,18 @@ int scrolledPosition(HWND bar, int request, int trackPosition) {
     case SB_PAGELEFT: return position - kPageStep;
     case SB_PAGERIGHT: return position + kPageStep;
     case SB_THUMBTRACK: return trackPosition;
-    default: return -1;
+    default: return std::nullopt;
   }
 }
 
 void onScroll(HWND bar, WPARAM wParam) {
-  const int position = scrolledPosition(bar, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
-  if (position == -1) return;
+  const std::optional<int> position =
+      scrolledPosition(bar, LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+  if (!position) return;
   SCROLLINFO info{};
   info.cbSize = sizeof info;
   info.fMask = SIF_POS;
-  info.nPos = position;  // SetScrollInfo keeps it within the range
+  info.nPos = *position;
   SetScrollInfo(bar, SB_CTL, &info, TRUE);
 }
 

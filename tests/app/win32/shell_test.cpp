@@ -302,6 +302,22 @@ TEST_F(OptionsTest, ScrollStepsStayInRangeAndOkStoresThem) {
   EXPECT_EQ(musicVolume(), 100);
 }
 
+// A step that lands exactly on -1 is a step like any other: the bar reaches 0.
+TEST_F(OptionsTest, StepsBelowZeroStopAtZero) {
+  setSoundVolume(2);
+  setMusicVolume(14);
+  OptionsRun run;
+  DialogAnswerer dialogs;
+  dialogs.expect(optionsStep(IDOK, run, [](HWND dialog) {
+    scroll(dialog, IDC_SOUND_SCROLL, SB_LINELEFT);
+    scroll(dialog, IDC_MUSIC_SCROLL, SB_PAGELEFT);
+  }));
+  command(IDC_OPTIONS);
+  dialogs.verify();
+  EXPECT_EQ(soundVolume(), 0);
+  EXPECT_EQ(musicVolume(), 0);
+}
+
 TEST_F(OptionsTest, ThumbTrackingSetsThePositionAndZeroIsAVolume) {
   OptionsRun run;
   DialogAnswerer dialogs;
