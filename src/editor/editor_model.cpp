@@ -25,8 +25,7 @@ EditorModel::~EditorModel() { discardWorkingCopy(); }
 
 bool EditorModel::loadSet(const std::string& levelFile) {
   // The new copy is named while the old one still exists, so the names
-  // differ: the set file object answers an open of the path it already has
-  // without reading it, and would keep the old set's record positions.
+  // differ from the copy being replaced.
   std::string copy = createUniqueFile(kSetsFolder, kWorkingCopyPrefix);
   discardWorkingCopy();
   descriptor_.clear();
@@ -44,8 +43,11 @@ void EditorModel::setSetPaths(std::string levelFile, std::string descriptor, std
   folder_ = std::move(folder);
 }
 
+// The set file object is replaced, not just closed: a closed one keeps the
+// copy's path and records, and a later open of the same name would take them
+// for the new file's.
 void EditorModel::discardWorkingCopy() {
-  set_.close();
+  set_ = PuzzleSetFile();
   if (workingCopy_.empty()) return;
   removeFile(workingCopy_);
   workingCopy_.clear();

@@ -191,6 +191,30 @@ TEST(EditorWorkingCopy, LoadingNothingOrAMissingSetFails) {
   EXPECT_FALSE(model.goToLevel(0));
 }
 
+// The next copy's name comes from the clock and may be a discarded copy's
+// again: the set file must then be read afresh, not taken as still open.
+TEST(EditorWorkingCopy, AFailedLoadLeavesNoOpenFileBehind) {
+  ScratchFolder scratch;
+  makeSet({roomOfWidth(3)});
+  {
+    PuzzleSetFile set;
+    ASSERT_TRUE(set.open(kSetFile));
+    ASSERT_TRUE(set.setProgress(7));
+    ASSERT_TRUE(set.setCompletionCode(true, "OLD"));
+  }
+  writeSetFile("other.dat", {roomOfWidth(5), roomOfWidth(6)});
+  EditorModel model;
+  openSet(model);
+  const std::string firstCopy = model.workingCopyPath();
+  EXPECT_FALSE(model.loadSet(".\\Levels\\none\\levels.dat"));
+
+  ASSERT_TRUE(copyFileBytes("other.dat", firstCopy));
+  ASSERT_TRUE(model.puzzleSet().open(firstCopy));
+  EXPECT_EQ(model.puzzleSet().progress(), 0);
+  EXPECT_FALSE(model.puzzleSet().hasCompletionCode());
+  EXPECT_EQ(model.puzzleSet().countLevels(), 2);
+}
+
 TEST(EditorWorkingCopy, SaveNeedsALevelShown) {
   ScratchFolder scratch;
   makeSet({roomOfWidth(3)});
