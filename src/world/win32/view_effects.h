@@ -1,6 +1,7 @@
 // The effects of a move on the screen: sounds through the sound manager,
-// drawing through the game view, the zap's pause as a plain sleep (the
-// window does not react meanwhile, as the game always behaved).
+// drawing through the game view, and the zap's pause as a plain sleep: the
+// game is single-threaded, so the window does not react during the pause and
+// keys pressed meanwhile wait in the queue until the move is taken back.
 #pragma once
 
 #include "world/play_effects.h"

@@ -11,7 +11,7 @@ namespace {
 
 std::string artFile(const char* name) { return std::string(TRELUX_ART_DIR) + "/" + name; }
 
-TEST(ProgramPictures, HelpPicturesAreFortyEightPixelsSquare) {
+TEST(ProgramPictures, HelpPicturesAreThirtyTwoPixelsSquare) {
   for (const char* name : {"trelux.bmp", "laser.bmp", "sensor.bmp", "lens.bmp", "mirror.bmp", "tmirror.bmp"}) {
     HBITMAP bitmap = static_cast<HBITMAP>(
         LoadImageA(nullptr, artFile(name).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
