@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "app/startup_files.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
-#include "app/startup_files.h"
 #include "app/win32/window_classes.h"
 #include "audio/win32/audio_device.h"
 #include "audio/win32/sound_manager.h"

@@ -5,13 +5,13 @@
 #include "app/win32/screen_objects.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
+#include "editor/editor_model.h"
 #include "editor/win32/editor_controller.h"
 #include "gfx/win32/game_view.h"
 #include "puzzles/catalogue.h"
 #include "puzzles/win32/chooser_dialog.h"
-#include "editor/editor_model.h"
-#include "world/win32/play_controller.h"
 #include "world/play_model.h"
+#include "world/win32/play_controller.h"
 
 namespace trelux {
 namespace {

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "app/win32/shell.h"
+#include "audio/volumes.h"
 #include "audio/win32/audio_device.h"
 #include "audio/win32/sound_loader.h"
-#include "audio/volumes.h"
 
 namespace trelux {
 namespace {

@@ -3,9 +3,9 @@
 #include "app/win32/shell.h"
 #include "gfx/win32/game_view.h"
 #include "resources/win32/resource_ids.h"
-#include "world/win32/play_dialogs.h"
 #include "world/play_model.h"
 #include "world/play_rules.h"
+#include "world/win32/play_dialogs.h"
 
 namespace trelux {
 namespace {

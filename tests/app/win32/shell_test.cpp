@@ -5,19 +5,19 @@
 
 #include <functional>
 
+#include "app/startup_files.h"
 #include "app/win32/program.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
-#include "app/startup_files.h"
-#include "audio/win32/audio_device.h"
 #include "audio/volumes.h"
+#include "audio/win32/audio_device.h"
 #include "gfx/win32/bitmap_holder.h"
 #include "puzzles/catalogue.h"
 #include "resources/win32/resource_ids.h"
 #include "support/scratch_folder.h"
-#include "world/puzzle_model.h"
 #include "support/win32/dialog_answerer.h"
 #include "support/win32/game_fixture.h"
+#include "world/puzzle_model.h"
 
 namespace trelux::test {
 namespace {

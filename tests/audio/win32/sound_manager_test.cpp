@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/win32/shell.h"
+#include "audio/volumes.h"
 #include "audio/win32/audio_device.h"
 #include "audio/win32/sound_manager.h"
-#include "audio/volumes.h"
 #include "gfx/win32/game_view.h"
 #include "world/play_model.h"
 

@@ -15,8 +15,8 @@
 #include "support/scratch_folder.h"
 #include "support/win32/dialog_answerer.h"
 #include "support/win32/game_fixture.h"
-#include "world/win32/play_controller.h"
 #include "world/play_model.h"
+#include "world/win32/play_controller.h"
 
 namespace trelux::test {
 namespace {
