@@ -10,7 +10,7 @@
 #include "puzzles/catalogue.h"
 #include "puzzles/puzzle_set_file.h"
 #include "set_compiler.h"
-#include "solver.h"
+#include "solver/solver.h"
 #include "tool_main.h"
 #include "world/level_grid.h"
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "solver_board.h"
+#include "solver/solver_board.h"
 
 namespace trelux::tool {
 

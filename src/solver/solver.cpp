@@ -1,9 +1,9 @@
-#include "solver.h"
+#include "solver/solver.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "solver_rules.h"
+#include "solver/solver_rules.h"
 #include "world/level_grid.h"
 
 namespace trelux::tool {

@@ -2,7 +2,7 @@
 // answers are shortest (checked against every key string the game can be
 // played with, for small levels), and it tells unsolvable levels and levels
 // beyond its limits apart.
-#include "solver.h"
+#include "solver/solver.h"
 
 #include <random>
 #include <string>
@@ -12,7 +12,7 @@
 
 #include "puzzles/set_bytes.h"
 #include "replay.h"
-#include "solver_rules.h"
+#include "solver/solver_rules.h"
 #include "support/level_files.h"
 #include "support/scratch_folder.h"
 #include "world/level_grid.h"

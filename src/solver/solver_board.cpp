@@ -1,4 +1,4 @@
-#include "solver_board.h"
+#include "solver/solver_board.h"
 
 #include <algorithm>
 #include <map>

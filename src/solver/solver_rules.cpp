@@ -1,4 +1,4 @@
-#include "solver_rules.h"
+#include "solver/solver_rules.h"
 
 namespace trelux::tool {
 
