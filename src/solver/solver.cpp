@@ -6,7 +6,7 @@
 #include "solver/solver_rules.h"
 #include "world/level_grid.h"
 
-namespace trelux::tool {
+namespace trelux {
 
 namespace {
 
@@ -180,4 +180,4 @@ SolveResult solveLevel(LevelGrid& grid, const SolveLimits& limits) {
   return search(board, grid.start(), limits);
 }
 
-}  // namespace trelux::tool
+}  // namespace trelux

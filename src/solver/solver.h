@@ -7,10 +7,8 @@
 #include <string>
 
 namespace trelux {
-class LevelGrid;
-}
 
-namespace trelux::tool {
+class LevelGrid;
 
 struct SolveLimits {
   // Distinct states the search may hold (each costs about 40 bytes).
@@ -39,4 +37,4 @@ struct SolveResult {
 // The grid holds the level; the search moves its objects about.
 SolveResult solveLevel(LevelGrid& grid, const SolveLimits& limits);
 
-}  // namespace trelux::tool
+}  // namespace trelux

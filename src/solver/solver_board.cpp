@@ -6,7 +6,7 @@
 #include "world/level_grid.h"
 #include "world/light.h"
 
-namespace trelux::tool {
+namespace trelux {
 
 SolverBoard::SolverBoard(LevelGrid& grid) : grid_(grid), width_(grid.width()), height_(grid.height()) {
   const auto cells = static_cast<size_t>(width_) * static_cast<size_t>(height_);
@@ -102,4 +102,4 @@ size_t SolverBoard::KeyHash::operator()(const Arrangement& a) const {
   return static_cast<size_t>(h);
 }
 
-}  // namespace trelux::tool
+}  // namespace trelux

@@ -15,10 +15,8 @@
 #include "world/objects.h"
 
 namespace trelux {
-class LevelGrid;
-}
 
-namespace trelux::tool {
+class LevelGrid;
 
 // Cell indexes (y * width + x) of the pushable objects, in the board's object
 // order; objects that look the same keep their cells in ascending order, so
@@ -103,4 +101,4 @@ class SolverBoard {
   std::unordered_map<Arrangement, ArrangementLight, KeyHash> cache_;
 };
 
-}  // namespace trelux::tool
+}  // namespace trelux

@@ -1,6 +1,6 @@
 #include "solver/solver_rules.h"
 
-namespace trelux::tool {
+namespace trelux {
 
 SolverState SolverRules::start(Position robotStart) const {
   return {board_.cellIndex(robotStart), kNorth, board_.startArrangement()};
@@ -64,4 +64,4 @@ std::optional<SolverState> SolverRules::apply(const SolverState& state, SolverKe
   return next;
 }
 
-}  // namespace trelux::tool
+}  // namespace trelux

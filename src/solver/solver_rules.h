@@ -13,7 +13,7 @@
 
 #include "solver/solver_board.h"
 
-namespace trelux::tool {
+namespace trelux {
 
 struct SolverState {
   int32_t robot = 0;  // cell index
@@ -45,4 +45,4 @@ class SolverRules {
   SolverBoard& board_;
 };
 
-}  // namespace trelux::tool
+}  // namespace trelux

@@ -21,14 +21,13 @@ namespace trelux {
 namespace {
 
 using test::ScratchFolder;
-using tool::SolveOutcome;
 
-tool::SolveResult solveText(const std::string& text, uint64_t maxStates = 1'000'000) {
+SolveResult solveText(const std::string& text, uint64_t maxStates = 1'000'000) {
   LevelGrid grid;
   test::buildLevel(grid, text);
-  tool::SolveLimits limits;
+  SolveLimits limits;
   limits.maxStates = maxStates;
-  return tool::solveLevel(grid, limits);
+  return solveLevel(grid, limits);
 }
 
 // Plays keys with the game's own rules (the replay tool's code).
@@ -124,7 +123,7 @@ std::vector<Snapshot> gameSnapshots(const std::string& keys) {
 
 // The tiles the solver's state implies: the level's fixed cells with the
 // objects put where the state has them.
-std::vector<int32_t> solverTiles(const tool::SolverBoard& board, const tool::SolverState& state,
+std::vector<int32_t> solverTiles(const SolverBoard& board, const SolverState& state,
                                  const std::vector<int32_t>& objectTileOf) {
   std::vector<int32_t> tiles(static_cast<size_t>(board.width() * board.height()), 0);
   for (size_t i = 0; i < state.objects.size(); ++i) tiles[state.objects[i]] = objectTileOf[i];
@@ -140,17 +139,17 @@ void expectSameAsGame(const std::string& levelText, const std::string& keys) {
   const std::vector<Snapshot> game = gameSnapshots(keys);
   LevelGrid grid;
   test::buildLevel(grid, levelText);
-  tool::SolverBoard board(grid);
+  SolverBoard board(grid);
   std::vector<int32_t> objectTileOf;
   for (uint16_t cell : board.startArrangement()) {
     objectTileOf.push_back(grid.cell(cell % grid.width(), cell / grid.width()).tileIndex());
   }
-  tool::SolverRules rules(board);
-  tool::SolverState state = rules.start(grid.start());
+  SolverRules rules(board);
+  SolverState state = rules.start(grid.start());
   for (size_t i = 0; i < game.size(); ++i) {
     SCOPED_TRACE("after key " + std::to_string(i + 1));
     bool won = false;
-    const auto next = rules.apply(state, static_cast<tool::SolverKey>(std::string("UDLR").find(keys[i])), won);
+    const auto next = rules.apply(state, static_cast<SolverKey>(std::string("UDLR").find(keys[i])), won);
     if (next) state = *next;
     EXPECT_EQ(board.positionOf(state.robot), game[i].robot);
     EXPECT_EQ(state.direction, game[i].direction);
@@ -200,7 +199,7 @@ std::optional<size_t> shortestByBruteForce(size_t maxLength) {
 }
 
 void expectShortestAndWinning(const std::string& levelText, size_t bruteForceUpTo) {
-  const tool::SolveResult result = solveText(levelText);
+  const SolveResult result = solveText(levelText);
   ASSERT_EQ(result.outcome, SolveOutcome::Solved);
   ScratchFolder folder;
   test::writeSetFile("levels.dat", {levelText});
@@ -221,13 +220,13 @@ TEST(Solver, FindsWinningSolutionsThatNoShorterKeyStringBeats) {
 
 TEST(Solver, CountsTurnsAsKeys) {
   // Two steps north, a turn west, and the push.
-  const tool::SolveResult result = solveText(kPushMirror);
+  const SolveResult result = solveText(kPushMirror);
   ASSERT_EQ(result.outcome, SolveOutcome::Solved);
   EXPECT_EQ(result.keys, "UULU");
 }
 
 TEST(Solver, NeverPlansThroughAZappedPush) {
-  const tool::SolveResult result = solveText(kZapGuard);
+  const SolveResult result = solveText(kZapGuard);
   ASSERT_EQ(result.outcome, SolveOutcome::Solved);
   // "U" would clear the beam but is zapped: the way round to the north and
   // the pull take nine keys.
@@ -236,7 +235,7 @@ TEST(Solver, NeverPlansThroughAZappedPush) {
 }
 
 TEST(Solver, ALevelWonAtTheStartTakesOneKey) {
-  const tool::SolveResult result = solveText(R"(
+  const SolveResult result = solveText(R"(
 # # # #
 # >r Swr #
 # @ . #
@@ -249,7 +248,7 @@ TEST(Solver, ALevelWonAtTheStartTakesOneKey) {
 // ---- No solution, and limits -----------------------------------------------------------
 
 TEST(Solver, ProvesAStuckLevelUnsolvable) {
-  const tool::SolveResult result = solveText(kStuck);
+  const SolveResult result = solveText(kStuck);
   EXPECT_EQ(result.outcome, SolveOutcome::NoSolution);
   // Robot cells and directions only: the mirror never moves.
   EXPECT_LE(result.states, 4u * 7);
@@ -261,7 +260,7 @@ TEST(Solver, ALevelWithoutSensorsIsNeverWon) {
 }
 
 TEST(Solver, StopsAtItsStateLimitAndSaysHowDeepItLooked) {
-  const tool::SolveResult result = solveText(kWide, 5000);
+  const SolveResult result = solveText(kWide, 5000);
   EXPECT_EQ(result.outcome, SolveOutcome::LimitReached);
   EXPECT_GT(result.depth, 3u);
   EXPECT_LE(result.states, 5001u);
