@@ -116,6 +116,10 @@ std::string keysTo(const std::vector<Node>& nodes, uint32_t index) {
 
 // ---- The search ------------------------------------------------------------------
 
+// How often, in states expanded, a search looks at its cancel flag and
+// reports its progress: often enough to stop within milliseconds.
+constexpr size_t kReportEvery = 1024;
+
 SolveResult search(SolverBoard& board, Position robotStart, const SolveLimits& limits) {
   SolverRules rules(board);
   const Packing packing(board.objectCount());
@@ -145,6 +149,15 @@ SolveResult search(SolverBoard& board, Position robotStart, const SolveLimits& l
       if (!seen.insert(nodes, static_cast<uint32_t>(nodes.size() - 1))) nodes.pop_back();
       if (nodes.size() > limits.maxStates) {
         result.outcome = SolveOutcome::LimitReached;
+        result.states = nodes.size();
+        result.arrangements = board.arrangementsSeen();
+        return result;
+      }
+    }
+    if (next % kReportEvery == 0) {
+      if (limits.statesSeen) limits.statesSeen->store(nodes.size(), std::memory_order_relaxed);
+      if (limits.cancel && limits.cancel->load(std::memory_order_relaxed)) {
+        result.outcome = SolveOutcome::Cancelled;
         result.states = nodes.size();
         result.arrangements = board.arrangementsSeen();
         return result;

@@ -3,6 +3,7 @@
 // pushable objects, under the play rules of SolverRules.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -13,6 +14,10 @@ class LevelGrid;
 struct SolveLimits {
   // Distinct states the search may hold (each costs about 40 bytes).
   uint64_t maxStates = 30'000'000;
+  // A search on a worker thread: another thread sets cancel to end it early
+  // (it then ends Cancelled), and may read statesSeen while it runs.
+  const std::atomic<bool>* cancel = nullptr;
+  std::atomic<uint64_t>* statesSeen = nullptr;
 };
 
 // The search packs a state into 128 bits: 9 bits of robot cell, 2 of
@@ -24,6 +29,7 @@ enum class SolveOutcome {
   NoSolution,     // every reachable state was searched: the level cannot be won
   LimitReached,   // no solution among the first maxStates states
   Unsupported,    // the level has more objects than the search can pack
+  Cancelled,      // the caller's cancel flag ended the search
 };
 
 struct SolveResult {

@@ -4,6 +4,7 @@
 // beyond its limits apart.
 #include "solver/solver.h"
 
+#include <atomic>
 #include <random>
 #include <string>
 #include <vector>
@@ -264,6 +265,20 @@ TEST(Solver, StopsAtItsStateLimitAndSaysHowDeepItLooked) {
   EXPECT_EQ(result.outcome, SolveOutcome::LimitReached);
   EXPECT_GT(result.depth, 3u);
   EXPECT_LE(result.states, 5001u);
+}
+
+TEST(Solver, ACancelledSearchEndsAndReportsWhatItSaw) {
+  LevelGrid grid;
+  test::buildLevel(grid, kWide);
+  std::atomic<bool> cancel{true};
+  std::atomic<uint64_t> seen{0};
+  SolveLimits limits;
+  limits.cancel = &cancel;
+  limits.statesSeen = &seen;
+  const SolveResult result = solveLevel(grid, limits);
+  EXPECT_EQ(result.outcome, SolveOutcome::Cancelled);
+  EXPECT_GT(seen.load(), 0u);
+  EXPECT_LT(result.states, 5000u) << "the flag is looked at early";
 }
 
 TEST(Solver, RefusesLevelsWithMoreObjectsThanItPacks) {

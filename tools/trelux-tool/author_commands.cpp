@@ -52,6 +52,7 @@ std::string describeFailure(const SolveResult& r, const SolveLimits& limits) {
     case SolveOutcome::Unsupported:
       return "the solver takes levels of at most " + std::to_string(kMaxSolverObjects) +
              " pushable objects, at most 512 cells, and the robot inside the grid";
+    case SolveOutcome::Cancelled: return "the search was cancelled";
     case SolveOutcome::Solved: break;
   }
   return "";
