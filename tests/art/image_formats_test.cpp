@@ -7,7 +7,7 @@
 #include "bmp.h"
 #include "bytes.h"
 #include "ico.h"
-#include "png.h"
+#include "png_file.h"
 
 namespace trelux::art {
 namespace {

@@ -1,4 +1,4 @@
-#include "png.h"
+#include "png_file.h"
 
 #include <array>
 #include <cstdint>
