@@ -1,6 +1,5 @@
-// PNG for the contact sheets: truecolour, 8 bits a channel, stored with
-// deflate's uncompressed blocks. Larger than a compressed PNG, but it needs no
-// library and every viewer opens it.
+// PNG for the contact sheets: truecolour, 8 bits a channel, written with
+// libpng at its strongest compression.
 #pragma once
 
 #include <string>
@@ -9,6 +8,7 @@
 
 namespace trelux::art {
 
+// Throws std::runtime_error when libpng refuses the picture.
 std::string encodePng(const Image& image);
 
 }  // namespace trelux::art
