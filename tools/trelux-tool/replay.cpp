@@ -140,9 +140,7 @@ std::string formatReplayJson(const ReplayResult& r) {
   Json sideLight = Json::array();
   for (int32_t y = 0; y < r.height; ++y) {
     tiles.push_back(tileRow(r, y));
-    Json row = Json::array();
-    for (const auto& sides : lightRow(r, y)) row.push_back(Json(sides));
-    sideLight.push_back(std::move(row));
+    sideLight.push_back(lightRow(r, y));
   }
   return jsonLine({{"robot", {{"x", r.robot.x}, {"y", r.robot.y}, {"direction", r.direction}}},
                    {"won", r.wonAfterKey.has_value()},
