@@ -11,6 +11,8 @@ packages=(
   wine wine32:i386 libasound2:i386 fonts-wine fonts-liberation
   xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev
+  # The host tools: trelux-art writes PNG with libpng, trelux-tool JSON with nlohmann-json.
+  libpng-dev nlohmann-json3-dev
   python3 python3-numpy python3-pil sox
 )
 

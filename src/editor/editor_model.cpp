@@ -43,11 +43,11 @@ void EditorModel::setSetPaths(std::string levelFile, std::string descriptor, std
   folder_ = std::move(folder);
 }
 
-// The set file object is replaced, not just closed: a closed one keeps the
-// copy's path and records, and a later open of the same name would take them
-// for the new file's.
+// The set file is forgotten, not just closed: a closed one keeps the copy's
+// path and records, and a later open of the same name would take them for
+// the new file's.
 void EditorModel::discardWorkingCopy() {
-  set_ = PuzzleSetFile();
+  set_.forget();
   if (workingCopy_.empty()) return;
   removeFile(workingCopy_);
   workingCopy_.clear();

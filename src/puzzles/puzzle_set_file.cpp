@@ -17,29 +17,56 @@ namespace trelux {
 // ---- Opening and the header --------------------------------------------------
 
 // Read-write when allowed; a read-only file still opens, so its levels can be
-// played, and only the writes fail.
+// played, and only the writes fail. A set in memory is rewound, as a file
+// opened afresh would be.
 bool PuzzleSetFile::reopen() {
-  stream_.close();
-  stream_.clear();
-  const std::string host = hostPath(path_);
-  stream_.open(host, std::ios::in | std::ios::out | std::ios::binary);
-  writable_ = stream_.is_open();
-  if (!writable_) {
-    stream_.clear();
-    stream_.open(host, std::ios::in | std::ios::binary);
+  if (memory_) {
+    stream_.rdbuf(memory_);
+    return memory_->pubseekpos(0) == 0;
   }
-  return stream_.is_open();
+  file_.close();
+  const std::string host = hostPath(path_);
+  writable_ = file_.open(host, std::ios::in | std::ios::out | std::ios::binary) != nullptr;
+  if (!writable_) file_.open(host, std::ios::in | std::ios::binary);
+  stream_.rdbuf(&file_);
+  return file_.is_open();
 }
 
-void PuzzleSetFile::close() { stream_.close(); }
+void PuzzleSetFile::close() { file_.close(); }
+
+void PuzzleSetFile::forget() {
+  close();
+  memory_ = nullptr;
+  stream_.rdbuf(nullptr);
+  writable_ = false;
+  current_ = -1;
+  progress_ = 0;
+  path_.clear();
+  hasCode_ = false;
+  code_.clear();
+  records_.clear();
+}
 
 // A new object has no path yet, so open("") is not taken for "already open".
 bool PuzzleSetFile::open(const std::string& path) {
   if (!path_.empty() && equalsIgnoreAsciiCase(path, path_)) return true;
   close();
   records_.clear();
+  memory_ = nullptr;
   path_ = path;
-  if (!reopen()) return false;
+  return reopen() && readHeader();
+}
+
+bool PuzzleSetFile::openBuffer(std::streambuf& bytes) {
+  close();
+  records_.clear();
+  path_.clear();
+  memory_ = &bytes;
+  writable_ = true;
+  return reopen() && readHeader();
+}
+
+bool PuzzleSetFile::readHeader() {
   std::optional<uint8_t> progress = readByte(stream_);
   if (!progress) return false;
   progress_ = *progress;
@@ -81,7 +108,7 @@ bool PuzzleSetFile::setCompletionCode(bool enabled, std::string code) {
   if (!enabled) code.clear();
   hasCode_ = enabled;
   code_ = code;
-  if (path_.empty() || !reopen()) return false;
+  if (!isSetOpen() || !reopen()) return false;
   std::string block(1 + kMaxCodeLength + 1, '\0');
   block[0] = static_cast<char>(enabled ? kCodeFlag : 0);
   for (size_t i = 0; i < code.size() && i < kMaxCodeLength; ++i) {
@@ -109,7 +136,7 @@ bool PuzzleSetFile::findNextMarker() {
 // Scans start after the header, so neither a progress of 255 nor a header
 // byte can pass for a level marker.
 bool PuzzleSetFile::seekLevel(int32_t index) {
-  if (index < 0 || path_.empty() || !reopen()) return false;
+  if (index < 0 || !isSetOpen() || !reopen()) return false;
   const auto wanted = static_cast<size_t>(index);
   if (wanted >= records_.size()) {
     stream_.seekg(records_.empty() ? std::streamoff(kHeaderSize) : records_.back());
@@ -135,7 +162,7 @@ bool PuzzleSetFile::isLastLevel() {
 // ---- Reading and writing levels ------------------------------------------------
 
 bool PuzzleSetFile::readLevel(LevelGrid& grid) {
-  if (!stream_.is_open()) return false;
+  if (!memory_ && !file_.is_open()) return false;
   return grid.read(stream_);
 }
 
@@ -182,7 +209,7 @@ int32_t PuzzleSetFile::countLevels() {
 }
 
 bool PuzzleSetFile::appendLevel() {
-  if (path_.empty() || !reopen()) return false;
+  if (!isSetOpen() || !reopen()) return false;
   const int32_t count = countLevels();
   // A file without levels (a new one) has no record to fill up.
   if (count > 0 && !(seekLevel(count - 1) && padLastRecord())) return false;

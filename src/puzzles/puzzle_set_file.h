@@ -4,10 +4,14 @@
 // bytes, so a level can be rewritten in place and found again by scanning for
 // markers. The file is reopened for every operation; positions of the records
 // found so far are remembered, so each is scanned for once per open file.
+// A set can also be held in memory (the fuzzer's bytes): then the same code
+// reads and writes a stream buffer instead of the file.
 #pragma once
 
 #include <cstdint>
 #include <fstream>
+#include <istream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -26,7 +30,13 @@ constexpr int kLevelCapacity = 2 * 22 * 22 + 2083;
 class PuzzleSetFile {
  public:
   bool open(const std::string& path);
+  // Opens the set whose bytes a buffer holds (a std::stringbuf, say); writes
+  // change the buffer, which must outlive the open set.
+  bool openBuffer(std::streambuf& bytes);
   void close();
+  // Closes the set and forgets it (path, records, progress, code): a closed
+  // set keeps its path, and an open of that path would answer at once.
+  void forget();
   bool seekLevel(int32_t index);
   bool readLevel(LevelGrid& grid);
   bool writeLevel(const LevelGrid& grid);
@@ -46,14 +56,19 @@ class PuzzleSetFile {
   const std::string& path() const { return path_; }
 
  private:
+  bool isSetOpen() const { return memory_ != nullptr || !path_.empty(); }
   bool reopen();
+  bool readHeader();
   bool readCodeBlock();
   // Reads bytes until a live marker; records the position after it.
   bool findNextMarker();
   bool padLastRecord();
   bool appendDefaultLevel();
 
-  std::fstream stream_;
+  std::filebuf file_;
+  std::streambuf* memory_ = nullptr;
+  // Reads and writes whichever of the two holds the set.
+  std::iostream stream_{nullptr};
   bool writable_ = false;
   int32_t current_ = -1;
   uint8_t progress_ = 0;

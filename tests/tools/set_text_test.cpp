@@ -195,6 +195,13 @@ TEST(SetTextErrors, FieldsInTheWrongPlaceOrWithBadValues) {
   EXPECT_EQ(errorOf(setWith("solution: UUX\n")), "t.txt:3:13: solution keys are U, D, L, R and S");
 }
 
+TEST(SetTextErrors, SetNamesHoldNoControlCharacters) {
+  EXPECT_EQ(errorOf("set: Seeds\r\r\nlevel:\n" + std::string(kRoom)),
+            "t.txt:1:11: the set's name holds a control character");
+  EXPECT_EQ(errorOf("set: \ta\x7F b\nlevel:\n" + std::string(kRoom)),
+            "t.txt:1:8: the set's name holds a control character");
+}
+
 TEST(SetTextErrors, CompletionCodesAreOneTo19PrintableCharacters) {
   SetSource set;
   std::string error;

@@ -10,7 +10,7 @@
 #include "panel.h"
 #include "pictures.h"
 #include "pixel_font.h"
-#include "png.h"
+#include "png_file.h"
 #include "sounds.h"
 #include "tileset.h"
 

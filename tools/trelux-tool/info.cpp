@@ -61,26 +61,25 @@ std::string formatInfoText(const SetInfo& info) {
 }
 
 std::string formatInfoJson(const SetInfo& info) {
-  std::string out = "{\"progress\":" + std::to_string(info.progress) +
-                    ",\"hasCompletionCode\":" + (info.hasCode ? "true" : "false") +
-                    ",\"completionCode\":" + jsonQuote(info.code) +
-                    ",\"levelCount\":" + std::to_string(info.levels.size()) + ",\"levels\":[";
+  Json levels = Json::array();
   for (size_t i = 0; i < info.levels.size(); ++i) {
     const LevelInfo& l = info.levels[i];
-    out += i ? "," : "";
-    out += "{\"index\":" + std::to_string(i) + ",\"readable\":" + (l.readable ? "true" : "false");
+    Json level = {{"index", i}, {"readable", l.readable}};
     if (l.readable) {
-      out += ",\"width\":" + std::to_string(l.width) + ",\"height\":" + std::to_string(l.height) +
-             ",\"robot\":{\"x\":" + std::to_string(l.start.x) +
-             ",\"y\":" + std::to_string(l.start.y) + "}" +
-             ",\"description\":" + (l.description ? jsonQuote(*l.description) : "null") +
-             ",\"sensors\":" + std::to_string(l.sensors) +
-             ",\"lasers\":" + std::to_string(l.lasers);
+      level["width"] = l.width;
+      level["height"] = l.height;
+      level["robot"] = {{"x", l.start.x}, {"y", l.start.y}};
+      level["description"] = l.description ? jsonText(*l.description) : Json(nullptr);
+      level["sensors"] = l.sensors;
+      level["lasers"] = l.lasers;
     }
-    out += "}";
+    levels.push_back(std::move(level));
   }
-  out += "]}\n";
-  return out;
+  return jsonLine({{"progress", info.progress},
+                   {"hasCompletionCode", info.hasCode},
+                   {"completionCode", jsonText(info.code)},
+                   {"levelCount", info.levels.size()},
+                   {"levels", std::move(levels)}});
 }
 
 }  // namespace trelux::tool

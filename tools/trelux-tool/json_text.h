@@ -1,14 +1,25 @@
-// Quoting text for the tool's output: JSON string literals, which also serve
-// the text output wherever a value may hold blanks or line ends.
+// JSON for the tool's output, built with nlohmann's ordered objects so that
+// fields come out in the order they are set. The game's text is bytes in a
+// Windows ANSI code page, not UTF-8: each byte becomes the character of the
+// same number, written as \u00XX from 0x7F up, so every byte comes back and
+// nothing throws.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include <nlohmann/json.hpp>
+
 namespace trelux::tool {
 
-// The text as a JSON string literal, quotes included. Bytes 0x80 to 0xFF are
-// written as \u00XX (the game's text is in a Windows ANSI code page, not UTF-8).
+using Json = nlohmann::ordered_json;
+
+// The text as a JSON string value.
+Json jsonText(std::string_view text);
+// The text as a JSON string literal, quotes included; the text output uses it
+// too wherever a value may hold blanks or line ends.
 std::string jsonQuote(std::string_view text);
+// The value on one line, without blanks.
+std::string jsonLine(const Json& value);
 
 }  // namespace trelux::tool

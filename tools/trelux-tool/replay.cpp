@@ -100,10 +100,6 @@ std::string joined(const Range& items, const char* separator, Format format) {
   return out;
 }
 
-std::string joined(const std::vector<std::string>& items, const char* separator) {
-  return joined(items, separator, [](const std::string& s) { return s; });
-}
-
 std::vector<int32_t> tileRow(const ReplayResult& r, int32_t y) {
   auto first = r.tiles.begin() + y * r.width;
   return std::vector<int32_t>(first, first + r.width);
@@ -122,10 +118,6 @@ std::string textSides(const std::array<Colour, 4>& light) {
   return out;
 }
 
-std::string jsonSides(const std::array<Colour, 4>& light) {
-  return "[" + joined(light, ",", [](Colour c) { return std::to_string(c); }) + "]";
-}
-
 }  // namespace
 
 std::string formatReplayText(const ReplayResult& r) {
@@ -142,19 +134,22 @@ std::string formatReplayText(const ReplayResult& r) {
 }
 
 std::string formatReplayJson(const ReplayResult& r) {
-  std::string out = "{\"robot\":{\"x\":" + number(r.robot.x) + ",\"y\":" + number(r.robot.y) +
-                    ",\"direction\":" + number(r.direction) + "}";
-  out += ",\"won\":" + std::string(r.wonAfterKey ? "true" : "false");
-  out += ",\"wonAfterKey\":" + (r.wonAfterKey ? std::to_string(*r.wonAfterKey) : "null");
-  out += ",\"sounds\":[" + joined(r.sounds, ",", jsonQuote) + "]";
-  out += ",\"width\":" + number(r.width) + ",\"height\":" + number(r.height);
-  std::vector<std::string> rows;
-  for (int32_t y = 0; y < r.height; ++y) rows.push_back("[" + joined(tileRow(r, y), ",", number) + "]");
-  out += ",\"tiles\":[" + joined(rows, ",") + "]";
-  rows.clear();
-  for (int32_t y = 0; y < r.height; ++y) rows.push_back("[" + joined(lightRow(r, y), ",", jsonSides) + "]");
-  out += ",\"sideLight\":[" + joined(rows, ",") + "]";
-  return out + "}\n";
+  Json sounds = Json::array();
+  for (const std::string& s : r.sounds) sounds.push_back(jsonText(s));
+  Json tiles = Json::array();
+  Json sideLight = Json::array();
+  for (int32_t y = 0; y < r.height; ++y) {
+    tiles.push_back(tileRow(r, y));
+    sideLight.push_back(lightRow(r, y));
+  }
+  return jsonLine({{"robot", {{"x", r.robot.x}, {"y", r.robot.y}, {"direction", r.direction}}},
+                   {"won", r.wonAfterKey.has_value()},
+                   {"wonAfterKey", r.wonAfterKey ? Json(*r.wonAfterKey) : Json(nullptr)},
+                   {"sounds", std::move(sounds)},
+                   {"width", r.width},
+                   {"height", r.height},
+                   {"tiles", std::move(tiles)},
+                   {"sideLight", std::move(sideLight)}});
 }
 
 }  // namespace trelux::tool

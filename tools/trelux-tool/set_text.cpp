@@ -112,6 +112,13 @@ class SetParser {
     const std::string name = trimBlanksOf(value);
     if (!set_.name.empty()) return fail(line, column, "the set is named twice");
     if (name.empty()) return fail(line, column, "the set's name is empty");
+    // A stray CR or other control byte would not survive the decompiler's
+    // text nor the descriptor's line.
+    const size_t start = value.find_first_not_of(" \t");
+    for (size_t i = 0; i < name.size(); ++i) {
+      const auto c = static_cast<unsigned char>(name[i]);
+      if (c < ' ' || c == 0x7F) return fail(line, column + static_cast<int>(start + i), "the set's name holds a control character");
+    }
     set_.name = name;
     return true;
   }
