@@ -21,9 +21,13 @@ ctest --preset native || status=1
 # report fails it.
 ctest --preset fuzz || status=1
 
-scripts/wine-prefix.sh start build/win32
 trap 'scripts/wine-prefix.sh stop build/win32' EXIT
-ctest --preset win32 || status=1
+if scripts/wine-prefix.sh start build/win32; then
+  ctest --preset win32 || status=1
+else
+  echo "test.sh: the Wine prefix or its display did not start, so the Windows tests did not run" >&2
+  status=1
+fi
 
 if [ "$status" -ne 0 ]; then
   echo "test.sh: some tests failed (see the summaries above)" >&2
