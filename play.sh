@@ -6,6 +6,7 @@
 #                                menu as FILE (PNG) and end
 set -euo pipefail
 cd "$(dirname "$0")"
+top=$PWD
 
 screenshot=""
 if [ "${1:-}" = "--screenshot" ]; then
@@ -14,7 +15,8 @@ fi
 
 bash scripts/deps.sh
 cmake --preset win32 >/dev/null
-cmake --build --preset win32
+# The game folder only: the tests are left for ./test.sh.
+cmake --build --preset win32 --target game
 
 game="$PWD/build/win32/game"
 # A Wine prefix of the game's own, so nothing of the user's is touched.
@@ -34,9 +36,14 @@ MSG
   exit 1
 fi
 
+fail() {
+  echo "play.sh: $*" >&2
+  exit 1
+}
+
 if [ -n "$screenshot" ]; then
-  start_xvfb 150
-  trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
+  start_xvfb 150 || fail "no virtual display for the screenshot"
+  trap 'stop_xvfb "$XVFB_PID" "$XVFB_DISPLAY"' EXIT
   export DISPLAY="$XVFB_DISPLAY"
   # No sound card is needed for a picture.
   export HOME="$PWD/build/play-home"
@@ -46,7 +53,8 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Preparing Wine for Trelux (once)..."
-  wineboot --init </dev/null >/dev/null 2>&1 || true
+  wineboot --init </dev/null >"$PWD/build/play-prefix.log" 2>&1 ||
+    fail "Wine could not prepare its prefix $WINEPREFIX (see build/play-prefix.log)"
   wineserver -w
 fi
 
@@ -57,12 +65,13 @@ fi
 
 wine trelux.exe </dev/null >/dev/null 2>&1 &
 game_pid=$!
-if ! wait_for_window '^Trelux$' 60 >/dev/null; then
-  echo "play.sh: the game's window did not appear" >&2
-  kill "$game_pid" 2>/dev/null || true
-  exit 1
-fi
-sleep 2
-import -window root "$screenshot"
-wineserver -k 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true; stop_xvfb "$XVFB_PID" "$XVFB_DISPLAY"' EXIT
+wait_for_window '^Trelux$' 60 >/dev/null || fail "the game's window did not appear"
+# The menu is ready when its backdrop and all its buttons are drawn.
+menu_drawn() {
+  import -window root "$screenshot" &&
+    /usr/bin/python3 "$top/tests/e2e/shots.py" menu "$screenshot" "$top/build/win32/art/colors.bmp"
+}
+wait_until 30 menu_drawn >/dev/null || fail "the game's window shows no main menu"
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended at its start"
 echo "Saved the main menu to $screenshot"

@@ -1,19 +1,36 @@
 #!/usr/bin/env bash
-# Installs every package the build, the tests and the game need on Debian 12.
+# Installs every package the build, the tests and the game need on Debian 12,
+# and no other.
 # Idempotent and quick when everything is already there. Must run as root
 # (or through sudo) on a machine that reaches Debian's package mirrors.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make pkg-config
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+  # Both builds: the build system, and g++ for the native build and the host
+  # programs (trelux-art, trelux-tool) of the win32 build.
+  cmake ninja-build g++
+  # The tests of both builds: GoogleTest is built from these sources.
+  googletest
+  # bench/ (built when present; numbers from the native-release preset).
+  libbenchmark-dev
+  # The win32 build: i686 compilers with POSIX threads (GoogleTest needs
+  # std::mutex), windres and the linker; windres preprocesses with the gcc.
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+  # Running the game and the win32 tests: 32-bit Wine, ALSA for DirectSound,
+  # Wine's own fonts (dialogs) and the look-alikes Wine takes for Arial and
+  # Courier New (the game's text).
   wine wine32:i386 libasound2:i386 fonts-wine fonts-liberation
-  xvfb xauth xdotool imagemagick x11-utils
+  # The test display and the end-to-end tests: Xvfb, xdpyinfo (is the display
+  # up?), xdotool (windows, keys, clicks), ImageMagick (import, identify).
+  xvfb x11-utils xdotool imagemagick
+  # The fuzz preset: clang and its libFuzzer and sanitizer runtimes.
   clang libclang-rt-14-dev
-  # The host tools: trelux-art writes PNG with libpng, trelux-tool JSON with nlohmann-json.
+  # The host tools: trelux-art writes PNG with libpng, trelux-tool JSON with
+  # nlohmann-json (the win32 build's trelux-tool.exe too: the header only).
   libpng-dev nlohmann-json3-dev
-  python3 python3-numpy python3-pil sox
+  # Test helpers: the test WAV files, the screenshot and capture checks of the
+  # end-to-end tests (numpy, PIL).
+  python3 python3-numpy python3-pil
 )
 
 missing() {

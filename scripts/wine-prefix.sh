@@ -21,22 +21,55 @@ xvfb_pid_file="$build/xvfb.pid"
 
 . "$(dirname "$0")/xvfb.sh"
 
+fail() {
+  echo "wine-prefix.sh: $*" >&2
+  exit 1
+}
+
 start_display() {
-  start_xvfb 90 || return 1
+  start_xvfb 90 || fail "the test display did not come up"
   echo "$XVFB_PID" >"$xvfb_pid_file"
   echo "${XVFB_DISPLAY#:}" >"$display_file"
 }
 
+# Only the Xvfb this build started, named by its pid and display number, is
+# stopped; a stale pid file names nothing of ours and is just removed.
 stop_display() {
-  if [ -f "$xvfb_pid_file" ]; then
-    kill "$(cat "$xvfb_pid_file")" 2>/dev/null || true
-    rm -f "$xvfb_pid_file" "$display_file"
+  if [ -f "$xvfb_pid_file" ] && [ -f "$display_file" ]; then
+    stop_xvfb "$(cat "$xvfb_pid_file")" ":$(cat "$display_file")"
   fi
+  rm -f "$xvfb_pid_file" "$display_file"
 }
 
 make_home() {
   mkdir -p "$build/wine-home"
   printf 'pcm.!default { type null }\n' >"$build/wine-home/.asoundrc"
+}
+
+# Runs a Wine command quietly; fails with WHAT when it does not succeed.
+quietly() {
+  local what=$1
+  shift
+  "$@" </dev/null >"$build/wine-prefix.log" 2>&1 ||
+    fail "$what failed (exit code $?); its output is in $build/wine-prefix.log"
+}
+
+# A prefix is ready only once every setting below is in; a start that failed
+# half-way prepares it again.
+ready_mark="$WINEPREFIX/.trelux-ready"
+
+prepare_prefix() {
+  quietly "wineboot --init (creating the prefix $WINEPREFIX)" wineboot --init
+  quietly "wineserver -w" wineserver -w
+  # Without a window manager each message box otherwise costs seconds.
+  quietly "setting Managed=N" \
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+  # A crashing test program must end, not wait for a click on Wine's crash
+  # dialog.
+  quietly "setting ShowCrashDialog=0" \
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+  quietly "wineserver -w" wineserver -w
+  touch "$ready_mark"
 }
 
 case "$action" in
@@ -46,22 +79,13 @@ case "$action" in
     export DISPLAY=":$(cat "$display_file")"
     make_home
     export HOME="$build/wine-home"
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      wineboot --init </dev/null >/dev/null 2>&1 || true
-      wineserver -w
-      # Without a window manager each message box otherwise costs seconds.
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
-        </dev/null >/dev/null 2>&1 || true
-      # A crashing test program must end, not wait for a click on Wine's
-      # crash dialog.
-      wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-        </dev/null >/dev/null 2>&1 || true
-      wineserver -w
-    fi
-    wineserver -p
+    # A server of this prefix left by a run that never stopped is ours too.
+    wineserver -k 2>/dev/null || true
+    [ -f "$ready_mark" ] || prepare_prefix
+    quietly "starting the persistent wineserver" wineserver -p
     # Let Wine's own services start now, so that they don't hold the output
     # pipe of the first test program.
-    wine wineboot </dev/null >/dev/null 2>&1 || true
+    quietly "starting Wine's services (wineboot)" wine wineboot
     ;;
   stop)
     wineserver -k 2>/dev/null || true

@@ -2,12 +2,17 @@
 """Finds the game's sounds in what the sound device recorded.
 
     capture.py CAPTURE.wav NAME=SOUND.wav[:COUNT] ...
+    capture.py played CAPTURE.wav BYTE
+        while the capture is still being written: a sound began after byte
+        BYTE of the file and is over (the capture has been silent since for
+        a while), so the next sound cannot fall into it
 
 For each sound, counts the places where the capture matches it (normalised
 cross-correlation above a threshold); fails when a sound is found fewer
 times than COUNT (default 1), or when the capture is silent. The device
 resamples and mixes, so the match is of shape, never of bytes.
 """
+import struct
 import sys
 import wave
 
@@ -70,7 +75,37 @@ def count_matches(signal, template):
     return hits, best
 
 
+# Silence in the capture is exact zeros; the game's sounds have no pause
+# this long inside them.
+QUIET_SECONDS = 0.25
+
+
+def played(path, start):
+    """Whether a whole sound is in the capture after byte START; the file
+    may still grow, and its header need not be final."""
+    with open(path, "rb") as f:
+        header = f.read(200)
+        data_start = header.find(b"data", 12) + 8
+        channels, rate, _, align, bits = struct.unpack("<HIIHH", header[22:36])
+        if data_start < 8 or bits not in (16, 32):
+            return False
+        # The first whole frame at or after START.
+        f.seek(data_start + max(0, -(-(start - data_start) // align)) * align)
+        data = f.read()
+    frames = len(data) // align
+    samples = np.frombuffer(data, dtype="<i2" if bits == 16 else "<i4", count=frames * channels)
+    loud = np.nonzero(np.any(samples.reshape(-1, channels) != 0, axis=1))[0]
+    if len(loud) == 0:
+        return False
+    return frames - 1 - loud[-1] >= QUIET_SECONDS * rate
+
+
 def main(argv):
+    if argv[1] == "played":
+        if played(argv[2], int(argv[3])):
+            return 0
+        print(f"no whole sound after byte {argv[3]} of {argv[2]} yet", file=sys.stderr)
+        return 1
     capture = read(argv[1])
     if len(capture) == 0 or np.abs(capture).max() < 50:
         print("the capture is silent", file=sys.stderr)

@@ -15,9 +15,9 @@ art="$build/art"
 tool="$build/host/tools/trelux-tool/trelux-tool"
 
 . "$source/tests/e2e/common.sh"
-# Debian's own Python, which has numpy and PIL from the packages.
-check() { /usr/bin/python3 "$here/shots.py" "$@"; }
-shot() { import -window root "$shots/$1.png"; }
+# Saves screenshot NAME and checks it with shots.py COMMAND ARGS...
+seen() { local name=$1; shift; shot_shows "$shots/$name.png" "$@"; }
+click() { xdotool mousemove "$1" "$2" click 1; }
 
 # --- The game folder, with one set of our own and no music ----------------
 rm -rf "$run"
@@ -34,82 +34,100 @@ printf 'pcm.!default { type file slave.pcm "null" file "%s" format "wav" }\n' \
 cd "$run/game"
 HOME="$run/home" TRELUX_KEEP_HOME=1 "$build/wine-run" trelux.exe >"$run/game.log" 2>&1 &
 game=$!
-trap 'kill $game 2>/dev/null || true' EXIT
+trap 'kill -KILL $game 2>/dev/null || true' EXIT
 
 window=$(wait_for_window '^Trelux$' 60) || fail "the main window did not appear"
-sleep 1.5
+
+# --- The sound capture: the device writes it faster than real time, all the
+# time it is open. After a key that plays a sound the test waits until that
+# sound is whole in the capture and over, so that the next one stays apart.
+capture="$run/capture.wav"
+captured() { stat -c %s "$capture"; }
+wait_until 30 captured >/dev/null || fail "the game opened no sound device"
+played() { /usr/bin/python3 "$here/capture.py" played "$capture" "$1"; }
+# Presses KEYS...; the last one plays a sound.
+press_heard() {
+  local from
+  from=$(captured)
+  xdotool key "$@"
+  wait_until 20 played "$from" || fail "no sound after the keys $*"
+}
 
 # --- Main menu: the backdrop, with a button in each fifth of its height -----
-shot menu
-read -r mx my < <(check locate "$shots/menu.png" "$art/colors.bmp") ||
-  fail "the main menu does not show the backdrop"
+read -r mx my < <(wait_until 30 seen menu menu "$art/colors.bmp") ||
+  fail "the main menu does not show the backdrop with its five buttons"
 read -r width height < <(identify -format '%w %h\n' "$art/colors.bmp")
 row=$(( height / 5 ))
-for r in 0 1 2 3 4; do
-  check differs "$shots/menu.png" "$art/colors.bmp" $(( mx + width / 2 )) $(( my + r * row + row / 2 )) \
-    $(( width / 2 )) $(( r * row + row / 2 )) || fail "no button in row $r of the menu"
-done
-click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.7}"; }
-press() { for k in "$@"; do xdotool key "$k"; sleep 0.35; done; }
 
 # --- New Game: choose the only set ----------------------------------------
 click $(( mx + width / 2 )) $(( my + row / 2 ))
-wait_for_window '^Choose Puzzle Set$' 20 >/dev/null || fail "no chooser"
-shot chooser
-press Tab Tab Down Return
-sleep 1.5
+chooser=$(wait_for_window '^Choose Puzzle Set$' 20) || fail "no chooser"
+wait_until 10 has_focus "$chooser" || fail "the chooser does not have the keyboard"
+import -window root "$shots/chooser.png"
+xdotool key Tab Tab Down Return
 
 # --- Level 1: a beam straight to its sensor; any key finds the level won ----
-shot level1
-read -r px py < <(check locate "$shots/level1.png" "$art/colors.bmp") ||
-  fail "the play screen shows no panel"
-ox=$(( px - 7 * 25 )); oy=$py
-# The red beam crosses cells (2, 1) to (4, 1) on its way to the sensor.
-check pixel "$shots/level1.png" $(( ox + 2 * 25 + 4 )) $(( oy + 25 + 12 )) 255 0 0 ||
-  fail "no beam on level 1"
-check pixel "$shots/level1.png" $(( ox + 4 * 25 + 20 )) $(( oy + 25 + 12 )) 255 0 0 ||
-  fail "the beam does not reach the sensor"
-press space
-sleep 1
-shot level1-won
-check differs "$shots/level1-won.png" "$art/colors.bmp" $(( ox + 7 * 25 + 57 + 75 )) $(( oy + 125 + 15 )) \
-  132 140 || fail "no Next Level button"
-click $(( ox + 7 * 25 + 57 + 75 )) $(( oy + 125 + 15 )) 1.5
+level1_shown() {
+  seen level1 locate "$art/colors.bmp" >"$run/at" || return 1
+  read -r px py <"$run/at"
+  ox=$(( px - 7 * 25 )); oy=$py
+  # The red beam crosses cells (2, 1) to (4, 1) on its way to the sensor.
+  check pixel "$shots/level1.png" $(( ox + 2 * 25 + 4 )) $(( oy + 25 + 12 )) 255 0 0 &&
+    check pixel "$shots/level1.png" $(( ox + 4 * 25 + 20 )) $(( oy + 25 + 12 )) 255 0 0
+}
+wait_until 30 level1_shown || fail "level 1 does not show its panel and the beam reaching the sensor"
+wait_until 10 has_focus "$window" || fail "the game does not have the keyboard on level 1"
+press_heard space
+next_x=$(( ox + 7 * 25 + 57 + 75 )); next_y=$(( oy + 125 + 15 ))
+wait_until 10 seen level1-won differs "$art/colors.bmp" $next_x $next_y 132 140 ||
+  fail "no Next Level button"
+click $next_x $next_y
 
 # --- Level 2: the description, help, a push, a zap, and the win -------------
 wait_for_window '^Console$' 10 >/dev/null || fail "level 2 shows no description window"
-shot level2
-press F1
-wait_for_window '^Trelux Help$' 10 >/dev/null || fail "F1 shows no help"
-sleep 0.7
-shot help
-check locate "$shots/help.png" "$art/trelux.bmp" >/dev/null || fail "the help shows no robot picture"
-press Return
-sleep 0.5
-xdotool windowactivate --sync "$window" 2>/dev/null || true
-press Left Up Right Up
-sleep 0.6  # the zap's pause
-press Right Up Left Down
-sleep 1
-shot level2-won
-read -r px py < <(check locate "$shots/level2-won.png" "$art/colors.bmp") || fail "level 2 lost its panel"
-ox=$(( px - 8 * 25 )); oy=$py
-click $(( ox + 8 * 25 + 57 + 75 )) $(( oy + 125 + 15 )) 1
-wait_for_window '^Trelux$' 5 >/dev/null
-shot congratulations
-press Return
-sleep 1.5
+level2_shown() {
+  seen level2 locate "$art/colors.bmp" >"$run/at" || return 1
+  read -r px py <"$run/at"
+  ox=$(( px - 8 * 25 )); oy=$py
+  # The red beam crosses cell (2, 2) on its way to the black lens.
+  check pixel "$shots/level2.png" $(( ox + 2 * 25 + 4 )) $(( oy + 2 * 25 + 12 )) 255 0 0
+}
+wait_until 20 level2_shown || fail "level 2 shows no panel and no beam to the black lens"
+wait_until 10 has_focus "$window" || fail "the game does not have the keyboard on level 2"
+xdotool key F1
+help=$(wait_for_window '^Trelux Help$' 10) || fail "F1 shows no help"
+wait_until 10 seen help locate "$art/trelux.bmp" >/dev/null || fail "the help shows no robot picture"
+wait_until 10 has_focus "$help" || fail "the help does not have the keyboard"
+xdotool key Return
+wait_until 10 no_window '^Trelux Help$' || fail "Return does not close the help"
+wait_until 10 has_focus "$window" || fail "the game does not get the keyboard back after the help"
+press_heard Left Up    # the push of the green lens
+press_heard Right Up   # into the beam: the zap, and the step is taken back
+xdotool key Right Up Left Down  # round to the black lens, and pull it out: the win
+next_x=$(( ox + 8 * 25 + 57 + 75 )); next_y=$(( oy + 125 + 15 ))
+wait_until 20 seen level2-won differs "$art/colors.bmp" $next_x $next_y 132 140 ||
+  fail "level 2 is not won (no Next Level button)"
+click $next_x $next_y
+box=$(wait_for_window '^Trelux$' 10 "$window") || fail "no congratulations at the end of the set"
+import -window root "$shots/congratulations.png"
+wait_until 10 has_focus "$box" || fail "the congratulations do not have the keyboard"
+xdotool key Return
 
 # --- Back on the menu: Quit -----------------------------------------------
-shot menu-again
-read -r mx my < <(check locate "$shots/menu-again.png" "$art/colors.bmp") ||
+read -r mx my < <(wait_until 20 seen menu-again menu "$art/colors.bmp") ||
   fail "the set's end does not return to the main menu"
-click $(( mx + width / 2 )) $(( my + 4 * row + row / 2 )) 1
-for _ in $(seq 50); do kill -0 $game 2>/dev/null || break; sleep 0.2; done
-kill -0 $game 2>/dev/null && fail "Quit did not end the game"
+click $(( mx + width / 2 )) $(( my + 4 * row + row / 2 ))
+wait_until 20 ended $game || fail "Quit did not end the game"
 grep -q "music = 0" "$run/game/trelux.ini" || fail "the settings were not written at exit"
 
 # --- What was heard ---------------------------------------------------------
-/usr/bin/python3 "$here/capture.py" "$run/capture.wav" \
+last=-1
+settled() {
+  local now
+  now=$(captured)
+  [ "$now" = "$last" ] || { last=$now; echo "the capture still grows" >&2; return 1; }
+}
+wait_until 20 settled || fail "the capture does not end"
+/usr/bin/python3 "$here/capture.py" "$capture" \
   push="$art/push.wav:1" zap="$art/zap.wav:1" win="$art/win.wav:1" || fail "sounds missing"
 echo "play_through: all checks passed; screenshots in $shots"

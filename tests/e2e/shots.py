@@ -4,6 +4,9 @@ window is found by the pictures it must show (the backdrop, the panel),
 since its place on the screen is up to the window system.
 
     shots.py locate SHOT.png PICTURE.bmp           prints X Y of the picture
+    shots.py menu SHOT.png BACKDROP.bmp
+        the main menu is drawn: the backdrop with a button over each fifth
+        of its height; prints X Y of the backdrop
     shots.py pixel SHOT.png X Y R G B              the pixel has this colour
     shots.py differs SHOT.png PICTURE.bmp X Y PX PY
         the screenshot at X, Y differs from the picture at PX, PY (something
@@ -36,6 +39,23 @@ def locate(shot, picture):
     return None
 
 
+def menu(shot, backdrop):
+    """Top-left corner of the main menu's backdrop once all its buttons are
+    drawn over it (each covers the middle of a fifth of its height); None
+    before."""
+    found = locate(shot, backdrop)
+    if found is None:
+        return None
+    x, y = found
+    height, width, _ = backdrop.shape
+    row = height // 5
+    for r in range(5):
+        py = r * row + row // 2
+        if np.array_equal(shot[y + py, x + width // 2], backdrop[py, width // 2]):
+            return None
+    return found
+
+
 def main(argv):
     command = argv[1]
     shot = load(argv[2])
@@ -43,6 +63,13 @@ def main(argv):
         found = locate(shot, load(argv[3]))
         if found is None:
             print(f"{argv[3]} is not in {argv[2]}", file=sys.stderr)
+            return 1
+        print(*found)
+        return 0
+    if command == "menu":
+        found = menu(shot, load(argv[3]))
+        if found is None:
+            print(f"{argv[2]} shows no main menu", file=sys.stderr)
             return 1
         print(*found)
         return 0

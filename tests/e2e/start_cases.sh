@@ -23,19 +23,19 @@ start_game() {
      >"$run/game.log" 2>&1) &
   game=$!
 }
+trap 'kill -KILL $game 2>/dev/null || true' EXIT
 
 # --- No sound device: an ALSA configuration with no device at all ---------
 make_folder
 printf 'pcm.!default { type hw card 99 }\n' >"$run/home/.asoundrc"
 start_game
 wait_for_window '^Trelux$' 60 >/dev/null || fail "no window without a sound device"
-sleep 1
-kill -0 "$game" 2>/dev/null || fail "the game ended without a sound device"
-import -window root "$run/silent.png"
-/usr/bin/python3 "$source/tests/e2e/shots.py" locate "$run/silent.png" "$build/art/colors.bmp" >/dev/null ||
+wait_until 30 shot_shows "$run/silent.png" menu "$build/art/colors.bmp" >/dev/null ||
   fail "the silent game shows no main menu"
-kill "$game" 2>/dev/null || true
-wait "$game" 2>/dev/null || true
+ended "$game" 2>/dev/null && fail "the game ended without a sound device"
+# Wine takes SIGTERM for the end of one thread only.
+{ kill -KILL "$game" && wait "$game"; } 2>/dev/null || true
+wait_until 10 no_window '^Trelux$' || fail "the silent game's window stays after its end"
 
 # --- No resource library -----------------------------------------------------
 make_folder
@@ -46,9 +46,10 @@ grep -v -i 'trelux.dll' "$build/game/startup.dat" >"$run/game/startup.dat"
 printf 'pcm.!default { type null }\n' >"$run/home/.asoundrc"
 start_game
 box=$(wait_for_window '^Trelux$' 60) || fail "no message without trelux.dll"
-sleep 0.5
+wait_until 10 has_focus "$box" || fail "the message does not have the keyboard"
 import -window root "$run/missing-library.png"
-xdotool key --window "$box" Return 2>/dev/null || xdotool key Return
+xdotool key Return
+wait_until 20 ended "$game" || fail "the game did not end after its message"
 status=0
 wait "$game" || status=$?
 [ "$status" -ne 0 ] || fail "a start without trelux.dll ended with exit code 0"
