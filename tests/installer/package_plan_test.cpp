@@ -85,10 +85,22 @@ TEST_F(PackagePlanTest, InstallingThePlanGivesTheGameFolderBack) {
 
 TEST(PackageScripts, BytesOutsidePrintableAsciiAreOctalEscapes) {
   EXPECT_EQ(package::rcStrings(std::string("a\"b\\c\n\xe9\0", 8)),
-            "  \"a\\042b\\134c\\012\\351\\000\"");
+            "  \"a\\042b\\\\c\\012\\351\\000\"");
   const std::string lines = package::rcStrings(std::string(100, 'x'));
   EXPECT_EQ(lines, "  \"" + std::string(48, 'x') + "\",\n  \"" + std::string(48, 'x') +
                        "\",\n  \"xxxx\"");
+}
+
+TEST(PackageScripts, NumbersAreLongIntegersAndContentsAreQuotedFiles) {
+  PlannedModule module{"COMP0.DLL",
+                       {{"NUMFILES", std::string("\x2\0\0\0", 4), {}, 2},
+                        {"DATA10000", {}, "/game/levels/a b.dat", std::nullopt}}};
+  EXPECT_EQ(package::moduleScript(module, {}),
+            "// COMP0.DLL, made by trelux-package from the game folder.\n"
+            "NUMFILES RCDATA { 2L }\n"
+            "DATA10000 RCDATA \"/game/levels/a b.dat\"\n");
+  module.resources[1].file = "/game/say \"hi\".txt";
+  EXPECT_EQ(package::moduleScript(module, {}), "") << "windres takes no escapes in file names";
 }
 
 }  // namespace

@@ -16,11 +16,11 @@ std::string numberBytes(uint32_t value) {
 }
 
 void addNumber(PlannedModule& module, std::string name, uint32_t value) {
-  module.resources.push_back({std::move(name), numberBytes(value), {}});
+  module.resources.push_back({std::move(name), numberBytes(value), {}, value});
 }
 
 void addText(PlannedModule& module, std::string name, const std::string& text) {
-  module.resources.push_back({std::move(name), text + '\0', {}});
+  module.resources.push_back({std::move(name), text + '\0', {}, std::nullopt});
 }
 
 // The folder's directories relative to it, "" for itself. Sorted as
@@ -54,7 +54,7 @@ PlannedModule planComponent(const fs::path& gameDir, const fs::path& directory, 
   for (uint32_t j = 0; j < files.size(); ++j) {
     addText(component, indexedName("FILE", j), files[j].filename().string());
     addNumber(component, indexedName("SIZE", j), static_cast<uint32_t>(fs::file_size(files[j])));
-    component.resources.push_back({indexedName("DATA", j), {}, files[j]});
+    component.resources.push_back({indexedName("DATA", j), {}, files[j], std::nullopt});
   }
   return component;
 }

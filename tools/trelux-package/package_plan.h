@@ -3,7 +3,9 @@
 // library per directory of the folder holding that directory's files.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,7 @@ struct PlannedResource {
   std::string name;
   std::string bytes;           // a number or a text, as stored
   std::filesystem::path file;  // or, when set, the file whose content it is
+  std::optional<uint32_t> number;  // the number the bytes hold, if one
 };
 
 struct PlannedModule {

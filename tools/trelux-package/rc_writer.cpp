@@ -47,6 +47,8 @@ std::string rcStrings(std::string_view bytes) {
       const auto byte = static_cast<unsigned char>(c);
       if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\') {
         out += c;
+      } else if (c == '\\') {
+        out += "\\\\";
       } else {
         char escape[8];
         std::snprintf(escape, sizeof escape, "\\%03o", byte);
@@ -65,6 +67,9 @@ std::string moduleScript(const PlannedModule& module, const fs::path& background
   for (const PlannedResource& resource : module.resources) {
     if (!resource.file.empty()) {
       script += resource.name + " RCDATA " + quotedFile(resource.file, ok) + "\n";
+    } else if (resource.number) {
+      // A long integer: four bytes, little-endian.
+      script += resource.name + " RCDATA { " + std::to_string(*resource.number) + "L }\n";
     } else {
       script += resource.name + " RCDATA\n{\n" + rcStrings(resource.bytes) + "\n}\n";
     }

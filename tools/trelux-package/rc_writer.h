@@ -13,8 +13,8 @@
 namespace trelux::package {
 
 // bytes as the quoted strings of an RCDATA block: printable ASCII as it is,
-// everything else (quotes and backslashes too) as octal escapes, split into
-// lines of a few dozen bytes.
+// a backslash doubled, everything else (quotes too) as an octal escape,
+// split into lines of a few dozen bytes.
 std::string rcStrings(std::string_view bytes);
 // The resource script of one library; the package's gets the background.
 std::string moduleScript(const PlannedModule& module, const std::filesystem::path& background);
