@@ -71,8 +71,8 @@ std::string currentDirectory() {
 }  // namespace
 
 std::string incompletePackageMessage(const std::string& name, bool picture) {
-  return "The install package is incomplete: it has no " + std::string(picture ? "picture " : "text ") +
-         name + ".\nPlease get a complete copy of this program.";
+  return "The install package lacks its " + name + (picture ? " picture" : " text") +
+         ".\nPlease get a complete copy of this program.";
 }
 
 bool startInstaller(HINSTANCE instance, int& exitCode) {
