@@ -47,6 +47,13 @@ void createControl(const Control& control) {
                                 state.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                 state.instance, nullptr);
   if (state.font) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
+  if (edit) {
+    // Only 259 characters are taken; the field takes no more. Selected, the
+    // default gives way to whatever the player types.
+    SendMessageA(window, EM_LIMITTEXT, MAX_PATH - 1, 0);
+    SetFocus(window);
+    SendMessageA(window, EM_SETSEL, 0, -1);
+  }
 }
 
 template <size_t N>
