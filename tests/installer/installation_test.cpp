@@ -85,11 +85,6 @@ TEST_F(InstallationTest, WritesTheFirstSizeBytesAndSizeZeroMakesAnEmptyFile) {
   EXPECT_EQ(fs::file_size("Target/empty.txt"), 0u);
 }
 
-TEST_F(InstallationTest, SizeBeyondTheDataIsADamagedPackage) {
-  package_.addComponent("COMP0.DLL", "#", {{"a.txt", "abc"}}).setNumber("SIZE10000", 4);
-  EXPECT_EQ(install("Target"), kInstallError + "DATA10000");
-}
-
 TEST_F(InstallationTest, CompatibilityFilesGoIntoTheInstallationDirectory) {
   addGame();
   package_.setCompatibilityFiles({"compat.ini", "winver.ini"});
@@ -146,12 +141,6 @@ TEST_F(InstallationTest, NamesThatAreNotRelativeAreRefusedBeforeAnythingIsWritte
       EXPECT_FALSE(fs::exists("Target"));
     }
   }
-}
-
-TEST_F(InstallationTest, MissingResourceIsNamed) {
-  addGame();
-  package_.component("COMP1.DLL").remove("NUMFILES");
-  EXPECT_EQ(install("Target"), kInstallError + "NUMFILES");
 }
 
 TEST_F(InstallationTest, ComponentThatCannotBeLoadedCarriesTheSystemsCode) {

@@ -37,16 +37,6 @@ TEST(PackageReader, MissingResourceFailsWithItsNameAsTheText) {
             "An error has occurred during the uninstall process.\n\nError: DATA10000");
 }
 
-TEST(PackageReader, SystemFailuresCarryTheirCode) {
-  EXPECT_EQ(installFailure([] { throw SUPEREXCEPTION{"f=fopen(ptr,\"wb\")", 5}; }),
-            "An error has occurred during the install process.\nPlease reinstall this "
-            "program.\n\nError: f=fopen(ptr,\"wb\")\nError Code: 5");
-  EXPECT_EQ(uninstallFailure([] { throw SUPEREXCEPTION{"SetCurrentDirectory(installdirectory)", 3}; }),
-            "An error has occurred during the uninstall process.\n\nError: "
-            "SetCurrentDirectory(installdirectory)\nError Code: 3");
-  EXPECT_EQ(installFailure([] {}), std::nullopt);
-}
-
 TEST(PackageReader, OnlyRelativeNamesThatStayInsideAreContained) {
   for (const char* name : {"trelux.exe", "levels\\training", "a..b.txt", ".\\x", "..x", "x.."})
     EXPECT_TRUE(isContainedName(name)) << name;
