@@ -3,7 +3,8 @@
 #
 # TRELUX_ART_DIR: the folder of the generated files, for .rc files:
 #   tileset.bmp colors.bmp digits.bmp, the help pictures trelux.bmp laser.bmp
-#   sensor.bmp lens.bmp mirror.bmp tmirror.bmp, icon.ico, and push.wav
+#   sensor.bmp lens.bmp mirror.bmp tmirror.bmp, icon.ico, the installer's
+#   background install.bmp, and push.wav
 #   zap.wav win.wav mus0.wav mus1.wav mus2.wav.
 # TRELUX_ART_FILES: all of them with their paths, for OBJECT_DEPENDS.
 # Target trelux_art makes them; targets whose resources include them depend
@@ -14,6 +15,7 @@ set(TRELUX_ART_FILES
   tileset.bmp colors.bmp digits.bmp
   trelux.bmp laser.bmp sensor.bmp lens.bmp mirror.bmp tmirror.bmp
   icon.ico
+  install.bmp
   push.wav zap.wav win.wav mus0.wav mus1.wav mus2.wav
 )
 list(TRANSFORM TRELUX_ART_FILES PREPEND "${TRELUX_ART_DIR}/")

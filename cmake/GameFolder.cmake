@@ -12,6 +12,8 @@ foreach(file IN LISTS TRELUX_GAME_DATA)
   list(APPEND game_data_outputs "${TRELUX_GAME_DIR}/${file}")
 endforeach()
 add_custom_target(game_data ALL DEPENDS ${game_data_outputs})
+# The install package holds the game folder (cmake/Package.cmake).
+set_property(GLOBAL APPEND PROPERTY TRELUX_GAME_FILES ${game_data_outputs})
 
 # The folder and nothing else: what ./play.sh builds (no tests, no tools
 # beyond the host programs that make the art and the levels).

@@ -7,6 +7,7 @@
 #include "bmp.h"
 #include "contact_sheet.h"
 #include "ico.h"
+#include "installer_background.h"
 #include "panel.h"
 #include "pictures.h"
 #include "pixel_font.h"
@@ -49,7 +50,8 @@ bool writePictures(const PixelFont& font, const fs::path& out, const fs::path& s
   bool ok = writeOutput(out / "tileset.bmp", encodeBmp(tileset), err) &&
             writeOutput(out / "colors.bmp", encodeBmp(panel), err) &&
             writeOutput(out / "digits.bmp", encodeBmp(digits), err) &&
-            writeOutput(out / "icon.ico", encodeIco(drawIcon()), err);
+            writeOutput(out / "icon.ico", encodeIco(drawIcon()), err) &&
+            writeOutput(out / "install.bmp", encodeBmp(drawInstallerBackground(font)), err);
   for (const NamedPicture& p : drawHelpPictures()) {
     ok = ok && writeOutput(out / p.name, encodeBmp(p.picture), err);
   }

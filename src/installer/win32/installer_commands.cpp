@@ -1,0 +1,110 @@
+#include "installer/win32/installer_commands.h"
+
+#include "installer/install_failure.h"
+#include "installer/installation.h"
+#include "installer/uninstallation.h"
+#include "installer/win32/installer_messages.h"
+#include "installer/win32/installer_screens.h"
+#include "installer/win32/installer_state.h"
+#include "installer/win32/package_library.h"
+#include "installer/win32/registry_record.h"
+
+namespace trelux {
+namespace {
+
+// WinExec answers 32 or more when the program started.
+constexpr UINT kWinExecStarted = 32;
+
+// The edit field's text, at most 259 characters.
+std::string typedDirectory() {
+  char text[MAX_PATH] = {};
+  GetDlgItemTextA(installer().window, kDirectoryEdit, text, sizeof text);
+  return text;
+}
+
+void installHere() {
+  Installer& state = installer();
+  const int answer = MessageBoxA(state.window, state.texts.license.c_str(), kLicenseCaption,
+                                 MB_ICONQUESTION | MB_YESNO);
+  if (answer != IDYES) return;
+  state.installationDirectory = typedDirectory();
+  showScreen(ScreenInstalling);
+  install();
+}
+
+void askToUninstall() {
+  if (MessageBoxA(installer().window, kConfirmUninstallMessage, kConfirmUninstallCaption,
+                  MB_ICONQUESTION | MB_YESNO) == IDYES)
+    uninstall();
+}
+
+}  // namespace
+
+void onInstallerCommand(int id) {
+  Installer& state = installer();
+  switch (id) {
+    case kInstallButton: showScreen(ScreenChooseDirectory); break;
+    case kInstallHereButton: installHere(); break;
+    case kCancelButton: showScreen(state.installed ? ScreenInstalled : ScreenNotInstalled); break;
+    case kPlayButton: play(); break;
+    case kQuitButton: DestroyWindow(state.window); break;
+    case kUninstallButton: askToUninstall(); break;
+  }
+}
+
+void install() {
+  Installer& state = installer();
+  LibrarySource source(state.package);
+  const std::optional<std::string> failure = installFailure([&] {
+    const std::string recorded = installPackage(source, state.installationDirectory);
+    state.installationDirectory = recorded;
+    recordInstallation(state.texts.registryKey, recorded);
+  });
+  if (failure) {
+    MessageBoxA(state.window, failure->c_str(), kErrorCaption, MB_ICONERROR);
+    showScreen(ScreenNotInstalled);
+    return;
+  }
+  MessageBoxA(state.window, kInstallCompleteMessage, kInstallCompleteCaption, MB_OK);
+  state.installed = true;
+  showScreen(ScreenInstalled);
+}
+
+void play() {
+  Installer& state = installer();
+  const std::optional<std::string> directory =
+      readInstallationDirectory(state.window, state.texts.registryKey);
+  if (!directory) return;
+  SetCurrentDirectoryA(directory->c_str());
+  // The whole path quoted: installation directories have spaces in them.
+  const std::string command = "\"" + *directory + state.texts.execute + "\"";
+  if (WinExec(command.c_str(), SW_SHOW) < kWinExecStarted) {
+    // Closing the window then would look as if the game had started.
+    SetCurrentDirectoryA(state.sourceDirectory.c_str());
+    MessageBoxA(state.window, kNoProgramFilesMessage, kErrorCaption, MB_ICONERROR);
+    return;
+  }
+  DestroyWindow(state.window);
+}
+
+void uninstall() {
+  Installer& state = installer();
+  const std::optional<std::string> directory =
+      readInstallationDirectory(state.window, state.texts.registryKey);
+  if (!directory) return;
+  state.installationDirectory = *directory;
+  LibrarySource source(state.package);
+  const std::optional<std::string> failure = uninstallFailure([&] {
+    uninstallPackage(source, state.installationDirectory);
+    deleteInstallationRecord(state.texts.subkey);
+  });
+  if (failure) {
+    MessageBoxA(state.window, failure->c_str(), kErrorCaption, MB_ICONERROR);
+    return;
+  }
+  MessageBoxA(state.window, kUninstalledMessage, kUninstalledCaption, MB_ICONINFORMATION);
+  state.installed = false;
+  showScreen(ScreenNotInstalled);
+}
+
+}  // namespace trelux

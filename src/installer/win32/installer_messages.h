@@ -1,0 +1,22 @@
+// The installer's own texts and captions.
+#pragma once
+
+namespace trelux {
+
+inline constexpr const char* kInstallErrorCaption = "Install Error";
+inline constexpr const char* kMissingPackageMessage =
+    "The installation program could not locate the install package.\nIf you downloaded a "
+    "compressed version of this program, please extract it before running.";
+inline constexpr const char* kLicenseCaption = "License Agreement";
+inline constexpr const char* kInstallingText = "Installing... Please Wait...";
+inline constexpr const char* kInstallCompleteMessage =
+    "\n              Installation complete!              \n";
+inline constexpr const char* kInstallCompleteCaption = "Success!";
+inline constexpr const char* kErrorCaption = "Error";
+inline constexpr const char* kConfirmUninstallMessage = "Do you really want to uninstall this program?";
+inline constexpr const char* kConfirmUninstallCaption = "Confirm uninstall";
+inline constexpr const char* kUninstalledMessage = "Uninstall successful.";
+inline constexpr const char* kUninstalledCaption = "Success";
+inline constexpr const char* kNoProgramFilesMessage = "Unable to locate installed program files.";
+
+}  // namespace trelux
