@@ -75,13 +75,19 @@ void refreshLight(LevelGrid& grid) {
   }
 }
 
+// Counted in the grid asked, not over every sensor in the program: the
+// editor's test play and a solver's copy live beside the edited level.
 bool isLevelComplete(const LevelGrid& grid) {
+  bool anySensor = false;
   for (int32_t x = 0; x < grid.width(); ++x) {
     for (int32_t y = 0; y < grid.height(); ++y) {
-      if (grid.cell(x, y).isGoalMet()) return true;
+      const GridObject& cell = grid.cell(x, y);
+      if (cell.kind() != ObjectKind::Sensor) continue;
+      if (!cell.isGoalMet()) return false;
+      anySensor = true;
     }
   }
-  return false;
+  return anySensor;
 }
 
 }  // namespace trelux
