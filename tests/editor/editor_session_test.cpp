@@ -124,6 +124,7 @@ TEST_F(EditorSessionTest, NextAndPreviousCommitAndStopAtTheEnds) {
 
 TEST_F(EditorSessionTest, AStepWhoseCommitFailsGoesNowhere) {
   open({kLab, kLab});
+  model_.puzzleSet().close();  // Windows deletes no open file
   removeFile(model_.workingCopyPath());
   EXPECT_EQ(session_.next(), Step::CommitFailed);
   EXPECT_FALSE(session_.addLevel());
