@@ -1,5 +1,6 @@
 #include "editor/editor_solve.h"
 
+#include <cstddef>
 #include <new>
 #include <utility>
 
@@ -43,6 +44,13 @@ const SolveResult& SolveJob::result() {
   return result_;
 }
 
+std::string groupedNumber(uint64_t value) {
+  std::string digits = std::to_string(value);
+  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+    digits.insert(static_cast<size_t>(at), ",");
+  return digits;
+}
+
 std::string solveReport(const SolveResult& result, uint64_t maxStates) {
   switch (result.outcome) {
     case SolveOutcome::Solved: {
@@ -51,7 +59,7 @@ std::string solveReport(const SolveResult& result, uint64_t maxStates) {
     }
     case SolveOutcome::NoSolution: return "This level has no solution.";
     case SolveOutcome::LimitReached:
-      return "The search stopped at its limit of " + std::to_string(maxStates) +
+      return "The search stopped at its limit of " + groupedNumber(maxStates) +
              " positions without finding a solution.";
     case SolveOutcome::Unsupported:
       return "The solver can't search this level: it has more than " +

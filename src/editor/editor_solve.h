@@ -44,6 +44,9 @@ class SolveJob {
   std::thread thread_;  // last: starts once everything above is set
 };
 
+// A count as the editor shows it: 1234567 as "1,234,567".
+std::string groupedNumber(uint64_t value);
+
 // What the editor tells the user about a finished search with that limit;
 // empty for a cancelled one.
 std::string solveReport(const SolveResult& result, uint64_t maxStates = kEditorSolveStates);

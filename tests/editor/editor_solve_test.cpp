@@ -73,9 +73,11 @@ TEST(EditorSolve, ReportsLevelsWithoutSolutionAndSearchesAtTheirLimit) {
   SolveJob stuck(snapshotLevel(grid));
   EXPECT_EQ(solveReport(stuck.result()), "This level has no solution.");
   test::buildLevel(grid, kWide);
-  SolveJob limited(snapshotLevel(grid), 500);
-  EXPECT_EQ(solveReport(limited.result(), 500),
-            "The search stopped at its limit of 500 positions without finding a solution.");
+  SolveJob limited(snapshotLevel(grid), 1000);
+  EXPECT_EQ(solveReport(limited.result(), 1000),
+            "The search stopped at its limit of 1,000 positions without finding a solution.");
+  EXPECT_EQ(groupedNumber(999), "999");
+  EXPECT_EQ(groupedNumber(4'000'000), "4,000,000");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ constexpr UINT kProgressIntervalMs = 100;
 
 void showProgress(HWND dialog, const SolveJob& job) {
   const std::string text =
-      "Searching for the shortest solution...\n" + std::to_string(job.statesSeen()) + " positions";
+      "Searching for the shortest solution...\n" + groupedNumber(job.statesSeen()) + " positions";
   SetDlgItemTextA(dialog, IDC_SOLVE_STATUS, text.c_str());
 }
 
