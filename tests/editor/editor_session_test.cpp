@@ -1,6 +1,6 @@
 // The editor's rules over its model: clicks with each kind of tool, steps
-// between levels, clearing and resizing, texts, saving and the answers to
-// the unsaved-changes question.
+// between levels, clearing and resizing, texts. The answers to the
+// unsaved-changes question are tested with their box under Wine.
 #include "editor/editor_session.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "base/files.h"
-#include "base/host_path.h"
 #include "editor/editor_model.h"
 #include "editor/palette.h"
 #include "puzzles/level_text.h"
@@ -194,27 +193,6 @@ TEST_F(EditorSessionTest, TextsLoseBytesF0ToFFAndAreEdits) {
   EXPECT_TRUE(session_.modified());
   EXPECT_TRUE(session_.setCompletionCode(true, "K\xF5y"));
   EXPECT_EQ(model_.completionCode(), "K y");
-}
-
-TEST_F(EditorSessionTest, UnsavedQuestionYesSavesNoForgetsCancelStays) {
-  open({kLab});
-  session_.clearLevel();
-  EXPECT_EQ(session_.answerUnsaved(EditorSession::Answer::Cancel), EditorSession::Close::Stay);
-  EXPECT_TRUE(session_.modified());
-  EXPECT_EQ(session_.answerUnsaved(EditorSession::Answer::No), EditorSession::Close::Leave);
-  EXPECT_FALSE(session_.modified());
-  session_.clearLevel();
-  EXPECT_EQ(session_.answerUnsaved(EditorSession::Answer::Yes), EditorSession::Close::Leave);
-  EXPECT_FALSE(session_.modified());
-  EXPECT_EQ(test::readFile("Levels/s/levels.dat"), test::readFile(hostPath(model_.workingCopyPath())));
-}
-
-TEST_F(EditorSessionTest, YesWithAFailedSaveStaysAndKeepsTheEdits) {
-  open({kLab});
-  session_.clearLevel();
-  std::filesystem::remove_all("Levels/s");
-  EXPECT_EQ(session_.answerUnsaved(EditorSession::Answer::Yes), EditorSession::Close::SaveFailed);
-  EXPECT_TRUE(session_.modified());
 }
 
 }  // namespace
