@@ -88,7 +88,17 @@ void EditorController::onToolbarMessage(UINT message, WPARAM wParam) {
   }
 }
 
+// The dialogs and boxes are owned by the main window, so the toolbar stays
+// usable while one is open: a command that arrives then is dropped rather
+// than run inside the one still running.
 void EditorController::onCommand(int command) {
+  if (commandRunning_) return;
+  commandRunning_ = true;
+  runCommand(command);
+  commandRunning_ = false;
+}
+
+void EditorController::runCommand(int command) {
   if (testPlay_.isActive() && isEditorCommand(command)) endTestPlay();
   switch (command) {
     case IDC_EDITOR_NEW:

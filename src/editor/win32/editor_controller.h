@@ -43,6 +43,7 @@ class EditorController : public ScreenController {
   // ---- editor_controller.cpp: messages, placing, steps and saving
   void onToolbarMessage(UINT message, WPARAM wParam);
   void onCommand(int command);
+  void runCommand(int command);
   void onClick(LPARAM lParam);
   void showLevel();
   bool commit();
@@ -81,6 +82,7 @@ class EditorController : public ScreenController {
   EditorToolbar toolbar_;
   TestPlay testPlay_;
   ViewEffects effects_;
+  bool commandRunning_ = false;
 };
 
 }  // namespace trelux

@@ -133,6 +133,20 @@ TEST_F(EditorTest, ControlSSavesAndAFailedSaveKeepsTheEditsUnsaved) {
   EXPECT_TRUE(controller().modified());
 }
 
+// The toolbar is not the dialogs' owner, so its menu can still be used.
+TEST_F(EditorTest, ToolbarCommandsAreDroppedWhileADialogIsOpen) {
+  startEditor({kLab});
+  DialogAnswerer dialogs;
+  DialogStep goTo;
+  goTo.caption = "Go To Level...";
+  goTo.button = IDCANCEL;
+  goTo.inspect = [&](HWND) { SendMessageA(toolbar(), WM_COMMAND, IDC_EDITOR_CLEAR, 0); };
+  dialogs.expect(goTo);
+  menu(IDC_EDITOR_GO_TO_LEVEL);
+  dialogs.verify();
+  EXPECT_EQ(shown(), kLab);
+}
+
 // --- The unsaved-changes question --------------------------------------------
 
 TEST_F(EditorTest, LeavingWithoutEditsAsksNothing) {
