@@ -76,6 +76,13 @@ TEST(EditorSolve, ReportsLevelsWithoutSolutionAndSearchesAtTheirLimit) {
   SolveJob limited(snapshotLevel(grid), 1000);
   EXPECT_EQ(solveReport(limited.result(), 1000),
             "The search stopped at its limit of 1,000 positions without finding a solution.");
+  test::buildLevel(grid, "# # # # # # # # # # # # # # # #\n"
+                         "# Lr Lr Lr Lr Lr Lr Lr Lr Lr Lr Lr Lr Lr Lr #\n"
+                         "# >r . . . . . . . . . . . @ Swr #\n"
+                         "# # # # # # # # # # # # # # # #\n");
+  SolveJob crowded(snapshotLevel(grid));
+  EXPECT_EQ(solveReport(crowded.result()),
+            "The solver can't search this level: it has more than 13 objects that can be moved.");
   EXPECT_EQ(groupedNumber(999), "999");
   EXPECT_EQ(groupedNumber(4'000'000), "4,000,000");
 }

@@ -9,7 +9,9 @@
 #include "editor/editor_model.h"
 #include "editor/win32/editor_controller.h"
 #include "editor_fixture.h"
+#include "puzzles/puzzle_set_file.h"
 #include "resources/win32/resource_ids.h"
+#include "support/scratch_folder.h"
 
 namespace trelux::test {
 namespace {
@@ -112,6 +114,47 @@ TEST_F(EditorTest, AFailedCommitExitsTheEditor) {
                         "An error occurred writing the puzzle set to disk.  The puzzle set may be "
                         "corrupted.  Exiting editor.");
   key(VK_RIGHT, true);
+  dialogs.verify();
+  EXPECT_EQ(currentScreen(), ScreenMainMenu);
+}
+
+TEST_F(EditorTest, ALevelThatCannotBeReadExitsTheEditor) {
+  addSet("Lab", {kLab, kPullToWin});
+  // The second record's width becomes 0.
+  const std::string path = "levels/Lab/levels.dat";
+  std::string bytes = readFile(path);
+  bytes[kHeaderSize + 1 + kLevelCapacity + 2] = 0;
+  writeFile(path, bytes);
+  DialogAnswerer dialogs;
+  dialogs.expect(chooserStep(0));
+  command(IDC_LEVEL_EDITOR);
+  dialogs.expectMessage("Trelux",
+                        "Trelux can't load the next level.  The puzzle set may be corrupted.  "
+                        "Exiting editor.");
+  key(VK_RIGHT, true);
+  dialogs.verify();
+  EXPECT_EQ(currentScreen(), ScreenMainMenu);
+}
+
+// The level still shown belongs to the set closed before; editing on would
+// save it into the one opened.
+TEST_F(EditorTest, ASetThatCannotBeOpenedIsReportedAndLeadsToTheMenu) {
+  startEditor({kLab});
+  addSet("Broken", {kLab});
+  writeFile("levels/Broken/levels.dat", "not a level file at all");
+  DialogAnswerer dialogs;
+  DialogStep chooser = chooserStep(0);
+  chooser.listSelection.reset();
+  chooser.inspect = [](HWND dialog) {
+    const LRESULT line = SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_FINDSTRINGEXACT,
+                                             static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>("Broken"));
+    SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  };
+  dialogs.expect(chooser);
+  dialogs.expectMessage("Trelux",
+                        "Trelux couldn't locate the level file for this puzzle set.  Exiting editor.");
+  key('O', true);
   dialogs.verify();
   EXPECT_EQ(currentScreen(), ScreenMainMenu);
 }
