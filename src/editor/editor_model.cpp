@@ -5,6 +5,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "doc/keyed_document.h"
+#include "editor/level_snapshot.h"
 #include "puzzles/catalogue.h"
 #include "world/objects.h"
 
@@ -75,6 +76,11 @@ void EditorModel::setLevelDescription(bool enabled, std::string text) {
 bool EditorModel::commitLevel() {
   grid_.setDescription(pendingDescription_, pendingText_);
   return set_.writeLevel(grid_);
+}
+
+std::string EditorModel::levelSnapshot() {
+  grid_.setDescription(pendingDescription_, pendingText_);
+  return snapshotLevel(grid_);
 }
 
 // The copy goes through a temporary file beside the set's file, so a failed

@@ -33,6 +33,9 @@ class EditorModel : public PuzzleModel {
   void setLevelDescription(bool enabled, std::string text);
 
   bool commitLevel();
+  // The level as it stands on the board, its pending description included,
+  // for test play and the solver.
+  std::string levelSnapshot();
   // Commits the level and replaces the set's file with the working copy.
   bool saveSet();
   bool addLevel();

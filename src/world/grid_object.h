@@ -44,6 +44,7 @@ class GridObject {
   // Starts light from this cell at (x, y); only lasers do.
   virtual void emitLight(int32_t x, int32_t y, LevelGrid& grid);
   virtual Movability movability() const { return Movability::Solid; }
+  // Only sensors have a goal: to be lit.
   virtual bool isGoalMet() const { return false; }
   // A beam enters: mark the sides it crosses and return the beams that leave.
   virtual BeamList receiveLight(const Beam& beam);
@@ -68,8 +69,10 @@ class GridObject {
   int32_t tileIndex_;
 };
 
-// Sensors in existence and sensors lit, for the whole program. Only one grid
-// with sensors exists at a time, so they describe the current level.
+// Sensors in existence and sensors lit, over the whole program and every
+// thread. Grids can exist side by side (the editor's level, its test play, a
+// solver's copy), so completion is counted per grid (isLevelComplete), not
+// from these.
 int32_t sensorCount();
 int32_t litSensorCount();
 

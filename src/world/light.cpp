@@ -17,10 +17,23 @@ namespace {
 // one byte per cell side, one bit per colour. Beams outside the grid are not
 // tracked; they enter the outside wall and end at once. The table is kept
 // between passes and only the entries a pass touched are cleared, so a level
-// with many lasers costs what its beams cost, not lasers times cells.
+// with many lasers costs what its beams cost, not lasers times cells. Each
+// thread keeps a table of its own: the editor's solver computes light on
+// one while the game may compute it on another.
+struct SeenTable {
+  std::vector<uint8_t> bits;
+  std::vector<size_t> touched;
+};
+
+SeenTable& threadSeenTable() {
+  thread_local SeenTable table;
+  return table;
+}
+
 class SeenBeams {
  public:
-  explicit SeenBeams(const LevelGrid& grid) : grid_(grid) {
+  explicit SeenBeams(const LevelGrid& grid)
+      : grid_(grid), bits_(threadSeenTable().bits), touched_(threadSeenTable().touched) {
     bits_.resize(static_cast<size_t>(grid.width()) * static_cast<size_t>(grid.height()) * 4, 0);
   }
   ~SeenBeams() {
@@ -43,9 +56,8 @@ class SeenBeams {
 
  private:
   const LevelGrid& grid_;
-  // Shared by all passes; the game computes light on one thread only.
-  static inline std::vector<uint8_t> bits_;
-  static inline std::vector<size_t> touched_;
+  std::vector<uint8_t>& bits_;
+  std::vector<size_t>& touched_;
 };
 
 }  // namespace
@@ -75,13 +87,19 @@ void refreshLight(LevelGrid& grid) {
   }
 }
 
+// Counted in the grid asked, not over every sensor in the program: the
+// editor's test play and a solver's copy live beside the edited level.
 bool isLevelComplete(const LevelGrid& grid) {
+  bool anySensor = false;
   for (int32_t x = 0; x < grid.width(); ++x) {
     for (int32_t y = 0; y < grid.height(); ++y) {
-      if (grid.cell(x, y).isGoalMet()) return true;
+      const GridObject& cell = grid.cell(x, y);
+      if (cell.kind() != ObjectKind::Sensor) continue;
+      if (!cell.isGoalMet()) return false;
+      anySensor = true;
     }
   }
-  return false;
+  return anySensor;
 }
 
 }  // namespace trelux

@@ -7,8 +7,8 @@ namespace trelux {
 class LevelGrid;
 
 void refreshLight(LevelGrid& grid);
-// True when some cell reports its goal met: every sensor is lit. A level
-// without sensors is never complete.
+// True when every sensor of the grid is lit. A level without sensors is
+// never complete.
 bool isLevelComplete(const LevelGrid& grid);
 
 }  // namespace trelux

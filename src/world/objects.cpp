@@ -1,12 +1,14 @@
 // What each kind of object does with the light that enters it.
 #include "world/objects.h"
 
+#include <atomic>
+
 namespace trelux {
 
 namespace {
 
-int32_t gSensorCount = 0;
-int32_t gLitSensorCount = 0;
+std::atomic<int32_t> gSensorCount = 0;
+std::atomic<int32_t> gLitSensorCount = 0;
 
 Position cellOf(const Beam& beam) { return {beam.x, beam.y}; }
 
@@ -96,7 +98,7 @@ CellCode Sensor::code() const {
   return {ObjectKind::Sensor, static_cast<uint8_t>(facing_ * 8 + colour_)};
 }
 
-bool Sensor::isGoalMet() const { return gSensorCount == gLitSensorCount; }
+bool Sensor::isGoalMet() const { return lit_; }
 
 void Sensor::turnOn() {
   if (lit_) return;

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "support/level_files.h"
@@ -393,13 +394,51 @@ TEST(LevelComplete, OnlyWhenEverySensorIsLit) {
   LevelGrid two;
   test::buildLevel(two, "# # # # # #\n# >r . . Swr #\n# >g . . Swb #\n# # # # # #\n");
   refreshLight(two);
-  EXPECT_EQ(sensorCount(), 2);
-  EXPECT_EQ(litSensorCount(), 1);
   EXPECT_FALSE(isLevelComplete(two));
 
   ASSERT_TRUE(two.replaceCell(1, 2, std::make_unique<Laser>(kBlue, kEast)));
   refreshLight(two);
   EXPECT_TRUE(isLevelComplete(two));
+}
+
+// The editor keeps its level while a test play or a solver's copy runs on
+// another grid: each grid's completion counts only its own sensors.
+TEST(LevelComplete, AnotherGridsDarkSensorsDoNotCount) {
+  LevelGrid dark;
+  test::buildLevel(dark, "# # # # #\n# >r . Swg #\n# # # # #\n");
+  refreshLight(dark);
+  LevelGrid lit;
+  test::buildLevel(lit, "# # # # #\n# >r . Swr #\n# # # # #\n");
+  refreshLight(lit);
+  EXPECT_TRUE(isLevelComplete(lit));
+  EXPECT_FALSE(isLevelComplete(dark));
+}
+
+// The editor's solver computes light on a thread of its own while the game
+// may compute it too: each pass keeps its record of followed beams to
+// itself.
+TEST(LightPass, PassesOnTwoThreadsAtOnceFollowEveryBeam) {
+  const auto run = [](std::string_view level, int& misses) {
+    LevelGrid grid;
+    test::buildLevel(grid, level);
+    for (int i = 0; i < 2000; ++i) {
+      refreshLight(grid);
+      if (!isLevelComplete(grid)) ++misses;
+    }
+  };
+  int smallMisses = 0, wideMisses = 0;
+  std::thread small(run, "# # # # #\n# >r . Swr #\n# # # # #\n", std::ref(smallMisses));
+  std::thread wide(run,
+                   "# # # # # # # # # # # # # # # # # # # # # #\n"
+                   "# >g . . . . . . . . . . . . . . . . . . \\g #\n"
+                   "# . . . . . . . . . . . . . . . . . . . . #\n"
+                   "# Seg . . . . . . . . . . . . . . . . . . /g #\n"
+                   "# # # # # # # # # # # # # # # # # # # # # #\n",
+                   std::ref(wideMisses));
+  small.join();
+  wide.join();
+  EXPECT_EQ(smallMisses, 0);
+  EXPECT_EQ(wideMisses, 0);
 }
 
 }  // namespace

@@ -199,7 +199,7 @@ TEST(SensorCounters, FollowSensorsAsTheyAreMadeLitAndDestroyed) {
 
     auto b = std::make_unique<Sensor>(kRed, kNorth);
     EXPECT_EQ(sensorCount(), 2);
-    EXPECT_FALSE(a.isGoalMet());
+    EXPECT_TRUE(a.isGoalMet()) << "a sensor's goal is its own; completion counts a grid";
     EXPECT_FALSE(b->isGoalMet());
     b->receiveLight(Beam{kRed, kNorth, 0, 0});
     EXPECT_EQ(litSensorCount(), 2);
@@ -214,6 +214,7 @@ TEST(SensorCounters, FollowSensorsAsTheyAreMadeLitAndDestroyed) {
 
     a.resetLight();
     EXPECT_FALSE(a.isLit());
+    EXPECT_FALSE(a.isGoalMet());
     EXPECT_EQ(a.tileIndex(), 59);
     EXPECT_EQ(a.light(kSouth), kBlack);
     EXPECT_EQ(litSensorCount(), 0);

@@ -56,21 +56,26 @@ bool startEditorScreen() {
   adoptModel(model);
   auto* view = new GameView(*model, mainWindow, programInstance);
   adoptView(view);
-  adoptController(new EditorController(*model, *view));
+  auto* controller = new EditorController(*model, *view);
+  adoptController(controller);
 
-  std::string levelFile, descriptorFile, folder;
-  // Making a first set needs the editor's new-set dialog; until the editor
-  // has it, there is nothing to edit without an unlocked set.
-  if (!hasPuzzleSets(false)) return cancelled();
-  if (!choosePuzzleSet(levelFile, programInstance, mainWindow, false, &descriptorFile, &folder))
-    return cancelled();
-  model->loadSet(levelFile);
-  model->setSetPaths(levelFile, descriptorFile, folder);
+  // Without a set to edit the editor starts by making one; a set that could
+  // not be made was reported by the command.
+  if (!hasPuzzleSets(false)) {
+    if (!controller->newPuzzleSet()) return cancelled();
+  } else {
+    std::string levelFile, descriptorFile, folder;
+    if (!choosePuzzleSet(levelFile, programInstance, mainWindow, false, &descriptorFile, &folder))
+      return cancelled();
+    model->loadSet(levelFile);
+    model->setSetPaths(levelFile, descriptorFile, folder);
+  }
 
   if (!view->loadTileset(kTilesetName)) throw ScreenError{kTilesetError};
   if (!model->goToLevel(0)) throw ScreenError{kEditorLevelFileError};
   view->layout();
   view->paint();
+  controller->createToolbar();
   return true;
 }
 

@@ -1,11 +1,18 @@
-// The editor screen's controller. The shell builds the editor screen around
-// it; the editing commands, the toolbar and the unsaved-changes question
-// arrive with the level editor.
+// The editor screen's controller: messages of the main window and of the
+// toolbar become calls on the editor's session, dialogs and messages show
+// what it answers. The main window shows the level being edited; the
+// toolbar beside it holds the menu and the palette of tools.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+
 #include "app/win32/screens.h"
+#include "editor/editor_session.h"
+#include "editor/test_play.h"
+#include "editor/win32/editor_toolbar.h"
+#include "world/win32/view_effects.h"
 
 namespace trelux {
 
@@ -14,14 +21,68 @@ class GameView;
 
 class EditorController : public ScreenController {
  public:
-  EditorController(EditorModel& model, GameView& view) : model_(model), view_(view) {}
-  LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
+  EditorController(EditorModel& model, GameView& view);
+  ~EditorController() override;
+
+  LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Asks about unsaved edits; false keeps the editor open.
+  bool canClose() override;
+
+  // Called by the shell once the first level is shown.
+  void createToolbar();
+  HWND toolbar() const { return toolbar_.window(); }
+  bool modified() const { return session_.modified(); }
+  bool isTestPlaying() const { return testPlay_.isActive(); }
+
+  // The new-puzzle-set command; true when a new set was created and opened.
+  bool newPuzzleSet();
+  // The go-to command after its commit; false when the set has no such level.
+  bool goToLevelDialog();
 
  private:
-  [[maybe_unused]] EditorModel& model_;
-  [[maybe_unused]] GameView& view_;
+  // ---- editor_controller.cpp: messages, placing, steps and saving
+  void onToolbarMessage(UINT message, WPARAM wParam);
+  void onCommand(int command);
+  void runCommand(int command);
+  void onClick(LPARAM lParam);
+  void showLevel();
+  bool commit();
+  void leaveWithMessage(const char* text);
+  // The working copy could not be written: the set may be corrupted.
+  void leaveAfterWriteFailure();
+  void save();
+  void step(EditorSession::Step result);
+
+  // ---- editor_commands.cpp: the commands with dialogs and questions
+  bool ask(const char* question, UINT buttons);
+  void open();
+  void deleteSet();
+  void resize();
+  void clearLevel();
+  void editDescription();
+  void editCode();
+  void goToLevel();
+  void addLevel();
+  void deleteLevel();
+
+  // ---- editor_trials.cpp: test play and Solve
+  void startTestPlay(std::string solution = {});
+  void endTestPlay();
+  void onTestPlayKey(WPARAM key);
+  void playBackStep();
+  void playKey(PlayKey key);
+  void solve();
+
+  // Steps the playback of a solution in test play.
+  static constexpr UINT_PTR kPlaybackTimer = 1;
+
+  EditorModel& model_;
+  GameView& view_;
+  EditorSession session_;
+  EditorToolbar toolbar_;
+  TestPlay testPlay_;
+  ViewEffects effects_;
+  bool commandRunning_ = false;
 };
 
 }  // namespace trelux

@@ -26,7 +26,7 @@ constexpr COLORREF kBeamColours[8] = {0x000000, 0x0000FF, 0x00C000, 0x00FFFF,
 }  // namespace
 
 GameView::GameView(PuzzleModel& model, HWND window, HINSTANCE instance)
-    : ScreenView(window, instance), model_(model) {
+    : ScreenView(window, instance), model_(&model) {
   image_.load(resourceLibrary, "colors.bmp");  // missing pictures are not reported
   digits_.load(resourceLibrary, "digits.bmp");
   for (size_t colour = 0; colour < beamPens_.size(); ++colour)
@@ -43,11 +43,16 @@ GameView::~GameView() {
   tileset_.release();
 }
 
+void GameView::showModel(PuzzleModel& model, std::optional<int32_t> panelLevel) {
+  model_ = &model;
+  panelLevel_ = panelLevel;
+}
+
 bool GameView::loadTileset(const char* name) { return tileset_.load(resourceLibrary, name); }
 
 void GameView::layout() {
-  const int clientWidth = model_.gridWidth() * kTileSize + image_.width();
-  int clientHeight = model_.gridHeight() * kTileSize;
+  const int clientWidth = model_->gridWidth() * kTileSize + image_.width();
+  int clientHeight = model_->gridHeight() * kTileSize;
   if (clientHeight < kMinimumClientHeight) clientHeight = kMinimumClientHeight;
   ShowWindow(window_, SW_HIDE);
   MoveWindow(window_, (GetSystemMetrics(SM_CXSCREEN) - clientWidth) >> 1,
@@ -55,23 +60,23 @@ void GameView::layout() {
   fitClientArea(window_, clientWidth, clientHeight, false, kGameWindowStyle, 0);
   ShowWindow(window_, SW_SHOW);
   closeConsole();
-  if (model_.hasDescription()) openConsole();
+  if (model_->hasDescription()) openConsole();
   SetFocus(window_);  // keys go to the board, not to a button
   nextMusic();
 }
 
 void GameView::draw(HDC dc) {
-  if (!model_.isRunning()) return;
-  for (int32_t x = 0; x < model_.gridWidth(); ++x)
-    for (int32_t y = 0; y < model_.gridHeight(); ++y) drawCell(x, y, dc);
-  for (int32_t x = 0; x < model_.gridWidth(); ++x)
-    for (int32_t y = 0; y < model_.gridHeight(); ++y) drawBeams(x, y, dc);
+  if (!model_->isRunning()) return;
+  for (int32_t x = 0; x < model_->gridWidth(); ++x)
+    for (int32_t y = 0; y < model_->gridHeight(); ++y) drawCell(x, y, dc);
+  for (int32_t x = 0; x < model_->gridWidth(); ++x)
+    for (int32_t y = 0; y < model_->gridHeight(); ++y) drawBeams(x, y, dc);
   drawRobot(dc);
   drawPanel(dc);
 }
 
 void GameView::drawCell(int32_t x, int32_t y, HDC dc) {
-  drawTileAt(x * kTileSize, y * kTileSize, model_.tileAt(x, y), dc);
+  drawTileAt(x * kTileSize, y * kTileSize, model_->tileAt(x, y), dc);
 }
 
 void GameView::drawTileAt(int32_t pixelX, int32_t pixelY, int32_t tile, HDC dc) {
@@ -86,7 +91,7 @@ void GameView::drawBeams(int32_t x, int32_t y, HDC dc) {
   const int cx = left + 12, cy = top + 12;
   const POINT edges[4] = {{cx, top}, {left + kTileSize, cy}, {cx, top + kTileSize}, {left, cy}};
   for (Direction side : kDirections) {
-    const Colour colour = model_.sideLightAt(x, y, side);
+    const Colour colour = model_->sideLightAt(x, y, side);
     if (colour == 0) continue;
     SelectObject(dc, beamPens_[colour & 7]);
     const bool fromEdge = side == kNorth || side == kWest;
@@ -98,16 +103,16 @@ void GameView::drawBeams(int32_t x, int32_t y, HDC dc) {
 }
 
 void GameView::drawRobot(HDC dc) {
-  const Position robot = model_.robotPosition();
+  const Position robot = model_->robotPosition();
   const int tile =
-      model_.robotInLight() ? kRobotInLightTile : kRobotTile + model_.robotDirection();
+      model_->robotInLight() ? kRobotInLightTile : kRobotTile + model_->robotDirection();
   drawTileAt(robot.x * kTileSize, robot.y * kTileSize, tile, dc);
 }
 
 void GameView::drawPanel(HDC dc) {
-  const int panelX = model_.gridWidth() * kTileSize;
+  const int panelX = model_->gridWidth() * kTileSize;
   BitBlt(dc, panelX, 0, image_.width(), image_.height(), image_.dc(), 0, 0, SRCCOPY);
-  int number = model_.currentLevel() + 1;
+  int number = panelLevel_.value_or(model_->currentLevel()) + 1;
   for (int i = 2; i >= 0; --i) {
     const int x = panelX + ((image_.width() - 36) >> 1) + i * kDigitWidth;
     BitBlt(dc, x, kLevelNumberY, kDigitWidth, kDigitHeight, digits_.dc(),

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "app/win32/screens.h"
 #include "gfx/win32/bitmap_holder.h"
@@ -24,6 +25,9 @@ class GameView : public ScreenView {
   ~GameView() override;
 
   bool loadTileset(const char* name);
+  // Draws another model from now on, as the editor's test play does; the
+  // panel then shows panelLevel (0-based) when given, else the model's own.
+  void showModel(PuzzleModel& model, std::optional<int32_t> panelLevel = std::nullopt);
 
   void layout() override;
   void draw(HDC dc) override;
@@ -57,7 +61,8 @@ class GameView : public ScreenView {
   HWND consoleWindow_ = nullptr;
   BitmapHolder tileset_;
   BitmapHolder digits_;
-  PuzzleModel& model_;
+  PuzzleModel* model_;
+  std::optional<int32_t> panelLevel_;
   std::array<HPEN, 8> beamPens_{};
   HFONT textFont_ = nullptr;
   int musicIndex_ = 0;

@@ -36,7 +36,7 @@ void GameView::closeConsole() {
 }
 
 void GameView::paintConsole() {
-  if (!model_.hasDescription() || !IsWindow(consoleWindow_)) return;
+  if (!model_->hasDescription() || !IsWindow(consoleWindow_)) return;
   RECT rect{};
   GetClientRect(consoleWindow_, &rect);
   HDC dc = GetDC(consoleWindow_);
@@ -46,7 +46,7 @@ void GameView::paintConsole() {
   SetTextColor(dc, kConsoleTextColour);
   SetBkMode(dc, TRANSPARENT);
   HGDIOBJ previousFont = SelectObject(dc, textFont_);
-  const std::string text = model_.description();
+  const std::string text = model_->description();
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_WORDBREAK);
   SelectObject(dc, previousFont);
   ReleaseDC(consoleWindow_, dc);

@@ -28,5 +28,29 @@
 #define IDC_MUSIC_SCROLL 1023
 #define IDC_SECRET 1029
 
+// The level editor: the commands of its menu (New, Open, Save, Next,
+// Previous and Add New Level are the accelerator commands above), the
+// commands of its own keys F5 and F6, and the controls of its dialogs.
+#define IDC_EDITOR_EXIT 1003
+#define IDC_EDITOR_CLEAR 1006
+#define IDC_EDITOR_RESIZE 1007
+#define IDC_EDITOR_DESCRIPTION 1020
+#define IDC_EDITOR_GO_TO_LEVEL 1080
+#define IDC_EDITOR_DELETE_LEVEL 1092
+#define IDC_EDITOR_DELETE_SET 1093
+#define IDC_EDITOR_COMPLETION_CODE 1094
+#define IDC_EDITOR_TEST_PLAY 1100
+#define IDC_EDITOR_SOLVE 1101
+#define IDC_EDITOR_FIELD 1010
+#define IDC_DESCRIPTION_ON 1011
+#define IDC_DESCRIPTION_OFF 1012
+#define IDC_CODE_ON 1028
+#define IDC_CODE_OFF 1029
+#define IDC_RESIZE_WIDTH 1004
+#define IDC_RESIZE_HEIGHT 1005
+#define IDC_RESIZE_WIDTH_LABEL 1024
+#define IDC_RESIZE_HEIGHT_LABEL 1025
+#define IDC_SOLVE_STATUS 1102
+
 // The manifest that asks for version 6 of the common controls.
 #define TRELUX_MANIFEST_ID 1

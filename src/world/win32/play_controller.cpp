@@ -6,6 +6,7 @@
 #include "world/play_model.h"
 #include "world/play_rules.h"
 #include "world/win32/play_dialogs.h"
+#include "world/win32/play_keys.h"
 
 namespace trelux {
 namespace {
@@ -15,17 +16,6 @@ constexpr int kNextLevelButtonXOffset = 57;
 constexpr int kNextLevelButtonY = 125;
 constexpr int kNextLevelButtonWidth = 150;
 constexpr int kNextLevelButtonHeight = 30;
-
-PlayKey playKeyOf(WPARAM key) {
-  switch (key) {
-    case VK_UP: return PlayKey::Up;
-    case VK_DOWN: return PlayKey::Down;
-    case VK_LEFT: return PlayKey::Left;
-    case VK_RIGHT: return PlayKey::Right;
-    case VK_SPACE: return PlayKey::Space;
-    default: return PlayKey::Other;
-  }
-}
 
 }  // namespace
 

@@ -212,9 +212,13 @@ TEST_F(ShellTest, QuitDestroysTheWindow) {
   EXPECT_EQ(currentScreen(), ScreenQuit);
 }
 
-TEST_F(ShellTest, EditorWithoutAnUnlockedSetGoesBackToTheMenu) {
+TEST_F(ShellTest, EditorWithoutAnUnlockedSetAsksForANewOneAndCancelLeadsBack) {
   addSet("Locked One", {kSmallLevel}, true);
   DialogAnswerer dialogs;
+  DialogStep newSet;
+  newSet.caption = "New Puzzle Set";
+  newSet.button = IDCANCEL;
+  dialogs.expect(newSet);
   command(IDC_LEVEL_EDITOR);
   dialogs.verify();
   EXPECT_EQ(currentScreen(), ScreenMainMenu);

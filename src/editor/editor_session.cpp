@@ -1,0 +1,138 @@
+#include "editor/editor_session.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "editor/editor_checks.h"
+#include "editor/editor_model.h"
+#include "editor/palette.h"
+
+namespace trelux {
+namespace {
+
+constexpr int32_t kCellSize = 25;
+constexpr int32_t kRingCells = 2;
+
+}  // namespace
+
+// ---- Placing -------------------------------------------------------------------
+
+// Nothing is ever placed under the robot, and placing the robot's start
+// clears its new cell to floor.
+EditorSession::Click EditorSession::click(const PaletteTool& tool, int32_t pixelX, int32_t pixelY) {
+  const int32_t x = pixelX / kCellSize;
+  const int32_t y = pixelY / kCellSize;
+  if (pixelX < 0 || pixelY < 0 || !model_.isInterior(x, y)) return Click::Outside;
+  const Position robot = model_.robotPosition();
+  const bool underRobot = robot.x == x && robot.y == y;
+  if (tool.isRobotStart()) {
+    if (underRobot) return Click::Unchanged;
+    model_.setRobotStart(x, y);
+    model_.placeObject(ObjectKind::Floor, x, y, 0, 0);
+  } else {
+    if (underRobot || model_.tileAt(x, y) == tool.tile) return Click::Unchanged;
+    if (!model_.placeObject(static_cast<ObjectKind>(tool.kind), x, y, tool.colour, tool.variant))
+      return Click::Unchanged;
+  }
+  modified_ = true;
+  return Click::Changed;
+}
+
+// ---- Levels --------------------------------------------------------------------
+
+bool EditorSession::commit() { return model_.commitLevel(); }
+
+EditorSession::Step EditorSession::stepTo(int32_t index) {
+  return model_.goToLevel(index) ? Step::Moved : Step::LoadFailed;
+}
+
+EditorSession::Step EditorSession::next() {
+  if (!commit()) return Step::CommitFailed;
+  if (model_.puzzleSet().isLastLevel()) return Step::AtEnd;
+  return stepTo(model_.currentLevel() + 1);
+}
+
+EditorSession::Step EditorSession::previous() {
+  if (!commit()) return Step::CommitFailed;
+  if (model_.currentLevel() == 0) return Step::AtStart;
+  return stepTo(model_.currentLevel() - 1);
+}
+
+EditorSession::GoTo EditorSession::goTo(int32_t number) {
+  const int32_t index = number - 1;
+  if (index == model_.currentLevel()) return GoTo::Same;
+  return model_.goToLevel(index) ? GoTo::Moved : GoTo::Missing;
+}
+
+bool EditorSession::addLevel() {
+  if (!commit() || !model_.addLevel()) return false;
+  modified_ = true;
+  return true;
+}
+
+bool EditorSession::deleteLevel() {
+  if (!model_.deleteLevel()) return false;
+  modified_ = true;
+  return true;
+}
+
+// Clearing is an edit like any other, so leaving afterwards asks about it.
+void EditorSession::clearLevel() {
+  for (int32_t x = 1; x <= model_.gridWidth() - kRingCells; ++x)
+    for (int32_t y = 1; y <= model_.gridHeight() - kRingCells; ++y)
+      model_.placeObject(ObjectKind::Floor, x, y, 0, 0);
+  modified_ = true;
+}
+
+// ---- Size ----------------------------------------------------------------------
+
+EditorSession::Resize EditorSession::planResize(int32_t interiorWidth, int32_t interiorHeight) const {
+  const int32_t width = interiorWidth + kRingCells;
+  const int32_t height = interiorHeight + kRingCells;
+  if (width == model_.gridWidth() && height == model_.gridHeight()) return Resize::Unchanged;
+  if (width < model_.gridWidth() || height < model_.gridHeight()) return Resize::Shrinks;
+  return Resize::Grows;
+}
+
+void EditorSession::resize(int32_t interiorWidth, int32_t interiorHeight) {
+  model_.resizeLevel(interiorWidth + kRingCells, interiorHeight + kRingCells);
+  const Position start = model_.robotPosition();
+  if (!model_.isInterior(start.x, start.y)) {
+    const int32_t x = std::clamp(start.x, 1, interiorWidth);
+    const int32_t y = std::clamp(start.y, 1, interiorHeight);
+    model_.setRobotStart(x, y);
+    model_.placeObject(ObjectKind::Floor, x, y, 0, 0);
+  }
+  modified_ = true;
+}
+
+// ---- Texts ---------------------------------------------------------------------
+
+void EditorSession::setDescription(bool enabled, std::string text) {
+  model_.setLevelDescription(enabled, blankHighBytes(std::move(text)));
+  modified_ = true;
+}
+
+bool EditorSession::setCompletionCode(bool enabled, std::string code) {
+  modified_ = true;
+  return model_.setCompletionCode(enabled, blankHighBytes(std::move(code)));
+}
+
+// ---- Saving --------------------------------------------------------------------
+
+bool EditorSession::save() {
+  if (!model_.saveSet()) return false;
+  modified_ = false;
+  return true;
+}
+
+EditorSession::Close EditorSession::answerUnsaved(Answer answer) {
+  switch (answer) {
+    case Answer::Yes: return save() ? Close::Leave : Close::SaveFailed;
+    case Answer::No: modified_ = false; return Close::Leave;
+    case Answer::Cancel: break;
+  }
+  return Close::Stay;
+}
+
+}  // namespace trelux

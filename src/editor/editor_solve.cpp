@@ -1,0 +1,72 @@
+#include "editor/editor_solve.h"
+
+#include <cstddef>
+#include <new>
+#include <utility>
+
+#include "editor/level_snapshot.h"
+#include "world/level_grid.h"
+
+namespace trelux {
+
+SolveResult solveSnapshot(const std::string& snapshot, const SolveLimits& limits) {
+  SolveResult result;
+  LevelGrid grid;
+  if (!restoreLevel(snapshot, grid)) {
+    result.outcome = SolveOutcome::Unsupported;
+    return result;
+  }
+  try {
+    return solveLevel(grid, limits);
+  } catch (const std::bad_alloc&) {
+    result.outcome = SolveOutcome::LimitReached;
+    return result;
+  }
+}
+
+SolveJob::SolveJob(std::string snapshot, uint64_t maxStates)
+    : maxStates_(maxStates), thread_([this, level = std::move(snapshot)] {
+        SolveLimits limits;
+        limits.maxStates = maxStates_;
+        limits.cancel = &cancel_;
+        limits.statesSeen = &states_;
+        result_ = solveSnapshot(level, limits);
+        finished_ = true;
+      }) {}
+
+SolveJob::~SolveJob() {
+  cancel();
+  if (thread_.joinable()) thread_.join();
+}
+
+const SolveResult& SolveJob::result() {
+  if (thread_.joinable()) thread_.join();
+  return result_;
+}
+
+std::string groupedNumber(uint64_t value) {
+  std::string digits = std::to_string(value);
+  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+    digits.insert(static_cast<size_t>(at), ",");
+  return digits;
+}
+
+std::string solveReport(const SolveResult& result, uint64_t maxStates) {
+  switch (result.outcome) {
+    case SolveOutcome::Solved: {
+      const size_t keys = result.keys.size();
+      return "Shortest solution: " + std::to_string(keys) + (keys == 1 ? " key" : " keys");
+    }
+    case SolveOutcome::NoSolution: return "This level has no solution.";
+    case SolveOutcome::LimitReached:
+      return "The search stopped at its limit of " + groupedNumber(maxStates) +
+             " positions without finding a solution.";
+    case SolveOutcome::Unsupported:
+      return "The solver can't search this level: it has more than " +
+             std::to_string(kMaxSolverObjects) + " objects that can be moved.";
+    case SolveOutcome::Cancelled: break;
+  }
+  return {};
+}
+
+}  // namespace trelux

@@ -1,0 +1,128 @@
+// The editor's commands that open a dialog or ask a question first.
+#include <cstdint>
+#include <string>
+
+#include "app/win32/shell.h"
+#include "editor/editor_model.h"
+#include "editor/win32/editor_controller.h"
+#include "editor/win32/editor_dialogs.h"
+#include "gfx/win32/game_view.h"
+#include "puzzles/win32/chooser_dialog.h"
+
+namespace trelux {
+namespace {
+
+constexpr const char* kOpenError =
+    "Trelux couldn't locate the level file for this puzzle set.  Exiting editor.";
+constexpr int32_t kRingCells = 2;
+
+}  // namespace
+
+bool EditorController::ask(const char* question, UINT buttons) {
+  return MessageBoxA(view_.window(), question, kProgramTitle, buttons) == IDYES;
+}
+
+// A set that cannot be read leaves nothing to edit: the level still shown
+// belongs to the set closed before, and saving it would write it into this
+// one.
+void EditorController::open() {
+  std::string levelFile, descriptor, folder;
+  if (!choosePuzzleSet(levelFile, view_.instance(), view_.window(), false, &descriptor, &folder))
+    return;
+  const bool loaded = model_.loadSet(levelFile);
+  model_.setSetPaths(levelFile, descriptor, folder);
+  if (!loaded || !model_.goToLevel(0)) {
+    leaveWithMessage(kOpenError);
+    return;
+  }
+  showLevel();
+}
+
+void EditorController::deleteSet() {
+  if (!ask("Deleting a puzzle set cannot be reversed.\nAre you sure you want to delete this "
+           "entire set?",
+           MB_YESNO | MB_ICONEXCLAMATION))
+    return;
+  model_.deleteSet();
+  requestScreen(ScreenMainMenu);
+}
+
+void EditorController::resize() {
+  const InteriorSize current{static_cast<uint8_t>(model_.gridWidth() - kRingCells),
+                             static_cast<uint8_t>(model_.gridHeight() - kRingCells)};
+  const std::optional<InteriorSize> size = askInteriorSize(view_.instance(), view_.window(), current);
+  if (!size) return;
+  switch (session_.planResize(size->width, size->height)) {
+    case EditorSession::Resize::Unchanged: return;
+    case EditorSession::Resize::Shrinks:
+      if (!ask("Shrinking the world size will permanently delete portions of the map.\nAre you "
+               "sure you want to reduce the dimensions of the world?",
+               MB_YESNO | MB_ICONQUESTION))
+        return;
+      break;
+    case EditorSession::Resize::Grows: break;
+  }
+  session_.resize(size->width, size->height);
+  showLevel();
+}
+
+void EditorController::clearLevel() {
+  if (!ask("Do you really want to clear this level?", MB_YESNO | MB_ICONQUESTION)) return;
+  session_.clearLevel();
+  view_.paint();
+}
+
+// The window is laid out again in any case: the description window comes
+// and goes with the description.
+void EditorController::editDescription() {
+  const std::optional<SwitchedText> text = trelux::editDescription(
+      view_.instance(), view_.window(), {model_.hasDescription(), model_.description()});
+  if (text) session_.setDescription(text->enabled, text->text);
+  view_.layout();
+  toolbar_.followMainWindow(view_.window());
+}
+
+void EditorController::editCode() {
+  const bool enabled = model_.hasCompletionCode();
+  const std::optional<SwitchedText> code = editCompletionCode(
+      view_.instance(), view_.window(), {enabled, enabled ? model_.completionCode() : ""});
+  if (!code) return;
+  if (!session_.setCompletionCode(code->enabled, code->text)) leaveAfterWriteFailure();
+}
+
+void EditorController::goToLevel() {
+  if (!commit()) return;
+  if (!goToLevelDialog())
+    view_.showMessage("Sorry, that level doesn't exist in this puzzle set.", kProgramTitle);
+}
+
+bool EditorController::goToLevelDialog() {
+  const auto shown = static_cast<uint8_t>(model_.currentLevel() + 1);
+  const std::optional<int32_t> number = askLevelNumber(view_.instance(), view_.window(), shown);
+  if (!number) return true;
+  switch (session_.goTo(*number)) {
+    case EditorSession::GoTo::Moved: showLevel(); return true;
+    case EditorSession::GoTo::Same: return true;
+    case EditorSession::GoTo::Missing: return false;
+  }
+  return true;
+}
+
+void EditorController::addLevel() {
+  if (!session_.addLevel()) {
+    leaveAfterWriteFailure();
+    return;
+  }
+  showLevel();
+}
+
+void EditorController::deleteLevel() {
+  if (!ask("Are you sure that you want to delete this level?", MB_YESNO | MB_ICONQUESTION)) return;
+  if (!session_.deleteLevel()) {
+    view_.showMessage("Unable to delete level!", kProgramTitle);
+    return;
+  }
+  showLevel();
+}
+
+}  // namespace trelux

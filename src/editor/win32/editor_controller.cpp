@@ -1,0 +1,207 @@
+#include "editor/win32/editor_controller.h"
+
+#include "app/win32/shell.h"
+#include "editor/editor_model.h"
+#include "editor/win32/editor_dialogs.h"
+#include "gfx/win32/game_view.h"
+#include "resources/win32/resource_ids.h"
+
+namespace trelux {
+namespace {
+
+constexpr const char* kCommitError =
+    "An error occurred writing the puzzle set to disk.  The puzzle set may be corrupted.  "
+    "Exiting editor.";
+constexpr const char* kLoadError =
+    "Trelux can't load the next level.  The puzzle set may be corrupted.  Exiting editor.";
+constexpr const char* kSaveError = "An error occurred writing the level to disk!";
+constexpr const char* kCreateError =
+    "Trelux couldn't create the puzzle set.  Make sure that the levels folder beside Trelux "
+    "can be written to.";
+constexpr const char* kUnsavedQuestion =
+    "You have made unsaved changes to the level set.  Do you want to save changes?";
+
+// The commands of the editor's menu and keys; any of them ends a test play
+// first, so it works on the level being edited.
+bool isEditorCommand(int command) {
+  switch (command) {
+    case IDC_EDITOR_NEW: case IDC_EDITOR_OPEN: case IDC_EDITOR_SAVE: case IDC_EDITOR_EXIT:
+    case IDC_EDITOR_DELETE_SET: case IDC_EDITOR_RESIZE: case IDC_EDITOR_CLEAR:
+    case IDC_EDITOR_DESCRIPTION: case IDC_EDITOR_COMPLETION_CODE: case IDC_EDITOR_NEXT_LEVEL:
+    case IDC_EDITOR_PREVIOUS_LEVEL: case IDC_EDITOR_GO_TO_LEVEL: case IDC_EDITOR_ADD_LEVEL:
+    case IDC_EDITOR_DELETE_LEVEL: case IDC_EDITOR_SOLVE:
+      return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+EditorController::EditorController(EditorModel& model, GameView& view)
+    : model_(model), view_(view), session_(model), effects_(view) {}
+
+EditorController::~EditorController() {
+  KillTimer(view_.window(), kPlaybackTimer);
+  view_.showModel(model_);
+  toolbar_.destroy();
+}
+
+// Every message also goes on to DefWindowProcA, as the shell's other
+// controllers do; only the toolbar's close and its buttons' colours are
+// kept from it.
+LRESULT EditorController::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (window == toolbar_.window() && window) {
+    if (message == WM_CLOSE) return 0;  // the toolbar lives as long as the editor
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)
+      return toolbar_.colourButton(reinterpret_cast<HDC>(wParam));
+    onToolbarMessage(message, wParam);
+  } else if (window == view_.window()) {
+    switch (message) {
+      // Accelerators arrive at the main window; the toolbar owns the commands.
+      case WM_COMMAND:
+        if (toolbar_.exists()) SendMessageA(toolbar_.window(), WM_COMMAND, wParam, lParam);
+        break;
+      case WM_LBUTTONDOWN: onClick(lParam); break;
+      case WM_KEYDOWN:
+        if (testPlay_.isActive()) onTestPlayKey(wParam);
+        break;
+      case WM_TIMER:
+        if (wParam == kPlaybackTimer) playBackStep();
+        break;
+      default: break;
+    }
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void EditorController::onToolbarMessage(UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_PAINT: toolbar_.paint(view_); break;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == 0) toolbar_.selectionChanged();
+      onCommand(LOWORD(wParam));
+      break;
+    case WM_KEYDOWN:
+      if (testPlay_.isActive()) onTestPlayKey(wParam);
+      break;
+    default: break;
+  }
+}
+
+// The dialogs and boxes are owned by the main window, so the toolbar stays
+// usable while one is open: a command that arrives then is dropped rather
+// than run inside the one still running.
+void EditorController::onCommand(int command) {
+  if (commandRunning_) return;
+  commandRunning_ = true;
+  runCommand(command);
+  commandRunning_ = false;
+}
+
+void EditorController::runCommand(int command) {
+  if (testPlay_.isActive() && isEditorCommand(command)) endTestPlay();
+  switch (command) {
+    case IDC_EDITOR_NEW:
+      if (canClose()) newPuzzleSet();
+      break;
+    case IDC_EDITOR_OPEN:
+      if (canClose()) open();
+      break;
+    case IDC_EDITOR_SAVE: save(); break;
+    case IDC_EDITOR_DELETE_SET: deleteSet(); break;
+    case IDC_EDITOR_EXIT:
+      if (canClose()) requestScreen(ScreenMainMenu);
+      break;
+    case IDC_EDITOR_RESIZE: resize(); break;
+    case IDC_EDITOR_CLEAR: clearLevel(); break;
+    case IDC_EDITOR_DESCRIPTION: editDescription(); break;
+    case IDC_EDITOR_COMPLETION_CODE: editCode(); break;
+    case IDC_EDITOR_NEXT_LEVEL: step(session_.next()); break;
+    case IDC_EDITOR_PREVIOUS_LEVEL: step(session_.previous()); break;
+    case IDC_EDITOR_GO_TO_LEVEL: goToLevel(); break;
+    case IDC_EDITOR_ADD_LEVEL: addLevel(); break;
+    case IDC_EDITOR_DELETE_LEVEL: deleteLevel(); break;
+    case IDC_EDITOR_TEST_PLAY:
+      if (testPlay_.isActive()) {
+        endTestPlay();
+      } else {
+        startTestPlay();
+      }
+      break;
+    case IDC_EDITOR_SOLVE: solve(); break;
+    default: break;  // the radio buttons, the play screen's commands
+  }
+}
+
+void EditorController::createToolbar() { toolbar_.create(view_.window(), view_.instance()); }
+
+// Every click inside the ring redraws, whether or not the level changed.
+void EditorController::onClick(LPARAM lParam) {
+  if (testPlay_.isActive()) return;
+  const PaletteTool* tool = toolbar_.selectedTool();
+  if (!tool) return;
+  if (session_.click(*tool, LOWORD(lParam), HIWORD(lParam)) != EditorSession::Click::Outside)
+    view_.paint();
+}
+
+void EditorController::showLevel() {
+  view_.layout();
+  view_.paint();
+  toolbar_.followMainWindow(view_.window());
+}
+
+bool EditorController::commit() {
+  if (session_.commit()) return true;
+  leaveAfterWriteFailure();
+  return false;
+}
+
+void EditorController::leaveWithMessage(const char* text) {
+  view_.showMessage(text, kProgramTitle);
+  requestScreen(ScreenMainMenu);
+}
+
+void EditorController::leaveAfterWriteFailure() { leaveWithMessage(kCommitError); }
+
+void EditorController::step(EditorSession::Step result) {
+  switch (result) {
+    case EditorSession::Step::Moved: showLevel(); break;
+    case EditorSession::Step::AtEnd:
+      view_.showMessage("You've reached the end of the level set!", kProgramTitle);
+      break;
+    case EditorSession::Step::AtStart:
+      view_.showMessage("You've reached the start of the level set!", kProgramTitle);
+      break;
+    case EditorSession::Step::CommitFailed: leaveAfterWriteFailure(); break;
+    case EditorSession::Step::LoadFailed: leaveWithMessage(kLoadError); break;
+  }
+}
+
+void EditorController::save() {
+  if (!session_.save()) view_.showMessage(kSaveError, kProgramTitle);
+}
+
+bool EditorController::canClose() {
+  if (!session_.modified()) return true;
+  const int answer = MessageBoxA(view_.window(), kUnsavedQuestion, "Unsaved Changes",
+                                 MB_YESNOCANCEL | MB_ICONQUESTION);
+  const EditorSession::Answer decoded = answer == IDYES  ? EditorSession::Answer::Yes
+                                        : answer == IDNO ? EditorSession::Answer::No
+                                                         : EditorSession::Answer::Cancel;
+  const EditorSession::Close close = session_.answerUnsaved(decoded);
+  if (close == EditorSession::Close::SaveFailed) view_.showMessage(kSaveError, kProgramTitle);
+  return close == EditorSession::Close::Leave;
+}
+
+bool EditorController::newPuzzleSet() {
+  const std::optional<std::string> name = askNewSetName(view_.instance(), view_.window());
+  if (!name) return false;
+  if (!model_.createPuzzleSet(*name)) {
+    leaveWithMessage(kCreateError);
+    return false;
+  }
+  showLevel();
+  return true;
+}
+
+}  // namespace trelux

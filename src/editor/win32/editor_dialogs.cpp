@@ -1,0 +1,198 @@
+#include "editor/win32/editor_dialogs.h"
+
+#include <string>
+#include <utility>
+
+#include "app/win32/shell.h"
+#include "editor/editor_checks.h"
+#include "resources/win32/resource_ids.h"
+
+namespace trelux {
+namespace {
+
+// ---- Shared by the dialogs ------------------------------------------------------
+
+// The whole text of a control, however long.
+std::string fieldText(HWND dialog, int id) {
+  HWND field = GetDlgItem(dialog, id);
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(field)) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(field, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// Shows the refusal over the dialog; true when there was one.
+bool refused(HWND dialog, const std::optional<InputProblem>& problem) {
+  if (!problem) return false;
+  MessageBoxA(dialog, problem->text.c_str(), kProgramTitle,
+              problem->warning ? MB_ICONEXCLAMATION : MB_ICONINFORMATION);
+  return true;
+}
+
+template <typename Data>
+Data& dataOf(HWND dialog) {
+  return *reinterpret_cast<Data*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+template <typename Data>
+void keepData(HWND dialog, LPARAM data) {
+  SetWindowLongPtrA(dialog, DWLP_USER, data);
+}
+
+// Runs a dialog whose procedure fills data on OK; true when it was accepted.
+template <typename Data>
+bool runDialog(HINSTANCE instance, HWND owner, const char* name, DLGPROC procedure, Data& data) {
+  return DialogBoxParamA(instance, name, owner, procedure, reinterpret_cast<LPARAM>(&data)) == IDOK;
+}
+
+// The common tail of every procedure: Cancel, Esc and the close box cancel.
+INT_PTR cancelOn(HWND dialog, UINT message, WPARAM wParam) {
+  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+    EndDialog(dialog, IDCANCEL);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+bool isOk(UINT message, WPARAM wParam) { return message == WM_COMMAND && LOWORD(wParam) == IDOK; }
+
+// ---- New puzzle set ---------------------------------------------------------------
+
+INT_PTR CALLBACK newSetProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    keepData<std::string>(dialog, lParam);
+    SetFocus(GetDlgItem(dialog, IDC_EDITOR_FIELD));
+    return FALSE;  // the focus is set
+  }
+  if (isOk(message, wParam)) {
+    const std::string name = fieldText(dialog, IDC_EDITOR_FIELD);
+    if (refused(dialog, checkSetName(name))) return TRUE;
+    dataOf<std::string>(dialog) = name;
+    EndDialog(dialog, IDOK);
+    return TRUE;
+  }
+  return cancelOn(dialog, message, wParam);
+}
+
+// ---- Go to level --------------------------------------------------------------------
+
+INT_PTR CALLBACK goToProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    keepData<int32_t>(dialog, lParam);
+    SetDlgItemInt(dialog, IDC_EDITOR_FIELD, static_cast<UINT>(dataOf<int32_t>(dialog)), FALSE);
+    SetFocus(GetDlgItem(dialog, IDC_EDITOR_FIELD));
+    return FALSE;
+  }
+  if (isOk(message, wParam)) {
+    const int32_t number = fieldNumber(fieldText(dialog, IDC_EDITOR_FIELD));
+    if (refused(dialog, checkLevelNumber(number))) return TRUE;
+    dataOf<int32_t>(dialog) = number;
+    EndDialog(dialog, IDOK);
+    return TRUE;
+  }
+  return cancelOn(dialog, message, wParam);
+}
+
+// ---- Resize -------------------------------------------------------------------------
+
+INT_PTR CALLBACK resizeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    keepData<InteriorSize>(dialog, lParam);
+    const InteriorSize& size = dataOf<InteriorSize>(dialog);
+    SetDlgItemTextA(dialog, IDC_RESIZE_WIDTH_LABEL, sizeLabel("Width").c_str());
+    SetDlgItemTextA(dialog, IDC_RESIZE_HEIGHT_LABEL, sizeLabel("Height").c_str());
+    SetDlgItemInt(dialog, IDC_RESIZE_WIDTH, static_cast<UINT>(size.width), FALSE);
+    SetDlgItemInt(dialog, IDC_RESIZE_HEIGHT, static_cast<UINT>(size.height), FALSE);
+    return TRUE;
+  }
+  if (isOk(message, wParam)) {
+    const InteriorSize size{fieldNumber(fieldText(dialog, IDC_RESIZE_WIDTH)),
+                            fieldNumber(fieldText(dialog, IDC_RESIZE_HEIGHT))};
+    if (refused(dialog, checkInteriorSize(size.width, size.height))) return TRUE;
+    dataOf<InteriorSize>(dialog) = size;
+    EndDialog(dialog, IDOK);
+    return TRUE;
+  }
+  return cancelOn(dialog, message, wParam);
+}
+
+// ---- Description and completion code -------------------------------------------
+
+// The On and Off buttons of a switched text, and how the text is taken.
+struct SwitchedTextDialog {
+  SwitchedText value;
+  int onButton = 0;
+  int offButton = 0;
+  bool isCode = false;
+};
+
+void showSwitch(HWND dialog, const SwitchedTextDialog& data) {
+  EnableWindow(GetDlgItem(dialog, IDC_EDITOR_FIELD),
+               IsDlgButtonChecked(dialog, data.onButton) == BST_CHECKED);
+}
+
+INT_PTR CALLBACK switchedTextProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    keepData<SwitchedTextDialog>(dialog, lParam);
+    const SwitchedTextDialog& data = dataOf<SwitchedTextDialog>(dialog);
+    SetDlgItemTextA(dialog, IDC_EDITOR_FIELD, data.value.text.c_str());
+    CheckRadioButton(dialog, data.onButton, data.offButton,
+                     data.value.enabled ? data.onButton : data.offButton);
+    showSwitch(dialog, data);
+    return TRUE;
+  }
+  if (message != WM_COMMAND) return FALSE;
+  SwitchedTextDialog& data = dataOf<SwitchedTextDialog>(dialog);
+  const int id = LOWORD(wParam);
+  if (id == data.onButton || id == data.offButton) {
+    showSwitch(dialog, data);
+    return TRUE;
+  }
+  if (id == IDOK) {
+    const bool enabled = IsDlgButtonChecked(dialog, data.onButton) == BST_CHECKED;
+    const std::string text = fieldText(dialog, IDC_EDITOR_FIELD);
+    const std::string cut = data.isCode ? cutCompletionCode(text) : cutDescription(text);
+    if (data.isCode && refused(dialog, checkCompletionCode(enabled, cut))) return TRUE;
+    data.value = {enabled, cut};
+    EndDialog(dialog, IDOK);
+    return TRUE;
+  }
+  return cancelOn(dialog, message, wParam);
+}
+
+std::optional<SwitchedText> editSwitchedText(HINSTANCE instance, HWND owner, const char* name,
+                                             SwitchedTextDialog data) {
+  if (!runDialog(instance, owner, name, switchedTextProc, data)) return std::nullopt;
+  return data.value;
+}
+
+}  // namespace
+
+std::optional<std::string> askNewSetName(HINSTANCE instance, HWND owner) {
+  std::string name;
+  if (!runDialog(instance, owner, "newPuzzleSetDlg", newSetProc, name)) return std::nullopt;
+  return name;
+}
+
+std::optional<int32_t> askLevelNumber(HINSTANCE instance, HWND owner, int32_t currentNumber) {
+  int32_t number = currentNumber;
+  if (!runDialog(instance, owner, "gotoDialog", goToProc, number)) return std::nullopt;
+  return number;
+}
+
+std::optional<InteriorSize> askInteriorSize(HINSTANCE instance, HWND owner, InteriorSize current) {
+  if (!runDialog(instance, owner, "resizeDlg", resizeProc, current)) return std::nullopt;
+  return current;
+}
+
+std::optional<SwitchedText> editDescription(HINSTANCE instance, HWND owner, SwitchedText current) {
+  return editSwitchedText(instance, owner, "descDialog",
+                          {std::move(current), IDC_DESCRIPTION_ON, IDC_DESCRIPTION_OFF, false});
+}
+
+std::optional<SwitchedText> editCompletionCode(HINSTANCE instance, HWND owner,
+                                               SwitchedText current) {
+  return editSwitchedText(instance, owner, "codeDlg",
+                          {std::move(current), IDC_CODE_ON, IDC_CODE_OFF, true});
+}
+
+}  // namespace trelux

@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# A puzzle author's first set, as a user makes it: from a fresh game folder,
+# "Level Editor" asks for a new set, tools picked on the toolbar place a
+# laser, a mirror, a sensor and the robot's start, Ctrl+S saves, "Exit
+# Editor" leads back to the menu, and "New Game" plays the new set to its
+# congratulation. trelux-tool reads the set the editor wrote. Every step
+# waits, with a deadline, for what it needs to see; screenshots are checked
+# at known pixels and kept.
+#   editor_through.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+
+build=$(realpath "$1")
+source=$(realpath "$2")
+run="$build/e2e-editor"
+shots="$run/shots"
+art="$build/art"
+tool="$build/host/tools/trelux-tool/trelux-tool"
+
+. "$source/tests/e2e/common.sh"
+
+check() { /usr/bin/python3 "$source/tests/e2e/shots.py" "$@"; }
+# Saves screenshot NAME and checks it with shots.py COMMAND ARGS...
+seen() {
+  local name=$1
+  shift
+  import -window root "$shots/$name.png" && check "$1" "$shots/$name.png" "${@:2}"
+}
+# A shown window named as $1 matches, other than the ids in $2.
+window_named_other() {
+  local id
+  for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    [[ " ${2:-} " == *" $id "* ]] || { echo "$id"; return 0; }
+  done
+  return 1
+}
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+click() { xdotool mousemove "$1" "$2" click 1; }
+
+# --- A fresh game folder: the shipped sets are locked, so nothing to edit ----
+rm -rf "$run"
+mkdir -p "$run/home" "$shots"
+cp -r "$build/game" "$run/game"
+printf '[settings]\r\n\r\nsound = 100\r\nmusic = 0\r\n\r\n' >"$run/game/trelux.ini"
+printf 'pcm.!default { type null }\n' >"$run/home/.asoundrc"
+grep -qi 'locked = true' "$run/game/levels/training.trelux" || fail "the shipped sets should be locked"
+
+# Pictures to find on the screen: the T-mirror tools, four tiles side by side
+# in the tileset as on the toolbar's top row.
+convert "$art/tileset.bmp" -crop 100x25+100+100 +repage "$run/tmirrors.png"
+
+cd "$run/game"
+HOME="$run/home" TRELUX_KEEP_HOME=1 "$build/wine-run" trelux.exe >"$run/game.log" 2>&1 &
+game=$!
+trap 'kill -KILL $game 2>/dev/null || true' EXIT
+
+window=$(wait_until 60 window_named_other '^Trelux$') || fail "the main window did not appear"
+read -r mx my < <(wait_until 30 seen menu locate "$art/colors.bmp") || fail "no main menu"
+read -r width height < <(identify -format '%w %h\n' "$art/colors.bmp")
+row=$(( height / 5 ))
+
+# --- Level Editor: no unlocked set, so a new one is asked for ---------------
+click $(( mx + width / 2 )) $(( my + 2 * row + row / 2 ))
+dialog=$(wait_until 20 window_named_other '^New Puzzle Set$') || fail "no New Puzzle Set dialog"
+wait_until 10 focused "$dialog" || fail "the New Puzzle Set dialog does not have the keyboard"
+xdotool type --delay 50 "My Lab"
+xdotool key Return
+toolbar=$(wait_until 20 window_named_other '^Editor Toolbar$') || fail "no editor toolbar"
+
+# The toolbar's client area, found by its T-mirror tools at (50, 0); the
+# board, by the panel beside its 7 columns.
+read -r tx ty < <(wait_until 20 seen editor-new locate "$run/tmirrors.png") ||
+  fail "the toolbar shows no palette"
+tx=$(( tx - 50 ))
+read -r px py < <(check locate "$shots/editor-new.png" "$art/colors.bmp") || fail "the editor shows no panel"
+bx=$(( px - 7 * 25 )); by=$py
+tool() { click $(( tx + $1 * 25 + 12 )) $(( ty + $2 * 35 + 30 )); }
+cell() { click $(( bx + $1 * 25 + 12 )) $(( by + $2 * 25 + 12 )); }
+
+# --- Build the level with the mouse ------------------------------------------
+tool 1 4; cell 1 3   # red laser facing east
+tool 0 3; cell 4 4   # red mirror /
+tool 6 4; cell 4 1   # red sensor facing south
+tool 7 0; cell 2 5   # the robot's start
+# The beam runs along row 3 to the wall; the robot stands at (2, 5); the
+# toolbar frames the robot-start tool in gold.
+built() {
+  seen editor-built pixel $(( bx + 2 * 25 + 4 )) $(( by + 3 * 25 + 12 )) 255 0 0 &&
+    check pixel "$shots/editor-built.png" $(( tx + 7 * 25 )) $(( ty + 12 )) 255 196 0 &&
+    check pixel "$shots/editor-built.png" $(( bx + 5 * 25 + 20 )) $(( by + 3 * 25 + 12 )) 255 0 0 &&
+    check differs "$shots/editor-built.png" "$shots/editor-new.png" $(( bx + 2 * 25 + 12 )) $(( by + 5 * 25 + 6 )) \
+      $(( bx + 2 * 25 + 12 )) $(( by + 5 * 25 + 6 ))
+}
+wait_until 20 built || fail "the laser, its beam and the robot's start are not on the board"
+
+# --- Ctrl+S, and trelux-tool reads what was saved ----------------------------
+xdotool windowactivate "$window" 2>/dev/null || true
+wait_until 10 focused "$window" || fail "the board does not have the keyboard"
+xdotool key ctrl+s
+descriptor=$(grep -l 'name = My Lab' "$run/game/levels/"*.trelux) || fail "no descriptor for My Lab"
+folder=$(sed -n 's/^path = \.\\levels\\\(.*\)\\\r\?$/\1/Ip' "$descriptor")
+saved() {
+  "$tool" info "$run/game/levels/$folder/levels.dat" | grep -q 'level 0 size 7 7 robot 2 5 sensors 1 lasers 1'
+}
+wait_until 20 saved || fail "trelux-tool does not read the saved level: $("$tool" info "$run/game/levels/$folder/levels.dat" 2>&1)"
+
+# --- Exit Editor from the toolbar's File menu ----------------------------------
+click $(( tx + 12 )) $(( ty - 9 ))
+wait_until 10 focused "$toolbar" || fail "the toolbar's menu does not have the keyboard"
+xdotool key x
+menu_back() { ! window_named_other '^Editor Toolbar$' >/dev/null && seen menu-after-editor locate "$art/colors.bmp" >/dev/null; }
+wait_until 20 menu_back || fail "Exit Editor does not lead back to the main menu"
+
+# --- New Game: My Lab, won with R U U L U -------------------------------------
+click $(( mx + width / 2 )) $(( my + row / 2 ))
+chooser=$(wait_until 20 window_named_other '^Choose Puzzle Set$') || fail "no chooser"
+wait_until 10 focused "$chooser" || fail "the chooser does not have the keyboard"
+xdotool key Tab Tab m Return
+read -r px py < <(wait_until 30 seen play-my-lab locate "$art/colors.bmp") || fail "My Lab is not played"
+bx=$(( px - 7 * 25 )); by=$py
+wait_until 10 focused "$window" || fail "the game does not have the keyboard"
+xdotool key --delay 150 Right Up Up Left Up
+next_x=$(( bx + 7 * 25 + 57 + 75 )); next_y=$(( by + 125 + 15 ))
+won() {
+  seen my-lab-won differs "$art/colors.bmp" $next_x $next_y 132 140 &&
+    check pixel "$shots/my-lab-won.png" $(( bx + 4 * 25 + 12 )) $(( by + 2 * 25 + 4 )) 255 0 0
+}
+wait_until 20 won || fail "My Lab is not won (no Next Level button, no beam to the sensor)"
+click $next_x $next_y
+box=$(wait_until 10 window_named_other '^Trelux$' "$window") || fail "no congratulation at the end of My Lab"
+import -window root "$shots/congratulation.png"
+wait_until 10 focused "$box" || fail "the congratulation does not have the keyboard"
+xdotool key Return
+
+# --- Back on the menu: Quit ----------------------------------------------------
+read -r mx my < <(wait_until 20 seen menu-again locate "$art/colors.bmp") || fail "no main menu after the set"
+click $(( mx + width / 2 )) $(( my + 4 * row + row / 2 ))
+wait_until 20 gone "$game" || fail "Quit did not end the game"
+echo "editor_through: all checks passed; screenshots in $shots"

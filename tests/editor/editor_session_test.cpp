@@ -1,0 +1,199 @@
+// The editor's rules over its model: clicks with each kind of tool, steps
+// between levels, clearing and resizing, texts. The answers to the
+// unsaved-changes question are tested with their box under Wine.
+#include "editor/editor_session.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "editor/editor_model.h"
+#include "editor/palette.h"
+#include "puzzles/level_text.h"
+#include "puzzles/set_bytes.h"
+#include "support/level_files.h"
+#include "support/scratch_folder.h"
+
+namespace trelux {
+namespace {
+
+using Click = EditorSession::Click;
+using Step = EditorSession::Step;
+
+constexpr const char* kSetFile = ".\\Levels\\s\\levels.dat";
+
+// A red beam lights the sensor at the east end; a green lens stands beside
+// the robot.
+const char* const kLab =
+    "# # # # # # #\n"
+    "# >r . . . Swr #\n"
+    "# . @ Lg . . #\n"
+    "# . . . . . #\n"
+    "# # # # # # #\n";
+
+PaletteTool toolOf(int32_t kind, Colour colour = 0, int32_t variant = 0) {
+  for (const PaletteTool& tool : makePalette())
+    if (tool.kind == kind && tool.colour == colour && tool.variant == variant) return tool;
+  ADD_FAILURE() << "no tool of kind " << kind;
+  return {};
+}
+
+// The pixel in the middle of cell (x, y).
+int32_t mid(int32_t cell) { return cell * 25 + 12; }
+
+class EditorSessionTest : public ::testing::Test {
+ protected:
+  void open(const std::vector<std::string>& levels) {
+    std::filesystem::create_directories("Levels/s");
+    test::writeSetFile(kSetFile, levels);
+    ASSERT_TRUE(model_.loadSet(kSetFile));
+    model_.setSetPaths(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\");
+    ASSERT_TRUE(model_.goToLevel(0));
+  }
+  std::string shown() const { return formatLevelText(model_.grid()); }
+
+  test::ScratchFolder scratch_;
+  EditorModel model_;
+  EditorSession session_{model_};
+};
+
+TEST_F(EditorSessionTest, ClicksOnTheRingOrBeyondTheLevelChangeNothing) {
+  open({kLab});
+  for (auto [x, y] : {std::pair{mid(0), mid(1)}, {mid(3), mid(4)}, {mid(6), mid(2)}, {500, 20}}) {
+    EXPECT_EQ(session_.click(toolOf(1), x, y), Click::Outside) << x << "," << y;
+  }
+  EXPECT_EQ(shown(), kLab);
+  EXPECT_FALSE(session_.modified());
+}
+
+TEST_F(EditorSessionTest, ATileTheCellAlreadyShowsOrTheRobotsCellChangesNothing) {
+  open({kLab});
+  EXPECT_EQ(session_.click(toolOf(0), mid(2), mid(1)), Click::Unchanged);
+  EXPECT_EQ(session_.click(toolOf(2, 2), 3 * 25, 2 * 25 + 24), Click::Unchanged);
+  EXPECT_EQ(session_.click(toolOf(1), mid(2), mid(2)), Click::Unchanged) << "under the robot";
+  EXPECT_EQ(session_.click(toolOf(kRobotStartKind), mid(2), mid(2)), Click::Unchanged);
+  EXPECT_EQ(shown(), kLab);
+  EXPECT_FALSE(session_.modified());
+}
+
+TEST_F(EditorSessionTest, OtherColoursLasersAndLitSensorsAreReplaced) {
+  open({kLab});
+  EXPECT_EQ(session_.click(toolOf(2, 1), mid(3), mid(2)), Click::Changed);
+  // The laser tools show pictures of their own, so a laser is always replaced.
+  EXPECT_EQ(session_.click(toolOf(4, 1, 1), mid(1), mid(1)), Click::Changed);
+  // A lit sensor's picture is not the tool's dark one.
+  EXPECT_EQ(session_.click(toolOf(5, 1, 3), mid(5), mid(1)), Click::Changed);
+  EXPECT_EQ(session_.click(toolOf(6, 0, 2), mid(4), mid(3)), Click::Changed);
+  EXPECT_EQ(shown(),
+            "# # # # # # #\n"
+            "# >r . . . Swr #\n"
+            "# . @ Lr . . #\n"
+            "# . . . Ts . #\n"
+            "# # # # # # #\n");
+  EXPECT_TRUE(session_.modified());
+}
+
+TEST_F(EditorSessionTest, TheRobotsStartMovesOntoACellAndClearsIt) {
+  open({kLab});
+  EXPECT_EQ(session_.click(toolOf(kRobotStartKind), mid(3), mid(2)), Click::Changed);
+  EXPECT_EQ(model_.robotPosition(), (Position{3, 2}));
+  EXPECT_EQ(model_.grid().start(), (Position{3, 2}));
+  EXPECT_EQ(shown(),
+            "# # # # # # #\n"
+            "# >r . . . Swr #\n"
+            "# . . @ . . #\n"
+            "# . . . . . #\n"
+            "# # # # # # #\n");
+  EXPECT_TRUE(session_.modified());
+}
+
+TEST_F(EditorSessionTest, NextAndPreviousCommitAndStopAtTheEnds) {
+  open({kLab, test::roomOfWidth(5)});
+  EXPECT_EQ(session_.previous(), Step::AtStart);
+  session_.click(toolOf(1), mid(4), mid(3));
+  EXPECT_EQ(session_.next(), Step::Moved);
+  EXPECT_EQ(model_.currentLevel(), 1);
+  EXPECT_EQ(session_.next(), Step::AtEnd);
+  EXPECT_EQ(session_.previous(), Step::Moved);
+  EXPECT_EQ(model_.tileAt(4, 3), 1) << "the wall was committed before the step";
+}
+
+TEST_F(EditorSessionTest, AStepWhoseCommitFailsGoesNowhere) {
+  open({kLab, kLab});
+  model_.puzzleSet().close();  // Windows deletes no open file
+  removeFile(model_.workingCopyPath());
+  EXPECT_EQ(session_.next(), Step::CommitFailed);
+  EXPECT_FALSE(session_.addLevel());
+  EXPECT_EQ(model_.currentLevel(), 0);
+}
+
+TEST_F(EditorSessionTest, GoingToTheCurrentOrAMissingLevelStays) {
+  open({kLab, test::roomOfWidth(5)});
+  EXPECT_EQ(session_.goTo(1), EditorSession::GoTo::Same);
+  EXPECT_EQ(session_.goTo(3), EditorSession::GoTo::Missing);
+  EXPECT_EQ(model_.currentLevel(), 0);
+  EXPECT_EQ(session_.goTo(2), EditorSession::GoTo::Moved);
+  EXPECT_EQ(model_.currentLevel(), 1);
+  EXPECT_FALSE(session_.modified());
+}
+
+TEST_F(EditorSessionTest, AddingAndDeletingLevelsAreEdits) {
+  open({kLab});
+  EXPECT_FALSE(session_.deleteLevel());
+  EXPECT_FALSE(session_.modified());
+  EXPECT_TRUE(session_.addLevel());
+  EXPECT_EQ(model_.currentLevel(), 1);
+  EXPECT_TRUE(session_.modified());
+}
+
+TEST_F(EditorSessionTest, ClearingLeavesTheRingAndTheStartAndIsAnEdit) {
+  open({kLab});
+  session_.clearLevel();
+  EXPECT_EQ(shown(),
+            "# # # # # # #\n"
+            "# . . . . . #\n"
+            "# . @ . . . #\n"
+            "# . . . . . #\n"
+            "# # # # # # #\n");
+  EXPECT_TRUE(session_.modified());
+}
+
+TEST_F(EditorSessionTest, ResizingAsksForAShrinkInEitherDirectionOnly) {
+  open({kLab});  // interior 5 x 3
+  EXPECT_EQ(session_.planResize(5, 3), EditorSession::Resize::Unchanged);
+  EXPECT_EQ(session_.planResize(6, 3), EditorSession::Resize::Grows);
+  EXPECT_EQ(session_.planResize(4, 9), EditorSession::Resize::Shrinks);
+  EXPECT_EQ(session_.planResize(9, 2), EditorSession::Resize::Shrinks);
+  session_.resize(20, 20);
+  EXPECT_EQ(model_.gridWidth(), 22);
+  EXPECT_EQ(model_.gridHeight(), 22);
+  EXPECT_TRUE(session_.modified());
+}
+
+// A start cut off by a shrink would leave the robot in a wall.
+TEST_F(EditorSessionTest, AShrinkKeepsTheRobotsStartInside) {
+  open({"# # # # # # # # #\n# . . . . . . . #\n# . . . . . . Lr #\n# . . . . . . @ #\n"
+        "# # # # # # # # #\n"});
+  session_.resize(5, 5);
+  EXPECT_EQ(model_.grid().start(), (Position{5, 3}));
+  EXPECT_EQ(model_.robotPosition(), (Position{5, 3}));
+  session_.click(toolOf(kRobotStartKind), mid(5), mid(2));
+  session_.resize(5, 1);
+  EXPECT_EQ(model_.grid().start(), (Position{5, 1}));
+  EXPECT_EQ(model_.tileAt(5, 1), 2);
+}
+
+TEST_F(EditorSessionTest, TextsLoseBytesF0ToFFAndAreEdits) {
+  open({kLab});
+  session_.setDescription(true, "a\xF0" "b\xFF" "c\xEF");
+  EXPECT_EQ(model_.description(), "a b c\xEF");
+  EXPECT_TRUE(session_.modified());
+  EXPECT_TRUE(session_.setCompletionCode(true, "K\xF5y"));
+  EXPECT_EQ(model_.completionCode(), "K y");
+}
+
+}  // namespace
+}  // namespace trelux
