@@ -68,8 +68,9 @@ class GridObject {
   int32_t tileIndex_;
 };
 
-// Sensors in existence and sensors lit, for the whole program. Only one grid
-// with sensors exists at a time, so they describe the current level.
+// Sensors in existence and sensors lit, for the calling thread. The game's
+// thread holds one grid with sensors at a time, so they describe the current
+// level; a hint's search counts its own grid on its own thread.
 int32_t sensorCount();
 int32_t litSensorCount();
 

@@ -43,9 +43,10 @@ class SeenBeams {
 
  private:
   const LevelGrid& grid_;
-  // Shared by all passes; the game computes light on one thread only.
-  static inline std::vector<uint8_t> bits_;
-  static inline std::vector<size_t> touched_;
+  // Shared by all passes of a thread; a hint's search runs its own passes
+  // on a worker thread.
+  static inline thread_local std::vector<uint8_t> bits_;
+  static inline thread_local std::vector<size_t> touched_;
 };
 
 }  // namespace

@@ -5,8 +5,10 @@ namespace trelux {
 
 namespace {
 
-int32_t gSensorCount = 0;
-int32_t gLitSensorCount = 0;
+// Per thread: a hint's search builds and lights a grid of its own on a
+// worker thread while the level being played keeps its counts.
+thread_local int32_t gSensorCount = 0;
+thread_local int32_t gLitSensorCount = 0;
 
 Position cellOf(const Beam& beam) { return {beam.x, beam.y}; }
 
