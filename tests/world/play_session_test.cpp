@@ -34,7 +34,9 @@ class Session : public ::testing::Test {
     test::writeSetFile("levels.dat", levels);
     PuzzleSetFile set;
     ASSERT_TRUE(set.open("levels.dat"));
-    if (!code.empty()) ASSERT_TRUE(set.setCompletionCode(true, code));
+    if (!code.empty()) {
+      ASSERT_TRUE(set.setCompletionCode(true, code));
+    }
     ASSERT_TRUE(set.setProgress(progress));
     set.close();
     ASSERT_TRUE(model.loadSet("levels.dat"));
