@@ -44,7 +44,7 @@ void ArrangementTable::add(const Arrangement& arrangement) {
   cells_.insert(cells_.end(), arrangement.begin(), arrangement.end());
   const size_t first = occupied_.size();
   occupied_.resize(first + words_, 0);
-  for (uint16_t cell : arrangement) occupied_[first + cell / 64] |= uint64_t{1} << (cell % 64);
+  for (uint16_t cell : arrangement) occupied_[first + cell / kWordBits] |= BitWord{1} << (cell % kWordBits);
   lit_.resize(first + words_, 0);
   complete_.push_back(board_.computeLight(arrangement, lit_.data() + first) ? 1 : 0);
   moves_.resize(moves_.size() + objects_ * 4, kNotYet);

@@ -47,9 +47,9 @@ class ArrangementTable {
   }
 
  private:
-  bool hasBit(const std::vector<uint64_t>& bits, uint32_t id, int32_t cell) const {
+  bool hasBit(const std::vector<BitWord>& bits, uint32_t id, int32_t cell) const {
     const auto c = static_cast<uint32_t>(cell);
-    return (bits[size_t{id} * words_ + c / 64] >> (c % 64)) & 1;
+    return (bits[size_t{id} * words_ + c / kWordBits] >> (c % kWordBits)) & 1;
   }
   static constexpr uint32_t kNotYet = ~uint32_t{0};
   Arrangement movedArrangement(uint32_t id, int32_t from, Direction d) const;
@@ -62,8 +62,8 @@ class ArrangementTable {
   size_t objects_;
   uint32_t words_;
   std::vector<uint16_t> cells_;     // objects_ per arrangement
-  std::vector<uint64_t> occupied_;  // words_ per arrangement
-  std::vector<uint64_t> lit_;       // words_ per arrangement
+  std::vector<BitWord> occupied_;  // words_ per arrangement
+  std::vector<BitWord> lit_;       // words_ per arrangement
   std::vector<uint8_t> complete_;
   std::vector<uint32_t> moves_;     // objects_ * 4 per arrangement: moved()
   // Open addressing over id + 1; 0 marks a free slot.

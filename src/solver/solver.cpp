@@ -46,15 +46,15 @@ class NodeList {
 // never leaves stay close together.
 class SeenStates {
  public:
-  explicit SeenStates(int32_t cells) : stride_((static_cast<size_t>(cells) * 4 + 63) / 64) {}
+  explicit SeenStates(int32_t cells) : stride_((static_cast<size_t>(cells) * 4 + kWordBits - 1) / kWordBits) {}
 
   // Marks the state; false when it was marked already.
   bool insert(const SolverState& s) {
     const size_t first = size_t{s.arrangement} * stride_;
     if (first >= bits_.size()) bits_.resize(std::max(bits_.size() * 2, first + stride_), 0);
     const auto bit = static_cast<size_t>(s.robot) * 4 + static_cast<size_t>(s.direction);
-    uint64_t& word = bits_[first + bit / 64];
-    const uint64_t mask = uint64_t{1} << (bit % 64);
+    BitWord& word = bits_[first + bit / kWordBits];
+    const BitWord mask = BitWord{1} << (bit % kWordBits);
     if (word & mask) return false;
     word |= mask;
     return true;
@@ -62,7 +62,7 @@ class SeenStates {
 
  private:
   size_t stride_;
-  std::vector<uint64_t> bits_;
+  std::vector<BitWord> bits_;
 };
 
 std::string keysTo(const NodeList& nodes, uint32_t index) {

@@ -13,7 +13,7 @@ SolverBoard::SolverBoard(LevelGrid& grid) : grid_(grid), width_(grid.width()), h
   ground_.assign(cells, false);
   neighbours_.assign(cells * 4, -1);
   occupant_.assign(cells, -1);
-  words_ = static_cast<uint32_t>((cells + 63) / 64);
+  words_ = static_cast<uint32_t>((cells + kWordBits - 1) / kWordBits);
   // Objects in order of their codes, so identical ones sit side by side.
   std::multimap<std::pair<ObjectKind, int>, int32_t> objects;
   for (int32_t y = 0; y < height_; ++y) {
@@ -85,14 +85,14 @@ bool SolverBoard::allSensorsLit() const {
          std::all_of(sensors_.begin(), sensors_.end(), [](const Sensor* sensor) { return sensor->isLit(); });
 }
 
-bool SolverBoard::computeLight(const Arrangement& arrangement, uint64_t* lit) {
+bool SolverBoard::computeLight(const Arrangement& arrangement, BitWord* lit) {
   arrange(arrangement);
   refreshLight(grid_);
   for (int32_t y = 0; y < height_; ++y) {
     for (int32_t x = 0; x < width_; ++x) {
       if (!grid_.cell(x, y).carriesLight()) continue;
       const auto index = static_cast<uint32_t>(cellIndex({x, y}));
-      lit[index / 64] |= uint64_t{1} << (index % 64);
+      lit[index / kWordBits] |= BitWord{1} << (index % kWordBits);
     }
   }
   return allSensorsLit();

@@ -39,6 +39,11 @@ class Arrangement {
   uint8_t count_ = 0;
 };
 
+// The word of the search's bit sets: 32 bits, which a 32-bit program (the
+// game) shifts and tests in one instruction.
+using BitWord = uint32_t;
+constexpr uint32_t kWordBits = 32;
+
 class SolverBoard {
  public:
   // The grid must stay alive; the board moves its objects around, and
@@ -66,14 +71,14 @@ class SolverBoard {
   // The cell one step from cell in direction d; -1 outside the grid.
   int32_t neighbour(int32_t cell, Direction d) const { return neighbours_[static_cast<size_t>(cell) * 4 + d]; }
 
-  // 64-bit words of a set of cells.
+  // Words of a set of cells.
   uint32_t words() const { return words_; }
   // Runs the light pass over the arrangement and sets the bit of every cell
   // light crosses in lit (words() words, cleared by the caller). True when
   // every sensor of the level is lit: the completion test, asked of this
   // grid's sensors alone so that another grid alive at the same time (the
   // level being played) does not count.
-  bool computeLight(const Arrangement& arrangement, uint64_t* lit);
+  bool computeLight(const Arrangement& arrangement, BitWord* lit);
 
   // Puts each object of the arrangement in its cell of the grid.
   void arrange(const Arrangement& arrangement);
