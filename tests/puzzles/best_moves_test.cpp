@@ -71,8 +71,12 @@ TEST_F(Bests, ALevelChangedSinceHasNoBestUntilWonAgain) {
 }
 
 TEST_F(Bests, ADamagedFileIsIgnoredAndRewritten) {
-  for (const std::string& damage : {std::string("\x7f\x45LF\x01\x00garbage\n", 12), std::string("[x]\nnot a key line\n"),
-                                    std::string("[.\\levels\\training\\levels.dat]\nlevel3 = lots\n")}) {
+  const std::string damaged[] = {
+      std::string("\x7f\x45LF\x01\x00garbage\n", 12),  // not text at all
+      "[x]\nnot a key line\n",
+      "[.\\levels\\training\\levels.dat]\nlevel3 = lots\n",  // not a number of moves
+  };
+  for (const std::string& damage : damaged) {
     SCOPED_TRACE(damage);
     test::writeFile("levels/bests.ini", damage);
     EXPECT_EQ(bests.best(level), std::nullopt);

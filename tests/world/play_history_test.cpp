@@ -1,6 +1,8 @@
 // Undo, redo and the move count of a play session, checked against replays:
 // undoing and then pressing the same keys again gives the board those keys
 // gave, light included.
+#include "world/play_session.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -12,7 +14,6 @@
 #include "support/scratch_folder.h"
 #include "world/play_model.h"
 #include "world/play_recorder.h"
-#include "world/play_session.h"
 
 namespace trelux {
 namespace {
