@@ -40,6 +40,7 @@ HintPosition capturePosition(const LevelGrid& grid, Position robot, Direction di
 
 Hint findHint(const HintPosition& position, const SolveLimits& limits) {
   Hint hint;
+  // Made and ended on this thread, as the search's own copy is.
   LevelGrid grid;
   std::istringstream content(position.level);
   if (!grid.read(content)) {

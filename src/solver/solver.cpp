@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 #include "solver/arrangement_table.h"
 #include "solver/solver_rules.h"
+#include "world/level_codec.h"
 #include "world/level_grid.h"
 
 namespace trelux {
@@ -135,11 +137,21 @@ bool isSearchable(const LevelGrid& grid, const SolverBoard& board, Position robo
          board.cellCount() <= kMaxSolverCells && grid.inBounds(robot.x, robot.y);
 }
 
+bool copyLevel(const LevelGrid& from, LevelGrid& to) {
+  std::stringstream content;
+  return writeLevelContent(content, from) && to.read(content);
+}
+
 }  // namespace
 
-SolveResult solveFrom(LevelGrid& grid, Position robot, Direction direction, const SolveLimits& limits) {
-  SolverBoard board(grid);
+SolveResult solveFrom(const LevelGrid& level, Position robot, Direction direction, const SolveLimits& limits) {
   SolveResult result;
+  LevelGrid grid;
+  if (!copyLevel(level, grid)) {
+    result.outcome = SolveOutcome::Unsupported;
+    return result;
+  }
+  SolverBoard board(grid);
   if (!isSearchable(grid, board, robot)) {
     result.outcome = SolveOutcome::Unsupported;
     return result;
@@ -157,11 +169,10 @@ SolveResult solveFrom(LevelGrid& grid, Position robot, Direction direction, cons
   } else {
     result = search(rules, table, start, board.cellCount(), limits);
   }
-  board.restore();
   return result;
 }
 
-SolveResult solveLevel(LevelGrid& grid, const SolveLimits& limits) {
+SolveResult solveLevel(const LevelGrid& grid, const SolveLimits& limits) {
   return solveFrom(grid, grid.start(), kNorth, limits);
 }
 

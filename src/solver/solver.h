@@ -45,12 +45,14 @@ struct SolveResult {
   bool startsWon = false;    // complete before any key: any one key wins
 };
 
-// The grid holds the level; the search moves its objects about and puts
-// them back when it ends. From the level's start: the robot on the grid's
-// start cell facing north.
-SolveResult solveLevel(LevelGrid& grid, const SolveLimits& limits);
+// The grid holds the level. The search works on a copy of it, made and
+// ended on the calling thread, so the grid is left as it was, its sensors'
+// counts included. It reads the grid while it copies it: a search on a
+// worker thread takes a grid no other thread changes (findHint makes one).
+// From the level's start: the robot on the grid's start cell facing north.
+SolveResult solveLevel(const LevelGrid& grid, const SolveLimits& limits);
 // From any position of play: the robot on its cell facing direction, the
 // objects where the grid has them now.
-SolveResult solveFrom(LevelGrid& grid, Position robot, Direction direction, const SolveLimits& limits);
+SolveResult solveFrom(const LevelGrid& grid, Position robot, Direction direction, const SolveLimits& limits);
 
 }  // namespace trelux

@@ -98,10 +98,4 @@ bool SolverBoard::computeLight(const Arrangement& arrangement, BitWord* lit) {
   return allSensorsLit();
 }
 
-void SolverBoard::restore() {
-  if (tooManyObjects()) return;
-  arrange(start_);
-  refreshLight(grid_);
-}
-
 }  // namespace trelux

@@ -46,8 +46,7 @@ constexpr uint32_t kWordBits = 32;
 
 class SolverBoard {
  public:
-  // The grid must stay alive; the board moves its objects around, and
-  // restore() puts them back.
+  // The grid must stay alive; the board moves its objects around.
   explicit SolverBoard(LevelGrid& grid);
 
   int32_t width() const { return width_; }
@@ -84,8 +83,6 @@ class SolverBoard {
   void arrange(const Arrangement& arrangement);
   // Keeps identical objects in ascending cell order.
   void normalise(Arrangement& arrangement) const;
-  // The grid as it was given: objects back where they were, light recomputed.
-  void restore();
 
  private:
   bool allSensorsLit() const;

@@ -248,21 +248,6 @@ TEST(Solver, ALevelWonAtTheStartTakesOneKey) {
   EXPECT_EQ(result.keys, "S");
 }
 
-TEST(Solver, LeavesTheGridAsItWasGiven) {
-  LevelGrid grid;
-  test::buildLevel(grid, kZapGuard);
-  std::vector<int32_t> before;
-  for (int32_t y = 0; y < grid.height(); ++y) {
-    for (int32_t x = 0; x < grid.width(); ++x) before.push_back(grid.cell(x, y).tileIndex());
-  }
-  ASSERT_EQ(solveLevel(grid, SolveLimits{}).outcome, SolveOutcome::Solved);
-  std::vector<int32_t> after;
-  for (int32_t y = 0; y < grid.height(); ++y) {
-    for (int32_t x = 0; x < grid.width(); ++x) after.push_back(grid.cell(x, y).tileIndex());
-  }
-  EXPECT_EQ(after, before);
-}
-
 // ---- No solution, and limits -----------------------------------------------------------
 
 TEST(Solver, ProvesAStuckLevelUnsolvable) {
