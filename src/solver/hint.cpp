@@ -1,5 +1,6 @@
 #include "solver/hint.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "world/level_codec.h"
@@ -57,5 +58,21 @@ Hint findHint(const HintPosition& position, const SolveLimits& limits) {
   }
   return hint;
 }
+
+void HintTrail::start(const Hint& hint) {
+  keys_ = hint.answer == HintAnswer::Key ? hint.solution : std::string();
+  std::reverse(keys_.begin(), keys_.end());
+}
+
+void HintTrail::keyPressed(PlayKey key, bool changedBoard) {
+  if (!changedBoard || keys_.empty()) return;
+  if (key == playKeyOf(keys_.back())) {
+    keys_.pop_back();
+  } else {
+    keys_.clear();
+  }
+}
+
+PlayKey HintTrail::next() const { return keys_.empty() ? PlayKey::Other : playKeyOf(keys_.back()); }
 
 }  // namespace trelux

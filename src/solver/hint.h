@@ -50,4 +50,24 @@ struct Hint {
 // Any thread may call it; the grid it builds lives and ends on that thread.
 Hint findHint(const HintPosition& position, const SolveLimits& limits);
 
+// The rest of a hint's solution while the player follows it: each key of a
+// shortest solution changes the board in one way only, so after the hinted
+// key has changed the board the next key is the solution's next, with no
+// search. Any other key that changes the board, and undo, redo or a
+// restart (clear), leave the trail.
+class HintTrail {
+ public:
+  void start(const Hint& hint);
+  void clear() { keys_.clear(); }
+  // After each key; changedBoard when it turned, stepped, pushed or pulled.
+  void keyPressed(PlayKey key, bool changedBoard);
+  bool isOn() const { return !keys_.empty(); }
+  // The next key, when on the trail.
+  PlayKey next() const;
+  uint32_t keysToWin() const { return static_cast<uint32_t>(keys_.size()); }
+
+ private:
+  std::string keys_;  // still to press, next last
+};
+
 }  // namespace trelux

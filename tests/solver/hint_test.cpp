@@ -59,6 +59,8 @@ class Hints : public ::testing::Test {
   int32_t levels = 0;
 };
 
+// The trail of the first hint is followed; at every key a new search from
+// there must find no shorter way.
 TEST_F(Hints, FollowedFromRandomPositionsOfTheTrainingLevelsTheyWinInTheKeysTheyPromise) {
   loadTraining();
   std::mt19937 random(20261207);
@@ -69,17 +71,37 @@ TEST_F(Hints, FollowedFromRandomPositionsOfTheTrainingLevelsTheyWinInTheKeysThey
       ASSERT_TRUE(model.goToLevel(level));
       model.startRunning();
     } while (!wander(random, 25));
-    Hint hint = hintHere();
-    ASSERT_EQ(hint.answer, HintAnswer::Key);
-    ASSERT_EQ(hint.solution.size(), hint.keysToWin);
-    for (uint32_t left = hint.keysToWin; left > 1; --left) {
-      ASSERT_FALSE(handlePlayKey(model, hint.key, effects));
-      hint = hintHere();
-      ASSERT_EQ(hint.answer, HintAnswer::Key);
-      ASSERT_EQ(hint.keysToWin, left - 1) << "a shortest way is one key shorter after its first key";
+    const Hint first = hintHere();
+    ASSERT_EQ(first.answer, HintAnswer::Key);
+    ASSERT_EQ(first.solution.size(), first.keysToWin);
+    HintTrail trail;
+    trail.start(first);
+    bool won = false;
+    while (trail.isOn() && !won) {
+      const Hint fresh = hintHere();
+      ASSERT_EQ(fresh.answer, HintAnswer::Key);
+      ASSERT_EQ(fresh.keysToWin, trail.keysToWin());
+      const PlayKey key = trail.next();
+      won = handlePlayKey(model, key, effects);
+      trail.keyPressed(key, true);
     }
-    EXPECT_TRUE(handlePlayKey(model, hint.key, effects));
+    EXPECT_TRUE(won);
+    EXPECT_FALSE(trail.isOn());
   }
+}
+
+TEST_F(Hints, TheTrailIsLeftByAnyOtherKeyThatChangesTheBoard) {
+  Hint hint;
+  hint.answer = HintAnswer::Key;
+  hint.solution = "UUL";
+  HintTrail trail;
+  trail.start(hint);
+  trail.keyPressed(PlayKey::Right, false);  // blocked or zapped: still on it
+  trail.keyPressed(PlayKey::Up, true);
+  EXPECT_EQ(trail.next(), PlayKey::Up);
+  EXPECT_EQ(trail.keysToWin(), 2u);
+  trail.keyPressed(PlayKey::Left, true);
+  EXPECT_FALSE(trail.isOn());
 }
 
 TEST_F(Hints, AWonPositionIsAlreadyWon) {
