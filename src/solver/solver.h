@@ -1,18 +1,21 @@
 // A shortest solution of a level in key presses (turns count), by breadth-
-// first search over the robot's cell and direction and the cells of the
-// pushable objects, under the play rules of SolverRules.
+// first search over the robot's cell and direction and the arrangement of
+// the pushable objects, under the play rules of SolverRules.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 #include <string>
 
+#include "world/direction.h"
+
 namespace trelux {
 
 class LevelGrid;
 
 struct SolveLimits {
-  // Distinct states the search may hold (each costs about 40 bytes).
+  // Distinct states the search may hold (each costs about 13 bytes, and each
+  // arrangement of the objects a few hundred more).
   uint64_t maxStates = 30'000'000;
   // A search on a worker thread: another thread sets cancel to end it early
   // (it then ends Cancelled), and may read statesSeen while it runs.
@@ -20,9 +23,10 @@ struct SolveLimits {
   std::atomic<uint64_t>* statesSeen = nullptr;
 };
 
-// The search packs a state into 128 bits: 9 bits of robot cell, 2 of
-// direction and 9 per object.
+// Levels beyond these the search refuses: more objects would take more states
+// than it could hold in any case.
 constexpr size_t kMaxSolverObjects = 13;
+constexpr int32_t kMaxSolverCells = 512;
 
 enum class SolveOutcome {
   Solved,         // keys is a shortest solution
@@ -38,9 +42,17 @@ struct SolveResult {
   uint64_t states = 0;       // distinct states reached
   uint64_t arrangements = 0; // light passes: distinct object arrangements
   uint32_t depth = 0;        // keys of the deepest level searched in full
+  bool startsWon = false;    // complete before any key: any one key wins
 };
 
-// The grid holds the level; the search moves its objects about.
-SolveResult solveLevel(LevelGrid& grid, const SolveLimits& limits);
+// The grid holds the level. The search works on a copy of it, made and
+// ended on the calling thread, so the grid is left as it was, its sensors'
+// counts included. It reads the grid while it copies it: a search on a
+// worker thread takes a grid no other thread changes (findHint makes one).
+// From the level's start: the robot on the grid's start cell facing north.
+SolveResult solveLevel(const LevelGrid& grid, const SolveLimits& limits);
+// From any position of play: the robot on its cell facing direction, the
+// objects where the grid has them now.
+SolveResult solveFrom(const LevelGrid& grid, Position robot, Direction direction, const SolveLimits& limits);
 
 }  // namespace trelux

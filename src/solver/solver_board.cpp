@@ -11,8 +11,9 @@ namespace trelux {
 SolverBoard::SolverBoard(LevelGrid& grid) : grid_(grid), width_(grid.width()), height_(grid.height()) {
   const auto cells = static_cast<size_t>(width_) * static_cast<size_t>(height_);
   ground_.assign(cells, false);
+  neighbours_.assign(cells * 4, -1);
   occupant_.assign(cells, -1);
-  words_ = static_cast<uint32_t>((cells + 63) / 64);
+  words_ = static_cast<uint32_t>((cells + kWordBits - 1) / kWordBits);
   // Objects in order of their codes, so identical ones sit side by side.
   std::multimap<std::pair<ObjectKind, int>, int32_t> objects;
   for (int32_t y = 0; y < height_; ++y) {
@@ -22,6 +23,11 @@ SolverBoard::SolverBoard(LevelGrid& grid) : grid_(grid), width_(grid.width()), h
       const bool pushable = isPushable(object.movability());
       ground_[static_cast<size_t>(index)] = pushable || !isOccupying(object.movability());
       if (pushable) objects.insert({{object.code().kind, object.code().attribute.value_or(0)}, index});
+      if (object.kind() == ObjectKind::Sensor) sensors_.push_back(static_cast<const Sensor*>(&object));
+      for (Direction d : kDirections) {
+        const Position next = step({x, y}, d);
+        if (grid.inBounds(next.x, next.y)) neighbours_[static_cast<size_t>(index) * 4 + d] = cellIndex(next);
+      }
     }
   }
   objectCount_ = objects.size();
@@ -52,7 +58,7 @@ void SolverBoard::normalise(Arrangement& a) const {
   while (begin < a.size()) {
     size_t end = begin + 1;
     while (end < a.size() && groups_[end] == groups_[begin]) ++end;
-    std::sort(a.begin() + begin, a.begin() + end);
+    if (end - begin > 1) std::sort(a.begin() + begin, a.begin() + end);
     begin = end;
   }
 }
@@ -74,32 +80,22 @@ void SolverBoard::arrange(const Arrangement& target) {
   }
 }
 
-ArrangementLight SolverBoard::computeLight(const Arrangement& arrangement) {
+bool SolverBoard::allSensorsLit() const {
+  return !sensors_.empty() &&
+         std::all_of(sensors_.begin(), sensors_.end(), [](const Sensor* sensor) { return sensor->isLit(); });
+}
+
+bool SolverBoard::computeLight(const Arrangement& arrangement, BitWord* lit) {
   arrange(arrangement);
   refreshLight(grid_);
-  ArrangementLight light{static_cast<uint32_t>(litBits_.size()), isLevelComplete(grid_)};
-  litBits_.resize(litBits_.size() + words_, 0);
   for (int32_t y = 0; y < height_; ++y) {
     for (int32_t x = 0; x < width_; ++x) {
-      const GridObject& cell = grid_.cell(x, y);
-      if (!cell.carriesLight()) continue;
+      if (!grid_.cell(x, y).carriesLight()) continue;
       const auto index = static_cast<uint32_t>(cellIndex({x, y}));
-      litBits_[light.firstWord + index / 64] |= uint64_t{1} << (index % 64);
+      lit[index / kWordBits] |= BitWord{1} << (index % kWordBits);
     }
   }
-  return light;
-}
-
-const ArrangementLight& SolverBoard::lightOf(const Arrangement& arrangement) {
-  auto found = cache_.find(arrangement);
-  if (found != cache_.end()) return found->second;
-  return cache_.emplace(arrangement, computeLight(arrangement)).first->second;
-}
-
-size_t SolverBoard::KeyHash::operator()(const Arrangement& a) const {
-  uint64_t h = 0x9E3779B97F4A7C15ull;
-  for (uint16_t cell : a) h = (h ^ cell) * 0x100000001B3ull + (h >> 29);
-  return static_cast<size_t>(h);
+  return allSensorsLit();
 }
 
 }  // namespace trelux

@@ -1,14 +1,12 @@
 // What the solver knows of a level: the fixed cells, the pushable objects,
-// and the light of each arrangement of those objects. Light is computed by
-// the game's own light pass on the level's own grid: the objects are moved
-// into the arrangement with the grid's swaps, exactly as pushes and pulls move
-// them, and the result (which floor cells are lit, whether every sensor is) is
-// cached, since many robot positions share one arrangement.
+// and the light of an arrangement of those objects. Light is computed by the
+// game's own light pass on the level's own grid: the objects are moved into
+// the arrangement with the grid's swaps, exactly as pushes and pulls move
+// them, and the lit cells are read back.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "world/direction.h"
@@ -21,7 +19,7 @@ class LevelGrid;
 // Cell indexes (y * width + x) of the pushable objects, in the board's object
 // order; objects that look the same keep their cells in ascending order, so
 // that swapping two identical objects gives the same arrangement. A fixed
-// array: the search copies arrangements for every move it tries.
+// array: the search copies arrangements for every push it tries.
 class Arrangement {
  public:
   static constexpr size_t kCapacity = 16;
@@ -41,10 +39,10 @@ class Arrangement {
   uint8_t count_ = 0;
 };
 
-struct ArrangementLight {
-  uint32_t firstWord = 0;  // into the board's lit-cell bits
-  bool complete = false;   // every sensor lit
-};
+// The word of the search's bit sets: 32 bits, which a 32-bit program (the
+// game) shifts and tests in one instruction.
+using BitWord = uint32_t;
+constexpr uint32_t kWordBits = 32;
 
 class SolverBoard {
  public:
@@ -53,12 +51,14 @@ class SolverBoard {
 
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
+  int32_t cellCount() const { return width_ * height_; }
   size_t objectCount() const { return objectCount_; }
   // More pushable objects than an arrangement holds: the board cannot search.
   bool tooManyObjects() const { return objectCount_ > Arrangement::kCapacity; }
   // Objects i and j look the same exactly when their groups are equal.
   int group(size_t object) const { return groups_[object]; }
   const CellCode& objectCode(size_t object) const { return codes_[object]; }
+  // Where the grid had its objects when the board was made.
   const Arrangement& startArrangement() const { return start_; }
 
   int32_t cellIndex(Position p) const { return p.y * width_ + p.x; }
@@ -66,13 +66,18 @@ class SolverBoard {
   // Floor by nature: the robot or an object may stand there. Outside the grid
   // nothing may.
   bool isGround(Position p) const;
+  bool isGroundCell(int32_t cell) const { return ground_[static_cast<size_t>(cell)]; }
+  // The cell one step from cell in direction d; -1 outside the grid.
+  int32_t neighbour(int32_t cell, Direction d) const { return neighbours_[static_cast<size_t>(cell) * 4 + d]; }
 
-  // The light of an arrangement, computed once.
-  const ArrangementLight& lightOf(const Arrangement& arrangement);
-  bool isLit(const ArrangementLight& light, int32_t cell) const {
-    return (litBits_[light.firstWord + static_cast<uint32_t>(cell) / 64] >> (cell % 64)) & 1;
-  }
-  size_t arrangementsSeen() const { return cache_.size(); }
+  // Words of a set of cells.
+  uint32_t words() const { return words_; }
+  // Runs the light pass over the arrangement and sets the bit of every cell
+  // light crosses in lit (words() words, cleared by the caller). True when
+  // every sensor of the level is lit: the completion test, asked of this
+  // grid's sensors alone so that another grid alive at the same time (the
+  // level being played) does not count.
+  bool computeLight(const Arrangement& arrangement, BitWord* lit);
 
   // Puts each object of the arrangement in its cell of the grid.
   void arrange(const Arrangement& arrangement);
@@ -80,25 +85,22 @@ class SolverBoard {
   void normalise(Arrangement& arrangement) const;
 
  private:
-  struct KeyHash {
-    size_t operator()(const Arrangement& a) const;
-  };
-  ArrangementLight computeLight(const Arrangement& arrangement);
+  bool allSensorsLit() const;
 
   LevelGrid& grid_;
   int32_t width_ = 0;
   int32_t height_ = 0;
   size_t objectCount_ = 0;
+  uint32_t words_ = 0;
   std::vector<bool> ground_;
+  std::vector<int32_t> neighbours_;
+  std::vector<const Sensor*> sensors_;
   std::vector<int> groups_;
   std::vector<CellCode> codes_;
   Arrangement start_;
   // Where each object stands in the grid now, and which object each cell holds.
   Arrangement placed_;
   std::vector<int16_t> occupant_;
-  uint32_t words_ = 0;
-  std::vector<uint64_t> litBits_;
-  std::unordered_map<Arrangement, ArrangementLight, KeyHash> cache_;
 };
 
 }  // namespace trelux

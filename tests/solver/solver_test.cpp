@@ -124,10 +124,10 @@ std::vector<Snapshot> gameSnapshots(const std::string& keys) {
 
 // The tiles the solver's state implies: the level's fixed cells with the
 // objects put where the state has them.
-std::vector<int32_t> solverTiles(const SolverBoard& board, const SolverState& state,
+std::vector<int32_t> solverTiles(const SolverBoard& board, const Arrangement& objects,
                                  const std::vector<int32_t>& objectTileOf) {
   std::vector<int32_t> tiles(static_cast<size_t>(board.width() * board.height()), 0);
-  for (size_t i = 0; i < state.objects.size(); ++i) tiles[state.objects[i]] = objectTileOf[i];
+  for (size_t i = 0; i < objects.size(); ++i) tiles[objects[i]] = objectTileOf[i];
   return tiles;
 }
 
@@ -145,16 +145,18 @@ void expectSameAsGame(const std::string& levelText, const std::string& keys) {
   for (uint16_t cell : board.startArrangement()) {
     objectTileOf.push_back(grid.cell(cell % grid.width(), cell / grid.width()).tileIndex());
   }
-  SolverRules rules(board);
-  SolverState state = rules.start(grid.start());
+  ArrangementTable table(board);
+  SolverRules rules(board, table);
+  SolverState state = rules.start(grid.start(), kNorth);
   for (size_t i = 0; i < game.size(); ++i) {
     SCOPED_TRACE("after key " + std::to_string(i + 1));
-    bool won = false;
-    const auto next = rules.apply(state, static_cast<SolverKey>(std::string("UDLR").find(keys[i])), won);
-    if (next) state = *next;
+    SolverState next;
+    rules.apply(state, static_cast<SolverKey>(std::string("UDLR").find(keys[i])), next);
+    state = next;
+    const bool won = rules.isComplete(state);
     EXPECT_EQ(board.positionOf(state.robot), game[i].robot);
     EXPECT_EQ(state.direction, game[i].direction);
-    EXPECT_EQ(solverTiles(board, state, objectTileOf), game[i].tiles);
+    EXPECT_EQ(solverTiles(board, table.arrangement(state.arrangement), objectTileOf), game[i].tiles);
     EXPECT_EQ(won, game[i].won);
     if (testing::Test::HasFailure()) return;
   }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -99,6 +100,28 @@ TEST_F(Session, RestartIsOfferedOnlyWhileALevelIsPlayedAndNotWon) {
 
   ASSERT_TRUE(session.handleKey(PlayKey::Down, effects));
   EXPECT_FALSE(session.canRestart());
+}
+
+TEST_F(Session, AWinKeepsItsMovesAsTheLevelsBestAndSaysWhenTheyAreANewBest) {
+  std::filesystem::create_directories("levels");
+  play({kPullToWin});
+  EXPECT_EQ(session.best(), std::nullopt);
+  ASSERT_TRUE(session.handleKey(PlayKey::Down, effects));
+  EXPECT_EQ(session.lastWin().moves, 1);
+  EXPECT_TRUE(session.lastWin().newBest);
+  EXPECT_EQ(session.best(), 1);
+
+  // Again, the long way: four turns, then the pull.
+  ASSERT_TRUE(model.goToLevel(0));
+  model.startRunning();
+  PlaySession again(model);
+  EXPECT_EQ(again.best(), 1);
+  for (PlayKey key : {PlayKey::Left, PlayKey::Left, PlayKey::Right, PlayKey::Right}) again.handleKey(key, effects);
+  ASSERT_TRUE(again.handleKey(PlayKey::Down, effects));
+  EXPECT_EQ(again.lastWin().moves, 5);
+  EXPECT_FALSE(again.lastWin().newBest);
+  EXPECT_EQ(again.lastWin().previousBest, 1);
+  EXPECT_EQ(again.best(), 1);
 }
 
 TEST_F(Session, SkippingNeedsTheCodeOnlyBeyondTheStoredProgressOfAProtectedSet) {
