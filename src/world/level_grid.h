@@ -11,6 +11,7 @@
 #include <iosfwd>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ class LevelGrid {
   GridObject& cell(int32_t x, int32_t y);
   const GridObject& cell(int32_t x, int32_t y) const;
   bool inBounds(int32_t x, int32_t y) const;
+  // The objects of the cells read so far, row by row: for passes over every
+  // cell that need no position.
+  std::span<const std::unique_ptr<GridObject>> objects() const { return cells_; }
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
   Position start() const { return start_; }

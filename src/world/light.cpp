@@ -91,13 +91,10 @@ void refreshLight(LevelGrid& grid) {
 // editor's test play and a solver's copy live beside the edited level.
 bool isLevelComplete(const LevelGrid& grid) {
   bool anySensor = false;
-  for (int32_t x = 0; x < grid.width(); ++x) {
-    for (int32_t y = 0; y < grid.height(); ++y) {
-      const GridObject& cell = grid.cell(x, y);
-      if (cell.kind() != ObjectKind::Sensor) continue;
-      if (!cell.isGoalMet()) return false;
-      anySensor = true;
-    }
+  for (const std::unique_ptr<GridObject>& object : grid.objects()) {
+    if (object->kind() != ObjectKind::Sensor) continue;
+    if (!object->isGoalMet()) return false;
+    anySensor = true;
   }
   return anySensor;
 }
