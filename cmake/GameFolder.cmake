@@ -16,4 +16,4 @@ add_custom_target(game_data ALL DEPENDS ${game_data_outputs})
 # The folder and nothing else: what ./play.sh builds (no tests, no tools
 # beyond the host programs that make the art and the levels).
 add_custom_target(game)
-add_dependencies(game trelux trelux_dll game_data game_levels)
+add_dependencies(game trelux trelux_dll game_data game_levels bonus_published)
