@@ -145,10 +145,10 @@ TEST_F(DownloaderTest, DownloadInstallsALockedSetThatOnlyPlayOffers) {
 }
 
 TEST_F(DownloaderTest, TakenNameGetsTheFirstFreeNumber) {
-  addSet("Glow", {kLevel});
-  addSet("Glow (2)", {kLevel});
-  publishGlow("sets/glow.dat");
-  downloadExpecting("Download complete!\nPuzzle set: Glow (3)");
+  addSet("Lasers", {kLevel});
+  addSet("Lasers (2)", {kLevel});
+  publishManifest(section("set1", "Lasers", servedUrl("sets/glow.dat")));
+  downloadExpecting("Download complete!\nPuzzle set: Lasers (3)");
 }
 
 TEST_F(DownloaderTest, SecondDownloadOfAGuidAsksFirst) {
