@@ -23,9 +23,6 @@ struct DialogData {
   const std::vector<ManifestSet>* sets;
 };
 
-// The boxes of a download are owned by the list, which the main window
-// lies disabled under: closing them gives the list the keyboard back.
-
 void addLine(HWND dialog, int list, const std::string& text) {
   SendDlgItemMessageA(dialog, list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -49,6 +46,8 @@ void fillLists(HWND dialog, const std::vector<ManifestSet>& sets) {
   }
 }
 
+// The boxes of a download are owned by the list, which the main window
+// lies disabled under: closing them gives the list the keyboard back.
 void showProblem(HWND owner, const char* text) {
   MessageBoxA(owner, text, "Trelux", MB_ICONEXCLAMATION);
 }
