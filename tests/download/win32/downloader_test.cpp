@@ -187,6 +187,20 @@ TEST_F(DownloaderTest, MissingDownloadListIsCreated) {
   EXPECT_EQ(readFile("levels/download.guid"), "[webguids]\r\n\r\nabc = true\r\n\r\n");
 }
 
+TEST_F(DownloaderTest, UnreadableDownloadListIsReportedAndKept) {
+  const std::string broken = "[webguids]\r\nnot a key line\r\n";
+  writeFile("levels/download.guid", broken);
+  publishGlow("sets/glow.dat");
+  DialogAnswerer dialogs;
+  dialogs.expect(downloadLine(0));
+  dialogs.expectMessage("Trelux", kUnreadableListMessage);
+  dialogs.expect(finished());
+  run(testServer());
+  dialogs.verify();
+  EXPECT_THAT(catalogueNames(true), IsEmpty());
+  EXPECT_EQ(readFile("levels/download.guid"), broken);
+}
+
 TEST_F(DownloaderTest, RefusedManifestShowsNoList) {
   publishManifest(section("set1", "Good", "http://h/1.dat") + "[set2]\r\nname = No path\r\n");
   DialogAnswerer dialogs;
