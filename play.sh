@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and its folder, and starts the
-# game under Wine.
+# game under Wine, with a local puzzle server (Python's http.server on
+# 127.0.0.1) that serves the bonus sets to "Get Puzzles" while the game runs.
 #   ./play.sh                    play (needs a display)
 #   ./play.sh --screenshot FILE  start on a virtual display, save the main
 #                                menu as FILE (PNG) and end
@@ -58,14 +59,40 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w
 fi
 
+# --- The local puzzle server ------------------------------------------------
+# http.server takes a free port itself (port 0) and says which; the bonus sets
+# are then published for that port and the game's trelux.ini names it.
+site="$PWD/build/win32/puzzle-server"
+server_log="$PWD/build/play-server.log"
+mkdir -p "$site"
+/usr/bin/python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$site" >"$server_log" 2>&1 &
+server_pid=$!
+stop_server() { kill "$server_pid" 2>/dev/null || true; }
+trap 'stop_server; [ -z "$screenshot" ] || stop_xvfb "$XVFB_PID" "$XVFB_DISPLAY"' EXIT
+server_port() { sed -n 's/^Serving HTTP on [0-9.]* port \([0-9]*\).*/\1/p' "$server_log" | grep .; }
+port=$(wait_until 20 server_port) || fail "the local puzzle server did not start (see $server_log)"
+build/win32/host/tools/trelux-tool/trelux-tool publish "$site" --base-url "http://127.0.0.1:$port/" \
+  levels/afterglow.txt levels/night_shift.txt >/dev/null || fail "publishing the bonus sets failed"
+/usr/bin/python3 - "$game/trelux.ini" "127.0.0.1:$port" <<'PY'
+import re, sys
+path, server = sys.argv[1], sys.argv[2]
+text = open(path, newline="").read()
+text = re.sub(r"(?im)^[ \t]*server[ \t]*=.*\n?", "", text)
+text = re.sub(r"(?im)^\[settings\][ \t]*\r?\n", lambda m: m.group(0) + "server = " + server + "\r\n", text, 1)
+open(path, "w", newline="").write(text)
+PY
+echo "Puzzle server for Get Puzzles: http://127.0.0.1:$port/ (the bonus sets; ends with the game)"
+
 cd "$game"
 if [ -z "$screenshot" ]; then
-  exec wine trelux.exe
+  status=0
+  wine trelux.exe || status=$?
+  exit "$status"
 fi
 
 wine trelux.exe </dev/null >/dev/null 2>&1 &
 game_pid=$!
-trap 'wineserver -k 2>/dev/null || true; stop_xvfb "$XVFB_PID" "$XVFB_DISPLAY"' EXIT
+trap 'wineserver -k 2>/dev/null || true; stop_server; stop_xvfb "$XVFB_PID" "$XVFB_DISPLAY"' EXIT
 wait_for_window '^Trelux$' 60 >/dev/null || fail "the game's window did not appear"
 # The menu is ready when its backdrop and all its buttons are drawn.
 menu_drawn() {

@@ -18,4 +18,4 @@ set_property(GLOBAL APPEND PROPERTY TRELUX_GAME_FILES ${game_data_outputs})
 # The folder and nothing else: what ./play.sh builds (no tests, no tools
 # beyond the host programs that make the art and the levels).
 add_custom_target(game)
-add_dependencies(game trelux trelux_dll game_data game_levels)
+add_dependencies(game trelux trelux_dll game_data game_levels bonus_published)

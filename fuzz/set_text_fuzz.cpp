@@ -11,7 +11,10 @@
 namespace {
 
 bool sameSet(const trelux::tool::SetSource& a, const trelux::tool::SetSource& b) {
-  if (a.name != b.name || a.code != b.code || a.levels.size() != b.levels.size()) return false;
+  if (a.name != b.name || a.code != b.code || a.author != b.author || a.guid != b.guid ||
+      a.levels.size() != b.levels.size()) {
+    return false;
+  }
   for (size_t i = 0; i < a.levels.size(); ++i) {
     if (a.levels[i].content != b.levels[i].content || a.levels[i].solution != b.levels[i].solution) {
       return false;
@@ -45,6 +48,8 @@ std::vector<std::string> seedInputs() {
       "; every kind of cell\r\n"
       "set: Seeds\r\n"
       "code: Open Sesame\r\n"
+      "author: A. Uthor\r\n"
+      "guid: {6f1c-22AB}\r\n"
       "\r\n"
       "level: All\r\n"
       "desc: Two lines,\r\n"

@@ -28,6 +28,10 @@ packages=(
   # The host tools: trelux-art writes PNG with libpng, trelux-tool JSON with
   # nlohmann-json (the win32 build's trelux-tool.exe too: the header only).
   libpng-dev nlohmann-json3-dev
+  # The downloader's end-to-end test serves the published puzzle sets through a
+  # real web server: nginx, started by the test on a free port with its own
+  # configuration (the package's own service is not used).
+  nginx-light
   # Test helpers: the test WAV files, the screenshot and capture checks of the
   # end-to-end tests (numpy, PIL).
   python3 python3-numpy python3-pil

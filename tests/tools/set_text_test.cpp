@@ -94,7 +94,7 @@ TEST(SetText, EscapesKeepEveryStorableByte) {
 }
 
 TEST(SetText, FormatsBackToTextThatReadsTheSame) {
-  const std::string text = "set: Round Trip\ncode: abc\n" + std::string("level: 1\ndesc: one \\\\ two\ndesc: \\x0D\n") +
+  const std::string text = "set: Round Trip\ncode: abc\nauthor: Ann Example\nguid: {AB-12}\n" + std::string("level: 1\ndesc: one \\\\ two\ndesc: \\x0D\n") +
                            "solution: UD\n" + kRoom;
   SetSource first;
   std::string error;
@@ -104,6 +104,8 @@ TEST(SetText, FormatsBackToTextThatReadsTheSame) {
   ASSERT_TRUE(tool::parseSetText(formatted, "b.txt", second, error)) << error << "\n" << formatted;
   EXPECT_EQ(second.name, first.name);
   EXPECT_EQ(second.code, first.code);
+  EXPECT_EQ(second.author, "Ann Example");
+  EXPECT_EQ(second.guid, "{AB-12}");
   ASSERT_EQ(second.levels.size(), 1u);
   EXPECT_EQ(second.levels[0].content, first.levels[0].content);
   EXPECT_EQ(second.levels[0].solution, "UD");
@@ -189,10 +191,20 @@ TEST(SetTextErrors, FieldsInTheWrongPlaceOrWithBadValues) {
   EXPECT_EQ(errorOf("set: T\ndesc: hi\n"), "t.txt:2:1: \"desc:\" before the first \"level:\" line");
   EXPECT_EQ(errorOf(setWith(std::string(kRoom) + "code: x\n")), "t.txt:6:1: \"code:\" belongs before the first level");
   EXPECT_EQ(errorOf(setWith("hint: x\n")),
-            "t.txt:3:1: unknown field \"hint:\"; fields are set:, code:, level:, desc: and solution:");
+            "t.txt:3:1: unknown field \"hint:\"; fields are set:, code:, author:, guid:, level:, desc: and solution:");
   EXPECT_EQ(errorOf(setWith(std::string(kRoom) + "desc: late\n")),
             "t.txt:6:1: a level's description comes before its grid");
   EXPECT_EQ(errorOf(setWith("solution: UUX\n")), "t.txt:3:13: solution keys are U, D, L, R and S");
+}
+
+TEST(SetTextErrors, GuidsAndAuthorsFitTheManifest) {
+  EXPECT_EQ(errorOf("set: T\nguid: a=b\nlevel:\n" + std::string(kRoom)),
+            "t.txt:2:8: a guid is made of letters, digits, '-', '{' and '}'");
+  EXPECT_EQ(errorOf("set: T\nguid: " + std::string(65, 'a') + "\nlevel:\n" + kRoom),
+            "t.txt:2:7: a guid has 1 to 64 characters");
+  EXPECT_EQ(errorOf("set: T\nauthor: A\x01\nlevel:\n" + std::string(kRoom)),
+            "t.txt:2:10: the author holds a control character");
+  EXPECT_EQ(errorOf(setWith(std::string(kRoom) + "guid: x\n")), "t.txt:6:1: \"guid:\" belongs before the first level");
 }
 
 TEST(SetTextErrors, SetNamesHoldNoControlCharacters) {

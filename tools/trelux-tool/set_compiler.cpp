@@ -56,7 +56,8 @@ bool decompileSet(const std::string& levelFile, const std::string& name, SetSour
     error = "cannot open " + levelFile + " as a level file";
     return false;
   }
-  set = SetSource{name, std::nullopt, {}};
+  set = SetSource{};
+  set.name = name;
   if (file.hasCompletionCode()) set.code = file.completionCode();
   const int32_t count = file.countLevels();
   for (int32_t i = 0; i < count; ++i) {

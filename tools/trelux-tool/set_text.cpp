@@ -98,14 +98,16 @@ class SetParser {
 
   bool parseField(const std::string& key, std::string_view value, int line, int column, int keyColumn) {
     if (key == "level:") return startLevel(line);
-    if (key == "set:" || key == "code:") {
+    if (key == "set:" || key == "code:" || key == "author:" || key == "guid:") {
       if (level_) return fail(line, keyColumn, "\"" + key + "\" belongs before the first level");
+      if (key == "author:") return setAuthor(value, line, column);
+      if (key == "guid:") return setGuid(value, line, column);
       return key == "set:" ? setName(value, line, column) : setCode(value, line, column);
     }
     if (!level_) return fail(line, keyColumn, "\"" + key + "\" before the first \"level:\" line");
     if (key == "desc:") return addDescription(value, line, column);
     if (key == "solution:") return setSolution(value, line, column);
-    return fail(line, keyColumn, "unknown field \"" + key + "\"; fields are set:, code:, level:, desc: and solution:");
+    return fail(line, keyColumn, "unknown field \"" + key + "\"; fields are set:, code:, author:, guid:, level:, desc: and solution:");
   }
 
   bool setName(std::string_view value, int line, int column) {
@@ -120,6 +122,37 @@ class SetParser {
       if (c < ' ' || c == 0x7F) return fail(line, column + static_cast<int>(start + i), "the set's name holds a control character");
     }
     set_.name = name;
+    return true;
+  }
+
+  // The author goes into the manifest as a value of one line.
+  bool setAuthor(std::string_view value, int line, int column) {
+    const std::string author = trimBlanksOf(value);
+    if (!set_.author.empty()) return fail(line, column, "the author is given twice");
+    if (author.empty()) return fail(line, column, "the author is empty");
+    for (size_t i = 0; i < author.size(); ++i) {
+      const auto c = static_cast<unsigned char>(author[i]);
+      if (c < ' ' || c == 0x7F) return fail(line, column + static_cast<int>(i), "the author holds a control character");
+    }
+    set_.author = author;
+    return true;
+  }
+
+  // The guid becomes a key of the game's list of downloaded sets, so it
+  // keeps to what such a key can hold.
+  bool setGuid(std::string_view value, int line, int column) {
+    const std::string guid = trimBlanksOf(value);
+    if (!set_.guid.empty()) return fail(line, column, "the guid is given twice");
+    if (guid.empty() || guid.size() > kMaxGuid) {
+      return fail(line, column, "a guid has 1 to " + std::to_string(kMaxGuid) + " characters");
+    }
+    for (size_t i = 0; i < guid.size(); ++i) {
+      const char c = guid[i];
+      const bool fits = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                        c == '-' || c == '{' || c == '}';
+      if (!fits) return fail(line, column + static_cast<int>(i), "a guid is made of letters, digits, '-', '{' and '}'");
+    }
+    set_.guid = guid;
     return true;
   }
 
@@ -292,6 +325,8 @@ bool parseSetText(std::string_view text, const std::string& fileName, SetSource&
 std::string formatSetText(const SetSource& set) {
   std::string out = "set: " + set.name + "\n";
   if (set.code) out += "code: " + *set.code + "\n";
+  if (!set.author.empty()) out += "author: " + set.author + "\n";
+  if (!set.guid.empty()) out += "guid: " + set.guid + "\n";
   for (size_t i = 0; i < set.levels.size(); ++i) formatLevel(set.levels[i], i, out);
   return out;
 }

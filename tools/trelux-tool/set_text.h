@@ -21,6 +21,8 @@ struct LevelSource {
 struct SetSource {
   std::string name;
   std::optional<std::string> code;
+  std::string author;  // for the puzzle server's manifest; empty when not given
+  std::string guid;    // the set's identifier there; empty: made from the name
   std::vector<LevelSource> levels;
 };
 
@@ -29,6 +31,7 @@ constexpr int kMaxGridSide = 22;
 constexpr int kMinGridSide = 3;
 constexpr size_t kMaxDescription = 2047;
 constexpr size_t kMaxCode = 19;
+constexpr size_t kMaxGuid = 64;
 // Progress is stored as the won level's index plus 1 in one byte, and 255
 // would read as a level marker.
 constexpr size_t kMaxLevels = 254;

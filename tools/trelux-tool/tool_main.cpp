@@ -6,6 +6,7 @@
 
 #include "author_commands.h"
 #include "info.h"
+#include "publish.h"
 #include "replay.h"
 
 namespace trelux::tool {
@@ -21,6 +22,7 @@ constexpr const char* kUsage =
     "       trelux-tool check SET.txt... [--max-states N]\n"
     "       trelux-tool table SET.txt...\n"
     "       trelux-tool descriptor SET.txt OUT.trelux FOLDER\n"
+    "       trelux-tool publish OUTDIR --base-url URL SET.txt...\n"
     "\n"
     "info    summarises a level file: progress, completion code, and per level\n"
     "        its size, robot start, description, sensors and lasers.\n"
@@ -33,10 +35,14 @@ constexpr const char* kUsage =
     "check      solves every level of the sets and compares with the stored solutions.\n"
     "table      prints the Markdown table of the sets' levels (docs/LEVELS.md).\n"
     "descriptor writes the locked catalogue descriptor of a shipped set whose\n"
-    "           folder, as the game names it, is FOLDER (.\\levels\\NAME\\).\n";
+    "           folder, as the game names it, is FOLDER (.\\levels\\NAME\\).\n"
+    "publish    writes a puzzle server's folder: the manifest the game reads at\n"
+    "           download/files/trelux/download.php and each set's level file in\n"
+    "           sets/, named in the manifest by its URL under URL (where OUTDIR is served).\n";
 
 struct Options {
   bool json = false;
+  std::string baseUrl;
   AuthorOptions author;
   std::set<std::string> given;
 };
@@ -63,6 +69,10 @@ bool takeValue(const std::string& option, const std::string& value, Options& opt
     options.author.name = value;
     return true;
   }
+  if (option == "--base-url") {
+    options.baseUrl = value;
+    return true;
+  }
   if (value.empty() || value.size() > 12 || value.find_first_not_of("0123456789") != std::string::npos ||
       std::stoull(value) == 0) {
     problem = "--max-states takes a number from 1 up";
@@ -84,7 +94,7 @@ bool takeOptions(std::vector<std::string>& args, Options& options, std::string& 
     options.given.insert(arg);
     if (arg == "--json") {
       options.json = true;
-    } else if (arg == "--name" || arg == "--max-states") {
+    } else if (arg == "--name" || arg == "--max-states" || arg == "--base-url") {
       if (i + 1 >= args.size()) {
         problem = arg + " needs a value";
         return false;
@@ -151,13 +161,16 @@ int dispatch(const std::string& command, const std::vector<std::string>& args, c
   if (command == "solve") return runSolve(args, a, out, err);
   if (command == "check") return runCheck(args, a, out, err);
   if (command == "descriptor") return runDescriptor(args, out, err);
+  if (command == "publish") return runPublish(args, options.baseUrl, out, err);
   return runTable(args, out, err);
 }
 
 const std::set<std::string>* optionsOf(const std::string& command) {
-  static const std::set<std::string> json{"--json"}, name{"--name"}, states{"--max-states"}, none{};
+  static const std::set<std::string> json{"--json"}, name{"--name"}, states{"--max-states"},
+      base{"--base-url"}, none{};
   if (command == "info" || command == "replay") return &json;
   if (command == "decompile") return &name;
+  if (command == "publish") return &base;
   if (command == "solve" || command == "check") return &states;
   if (command == "compile" || command == "table" || command == "descriptor") return &none;
   return nullptr;

@@ -1,8 +1,10 @@
 #include "app/win32/main_menu.h"
 
+#include "app/startup_files.h"
 #include "app/win32/options_dialog.h"
 #include "app/win32/shell.h"
 #include "app/win32/window_fitting.h"
+#include "download/win32/downloader.h"
 #include "resources/win32/resource_ids.h"
 
 namespace trelux {
@@ -85,7 +87,9 @@ LRESULT MainMenuController::handleMessage(HWND window, UINT message, WPARAM wPar
   if (message == WM_COMMAND) {
     switch (LOWORD(wParam)) {
       case IDC_NEW_GAME: requestScreen(ScreenPlay); break;
-      case IDC_GET_PUZZLES: break;  // the puzzle downloader is not part of the game yet
+      case IDC_GET_PUZZLES:
+        runDownloader(view_.window(), view_.instance(), puzzleServerSetting());
+        break;
       case IDC_LEVEL_EDITOR: requestScreen(ScreenEditor); break;
       case IDC_OPTIONS: showOptionsDialog(view_.instance(), view_.window()); break;
       case IDC_QUIT: requestScreen(ScreenQuit); break;

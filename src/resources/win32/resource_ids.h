@@ -54,3 +54,15 @@
 
 // The manifest that asks for version 6 of the common controls.
 #define TRELUX_MANIFEST_ID 1
+
+// The puzzle downloader: its list dialog, with the hidden lists beside the
+// visible one, and the progress window's text and commands.
+#define IDC_WEB_SET_LIST 1012
+#define IDC_WEB_DOWNLOAD 1031
+#define IDC_WEB_DATE_LIST 1032
+#define IDC_WEB_PATH_LIST 1033
+#define IDC_WEB_AUTHOR_LIST 1035
+#define IDC_WEB_GUID_LIST 1036
+#define IDC_PROGRESS_TEXT 1033
+#define IDC_PROGRESS_SET_TEXT 4001
+#define IDC_PROGRESS_HIDE 4002

@@ -1,0 +1,27 @@
+// The texts the downloader shows, in one place for the code and its tests.
+#pragma once
+
+namespace trelux {
+
+inline constexpr const char* kUserInterfaceMessage =
+    "An error occurred creating the user interface.\nPlease try again.";
+inline constexpr const char* kDownloadFailedMessage =
+    "An error occurred downloading the necessary files.\nPlease try again.";
+inline constexpr const char* kLocalFileMessage =
+    "Trelux couldn't download the file to disk.\nPlease try again.";
+inline constexpr const char* kManifestMessage =
+    "Trelux was unable to read the list of available puzzle sets.\nPlease try again.";
+inline constexpr const char* kInstallMessage =
+    "An error occurred adding the new puzzle set to the puzzle set list.\nPlease try again.";
+inline constexpr const char* kRepeatQuestion =
+    "You've already downloaded this puzzle set.\nWould you like to download another copy?";
+inline constexpr const char* kDownloadCompletePrefix = "Download complete!\nPuzzle set: ";
+// Ours: a set file that is not one the game can play is not installed.
+inline constexpr const char* kDamagedSetMessage =
+    "The downloaded puzzle set is damaged, so it was not installed.\nPlease try again later.";
+// Ours: the list of downloaded sets exists but cannot be read.
+inline constexpr const char* kUnreadableListMessage =
+    "Trelux can't read its list of downloaded puzzle sets (levels\\download.guid).\n"
+    "Remove that file and try again.";
+
+}  // namespace trelux

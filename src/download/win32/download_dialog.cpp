@@ -1,0 +1,124 @@
+#include "download/win32/download_dialog.h"
+
+#include <memory>
+#include <string>
+
+#include "download/download_list.h"
+#include "download/download_messages.h"
+#include "download/downloaded_set.h"
+#include "download/install.h"
+#include "download/internet_error.h"
+#include "download/set_name.h"
+#include "download/win32/internet_session.h"
+#include "download/win32/progress_window.h"
+#include "download/win32/temp_file.h"
+#include "resources/win32/resource_ids.h"
+
+namespace trelux {
+
+namespace {
+
+struct DialogData {
+  const DownloadContext* context;
+  const std::vector<ManifestSet>* sets;
+};
+
+void addLine(HWND dialog, int list, const std::string& text) {
+  SendDlgItemMessageA(dialog, list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string lineOf(HWND dialog, int list, int line) {
+  const LRESULT length = SendDlgItemMessageA(dialog, list, LB_GETTEXTLEN, line, 0);
+  if (length == LB_ERR) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  SendDlgItemMessageA(dialog, list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+void fillLists(HWND dialog, const std::vector<ManifestSet>& sets) {
+  for (const ManifestSet& set : sets) {
+    addLine(dialog, IDC_WEB_SET_LIST, set.name);
+    addLine(dialog, IDC_WEB_PATH_LIST, set.path);
+    addLine(dialog, IDC_WEB_AUTHOR_LIST, set.author);
+    addLine(dialog, IDC_WEB_DATE_LIST, set.date);
+    addLine(dialog, IDC_WEB_GUID_LIST, set.guid);
+  }
+}
+
+// The boxes of a download are owned by the list, which the main window
+// lies disabled under: closing them gives the list the keyboard back.
+void showProblem(HWND owner, const char* text) {
+  MessageBoxA(owner, text, "Trelux", MB_ICONEXCLAMATION);
+}
+
+bool mayDownload(HWND owner, const std::string& guid) {
+  switch (repeatedDownloadCheck(guid)) {
+    case DownloadAnswer::Download: return true;
+    case DownloadAnswer::AskFirst:
+      return MessageBoxA(owner, kRepeatQuestion, "Trelux", MB_YESNO | MB_ICONQUESTION) == IDYES;
+    case DownloadAnswer::ListUnreadable: showProblem(owner, kUnreadableListMessage); return false;
+  }
+  return false;
+}
+
+// One set: transfer, check, install under a free name, report.
+void downloadSet(HWND list, const DownloadContext& context, const std::string& path,
+                 const std::string& name, const std::string& guid) {
+  TempFile file;
+  std::unique_ptr<ProgressWindow> progress;
+  try {
+    progress = std::make_unique<ProgressWindow>(context.instance, context.owner);
+    if (!progress->exists()) throw InternetError{"No window!", kUserInterfaceMessage};
+    const TransferResult got = context.session->transfer(path, file.path(), *progress, kMaxSetFileSize);
+    checkDownloadedSet(file.path(), got.complete);
+    const std::string chosen = freeSetName(name);
+    installSet(chosen, file.path(), guid);
+    progress->hide();
+    MessageBoxA(nullptr, (kDownloadCompletePrefix + chosen).c_str(), "Trelux", MB_ICONINFORMATION);
+  } catch (const InternetError& error) {
+    if (progress) progress->hide();
+    showProblem(list, error.message.c_str());
+  }
+}
+
+void onDownload(HWND dialog, const DownloadContext& context) {
+  const auto line = static_cast<int>(SendDlgItemMessageA(dialog, IDC_WEB_SET_LIST, LB_GETCURSEL, 0, 0));
+  if (line == LB_ERR) return;
+  if (!mayDownload(dialog, lineOf(dialog, IDC_WEB_GUID_LIST, line))) return;
+  downloadSet(dialog, context, lineOf(dialog, IDC_WEB_PATH_LIST, line), lineOf(dialog, IDC_WEB_SET_LIST, line),
+              lineOf(dialog, IDC_WEB_GUID_LIST, line));
+}
+
+INT_PTR CALLBACK downloadProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      fillLists(dialog, *reinterpret_cast<const DialogData*>(lParam)->sets);
+      return TRUE;
+    }
+    case WM_COMMAND: {
+      const auto* data = reinterpret_cast<const DialogData*>(GetWindowLongPtrA(dialog, DWLP_USER));
+      if (LOWORD(wParam) == IDC_WEB_DOWNLOAD) {
+        onDownload(dialog, *data->context);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDOK) {
+        EndDialog(dialog, SendDlgItemMessageA(dialog, IDC_WEB_SET_LIST, LB_GETCURSEL, 0, 0));
+        return TRUE;
+      }
+      return FALSE;
+    }
+    default: return FALSE;
+  }
+}
+
+}  // namespace
+
+void showDownloadDialog(const DownloadContext& context, const std::vector<ManifestSet>& sets) {
+  DialogData data{&context, &sets};
+  DialogBoxParamA(context.instance, "downloadDlg", context.owner, downloadProc,
+                  reinterpret_cast<LPARAM>(&data));
+}
+
+}  // namespace trelux

@@ -1,0 +1,102 @@
+#include "download/install.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/host_path.h"
+#include "download/download_list.h"
+#include "download/download_messages.h"
+#include "download/internet_error.h"
+#include "download/set_name.h"
+#include "puzzles/catalogue.h"
+#include "support/level_files.h"
+#include "support/scratch_folder.h"
+
+namespace trelux {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::ScratchFolder;
+using test::writeFile;
+
+const char* const kLevel =
+    "# # # # # #\n"
+    "# >r . Swr . #\n"
+    "# . @ . . #\n"
+    "# # # # # #\n";
+
+std::vector<PuzzleSetEntry> catalogue() {
+  std::vector<PuzzleSetEntry> list;
+  scanPuzzleSets(list, true);
+  return list;
+}
+
+// Everything in the sets' folder, sub-folders included.
+std::vector<std::string> filesUnder(const fs::path& folder) {
+  std::vector<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    files.push_back(entry.path().lexically_relative(folder).generic_string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+class Install : public testing::Test {
+ protected:
+  void SetUp() override {
+    writeFile("levels/download.guid", "[webguids]\r\n\r\n\r\n");
+    test::writeSetFile("download.tmp", {kLevel, kLevel});
+  }
+  std::string failureOf(const std::string& name, const std::string& file) {
+    try {
+      installSet(name, file, "GUID-1");
+    } catch (const InternetError& error) {
+      EXPECT_EQ(error.message, kInstallMessage);
+      return error.detail;
+    }
+    return {};
+  }
+  ScratchFolder scratch_;
+};
+
+TEST_F(Install, DownloadedFileBecomesALockedSet) {
+  installSet("Glow", "download.tmp", "GUID-1");
+  const std::vector<PuzzleSetEntry> sets = catalogue();
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(sets[0].name, "Glow");
+  EXPECT_FALSE(sets[0].unlocked);
+  EXPECT_EQ(readFile(hostPath(sets[0].folder + "levels.dat")), readFile("download.tmp"));
+  EXPECT_EQ(repeatedDownloadCheck("guid-1"), DownloadAnswer::AskFirst);
+  std::vector<PuzzleSetEntry> editable;
+  scanPuzzleSets(editable, false);
+  EXPECT_TRUE(editable.empty()) << "the editor's chooser does not offer it";
+  // The set's descriptor and folder with its file, the list, and no working copy.
+  EXPECT_EQ(filesUnder("levels").size(), 4u);
+}
+
+TEST_F(Install, FailureAfterCreationLeavesNothingInstalled) {
+  const std::vector<std::string> before = filesUnder("levels");
+  EXPECT_EQ(failureOf("Glow", "missing.tmp"), "Couldn't copy the file over.");
+  EXPECT_EQ(filesUnder("levels"), before);
+
+  writeFile("levels/download.guid", "broken\r\n");
+  EXPECT_EQ(failureOf("Glow", "download.tmp"), "Couldn't parse the guid list.");
+  EXPECT_EQ(filesUnder("levels"), before);
+  EXPECT_TRUE(catalogue().empty());
+}
+
+TEST_F(Install, TakenNameGetsTheFirstFreeNumber) {
+  installSet("Lasers", "download.tmp", "a");
+  EXPECT_EQ(freeSetName("Glow"), "Glow");
+  EXPECT_EQ(freeSetName("lasers"), "lasers (2)") << "names compare ignoring case";
+  installSet("Lasers (2)", "download.tmp", "b");
+  EXPECT_EQ(freeSetName("Lasers"), "Lasers (3)");
+}
+
+}  // namespace
+}  // namespace trelux

@@ -1,0 +1,277 @@
+// The downloader through its real windows, against the test server: the
+// list, downloads that install a locked set, the repeated-download question,
+// and every way a server or its files can fail.
+#include "download/win32/downloader.h"
+
+#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/startup_files.h"
+#include "app/win32/shell.h"
+#include "download/download_messages.h"
+#include "puzzles/catalogue.h"
+#include "resources/win32/resource_ids.h"
+#include "support/level_files.h"
+#include "support/scratch_folder.h"
+#include "support/win32/dialog_answerer.h"
+#include "support/win32/game_fixture.h"
+#include "download_steps.h"
+
+namespace trelux::test {
+namespace {
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+const char* const kLevel =
+    "# # # # # #\n"
+    "# >r . Swr . #\n"
+    "# . @ . . #\n"
+    "# # # # # #\n";
+
+// A manifest section; the list follows the document's storage order, by
+// the buckets of the section names (name hash modulo 100).
+std::string section(const std::string& id, const std::string& name, const std::string& path,
+                    const std::string& guid = "", const std::string& author = "") {
+  std::string text = "[" + id + "]\r\nname = " + name + "\r\npath = " + path + "\r\n";
+  if (!guid.empty()) text += "guid = " + guid + "\r\n";
+  if (!author.empty()) text += "author = " + author + "\r\ndate = 2024-06-01\r\n";
+  return text;
+}
+
+std::vector<std::string> catalogueNames(bool includeLocked) {
+  std::vector<PuzzleSetEntry> list;
+  scanPuzzleSets(list, includeLocked);
+  std::vector<std::string> names;
+  for (const PuzzleSetEntry& entry : list) names.push_back(entry.name);
+  return names;
+}
+
+class DownloaderTest : public GameFixture {
+ protected:
+  void SetUp() override {
+    GameFixture::SetUp();
+    writeFile("levels/download.guid", "[webguids]\r\n\r\n\r\n");
+    std::filesystem::create_directories(servedFile("sets"));
+    writeSetFile(servedFile("sets/glow.dat"), {kLevel, kLevel});
+    tempBefore_ = downloaderTempFiles();
+  }
+  void TearDown() override {
+    EXPECT_EQ(downloaderTempFiles(), tempBefore_) << "a temporary file was left behind";
+    GameFixture::TearDown();
+  }
+  // A manifest of the one set "Glow" whose level file is at path.
+  void publishGlow(const std::string& path, const std::string& guid = "Glow-GUID-1") {
+    publishManifest(section("set1", "Glow", servedUrl(path), guid));
+  }
+  void run(const std::string& server) {
+    runDownloader(mainWindow, programInstance, server);
+    pump();
+  }
+  // Downloads line 0 and expects message as the answer.
+  void downloadExpecting(const std::string& message) {
+    DialogAnswerer dialogs;
+    dialogs.expect(downloadLine(0));
+    dialogs.expectMessage("Trelux", message);
+    dialogs.expect(finished());
+    run(testServer());
+    dialogs.verify();
+  }
+
+ private:
+  std::vector<std::string> tempBefore_;
+};
+
+TEST_F(DownloaderTest, ListShowsTheManifestsSetsInOrderWithTheirHiddenLines) {
+  // Buckets: "a" 96, "b" 11, "c" 30; the file's order is not the list's.
+  publishManifest(section("a", "Third", "http://h/3.dat") +
+                  section("b", "First", "http://h/1.dat", "G1", "Ann") +
+                  section("c", "Second", "http://h/2.dat"));
+  DialogStep list = finished(false);
+  list.inspect = [](HWND dialog) {
+    EXPECT_THAT(listLines(dialog, IDC_WEB_SET_LIST), ElementsAre("First", "Second", "Third"));
+    EXPECT_THAT(listLines(dialog, IDC_WEB_PATH_LIST),
+                ElementsAre("http://h/1.dat", "http://h/2.dat", "http://h/3.dat"));
+    EXPECT_THAT(listLines(dialog, IDC_WEB_GUID_LIST), ElementsAre("G1", "", ""));
+    EXPECT_THAT(listLines(dialog, IDC_WEB_AUTHOR_LIST), ElementsAre("Ann", "", ""));
+    EXPECT_THAT(listLines(dialog, IDC_WEB_DATE_LIST), ElementsAre("2024-06-01", "", ""));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_WEB_GUID_LIST)));
+  };
+  DialogAnswerer dialogs;
+  dialogs.expect(list);
+  run(testServer());
+  dialogs.verify();
+}
+
+TEST_F(DownloaderTest, EmptyManifestGivesAnEmptyList) {
+  publishManifest("; no sets today\r\n");
+  DialogStep list = finished(false);
+  list.inspect = [](HWND dialog) { EXPECT_THAT(listLines(dialog, IDC_WEB_SET_LIST), IsEmpty()); };
+  DialogAnswerer dialogs;
+  dialogs.expect(list);
+  run(testServer());
+  dialogs.verify();
+}
+
+TEST_F(DownloaderTest, DownloadInstallsALockedSetThatOnlyPlayOffers) {
+  addSet("Mine", {kLevel});
+  publishGlow("sets/glow.dat", "Glow-GUID-1");
+  downloadExpecting("Download complete!\nPuzzle set: Glow");
+
+  EXPECT_THAT(catalogueNames(true), testing::UnorderedElementsAre("Mine", "Glow"));
+  EXPECT_NE(readFile("levels/download.guid").find("glow-guid-1 = true"), std::string::npos)
+      << "the guid is stored lower-cased";
+
+  DialogStep play;
+  play.caption = "Choose Puzzle Set";
+  play.button = IDCANCEL;
+  play.inspect = [](HWND dialog) {
+    EXPECT_THAT(listLines(dialog, IDC_PUZZLE_LIST), testing::UnorderedElementsAre("Mine", "Glow"));
+  };
+  DialogStep edit = play;
+  edit.inspect = [](HWND dialog) {
+    EXPECT_THAT(listLines(dialog, IDC_PUZZLE_LIST), ElementsAre("Mine"));
+  };
+  DialogAnswerer dialogs;
+  dialogs.expect(play).expect(edit);
+  command(IDC_NEW_GAME);
+  command(IDC_LEVEL_EDITOR);
+  dialogs.verify();
+}
+
+TEST_F(DownloaderTest, TakenNameGetsTheFirstFreeNumber) {
+  addSet("Lasers", {kLevel});
+  addSet("Lasers (2)", {kLevel});
+  publishManifest(section("set1", "Lasers", servedUrl("sets/glow.dat")));
+  downloadExpecting("Download complete!\nPuzzle set: Lasers (3)");
+}
+
+TEST_F(DownloaderTest, SecondDownloadOfAGuidAsksFirst) {
+  publishGlow("sets/glow.dat", "GLOW-guid-1");
+  writeFile("levels/download.guid", "[webguids]\r\n\r\nglow-GUID-1 = true\r\n\r\n");
+  DialogAnswerer dialogs;
+  dialogs.expect(downloadLine(0));
+  dialogs.expectMessage("Trelux", kRepeatQuestion, IDNO);
+  dialogs.expect(downloadLine(0, true));
+  dialogs.expectMessage("Trelux", kRepeatQuestion, IDYES);
+  dialogs.expectMessage("Trelux", "Download complete!\nPuzzle set: Glow");
+  dialogs.expect(finished());
+  run(testServer());
+  dialogs.verify();
+  EXPECT_THAT(catalogueNames(true), ElementsAre("Glow")) << "No downloaded nothing, Yes one copy";
+}
+
+TEST_F(DownloaderTest, DownloadWithoutASelectionDoesNothing) {
+  publishGlow("sets/glow.dat");
+  DialogStep list = finished(false);
+  // Download first, then Finished: a download would open a box in between.
+  list.inspect = [](HWND dialog) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_WEB_DOWNLOAD, BN_CLICKED), 0);
+  };
+  DialogAnswerer dialogs;
+  dialogs.expect(list);
+  run(testServer());
+  dialogs.verify();
+  EXPECT_THAT(catalogueNames(true), IsEmpty());
+}
+
+TEST_F(DownloaderTest, MissingDownloadListIsCreated) {
+  DeleteFileA("levels\\download.guid");
+  publishGlow("sets/glow.dat", "abc");
+  downloadExpecting("Download complete!\nPuzzle set: Glow");
+  EXPECT_EQ(readFile("levels/download.guid"), "[webguids]\r\n\r\nabc = true\r\n\r\n");
+}
+
+TEST_F(DownloaderTest, UnreadableDownloadListIsReportedAndKept) {
+  const std::string broken = "[webguids]\r\nnot a key line\r\n";
+  writeFile("levels/download.guid", broken);
+  publishGlow("sets/glow.dat");
+  DialogAnswerer dialogs;
+  dialogs.expect(downloadLine(0));
+  dialogs.expectMessage("Trelux", kUnreadableListMessage);
+  dialogs.expect(finished());
+  run(testServer());
+  dialogs.verify();
+  EXPECT_THAT(catalogueNames(true), IsEmpty());
+  EXPECT_EQ(readFile("levels/download.guid"), broken);
+}
+
+TEST_F(DownloaderTest, RefusedManifestShowsNoList) {
+  publishManifest(section("set1", "Good", "http://h/1.dat") + "[set2]\r\nname = No path\r\n");
+  DialogAnswerer dialogs;
+  dialogs.expectMessage("Trelux", kManifestMessage);
+  run(testServer());
+  dialogs.verify();
+}
+
+TEST_F(DownloaderTest, ServerDownOrManifestMissingFailsTheDownload) {
+  DialogAnswerer dialogs;
+  dialogs.expectMessage("Trelux", kDownloadFailedMessage);
+  dialogs.expectMessage("Trelux", kDownloadFailedMessage);
+  run(closedServer());
+  DeleteFileA(servedFile("download/files/trelux/download.php").c_str());
+  run(testServer());
+  dialogs.verify();
+}
+
+TEST_F(DownloaderTest, MissingSetFileFailsTheDownload) {
+  publishGlow("sets/none.dat");
+  downloadExpecting(kDownloadFailedMessage);
+  EXPECT_THAT(catalogueNames(true), IsEmpty());
+}
+
+// None of these installs anything: the folder of sets stays as it was.
+TEST_F(DownloaderTest, DamagedBodiesInstallNothing) {
+  // Cut inside the last level's filler: only the announced length tells.
+  const std::string cut = std::to_string(23 + 3052 + 100);
+  for (const std::string& path : std::vector<std::string>{
+           "html/sets/glow.dat", "cut/" + cut + "/sets/glow.dat", "endless/sets/glow.dat"}) {
+    SCOPED_TRACE(path);
+    publishGlow(path);
+    downloadExpecting(kDamagedSetMessage);
+    EXPECT_THAT(catalogueNames(true), IsEmpty());
+    EXPECT_EQ(readFile("levels/download.guid"), "[webguids]\r\n\r\n\r\n");
+  }
+}
+
+TEST_F(DownloaderTest, ProgressTextsFollowTheTransfer) {
+  publishGlow("slow/sets/glow.dat");
+  ProgressTexts progress;
+  downloadExpecting("Download complete!\nPuzzle set: Glow");
+  const std::vector<std::string>& texts = progress.texts();
+  const std::string host = testServer().substr(0, testServer().find(':'));
+  ASSERT_GE(texts.size(), 8u);
+  EXPECT_EQ(texts[0], "Connecting to " + host + "...");
+  EXPECT_EQ(texts[1], "Querying server...");
+  EXPECT_EQ(texts[2], "Downloading... (0 bytes so far)");
+  const auto set = std::find(texts.begin() + 3, texts.end(), "Querying server...");
+  ASSERT_NE(set, texts.end());
+  EXPECT_EQ(*(set - 1), "Processing...");
+  EXPECT_EQ(*(set + 1), "Downloading... (0 bytes so far)");
+  const std::string size = std::to_string(readFile(servedFile("sets/glow.dat")).size());
+  EXPECT_EQ(texts.back(), "Downloading... (" + size + " bytes so far)");
+  EXPECT_GT(texts.end() - set, 10) << "read in pieces of at most 256 bytes";
+}
+
+TEST_F(DownloaderTest, GetPuzzlesUsesTheServerSetting) {
+  writeFile("startup.dat", "stp\r\n");
+  writeFile("trelux.ini", "[settings]\r\nsound = 0\r\nmusic = 0\r\nserver = " + testServer() + "\r\n");
+  ASSERT_EQ(loadStartupFiles(), "");
+  publishGlow("sets/glow.dat");
+  DialogStep list = finished(false);
+  list.inspect = [](HWND dialog) {
+    EXPECT_THAT(listLines(dialog, IDC_WEB_SET_LIST), ElementsAre("Glow"));
+  };
+  DialogAnswerer dialogs;
+  dialogs.expect(list);
+  command(IDC_GET_PUZZLES);
+  dialogs.verify();
+}
+
+}  // namespace
+}  // namespace trelux::test
