@@ -19,7 +19,14 @@ cmake --preset win32 >/dev/null
 # The game folder only: the tests are left for ./test.sh.
 cmake --build --preset win32 --target game
 
-game="$PWD/build/win32/game"
+# The game runs in a folder of its own, filled from the build's game folder:
+# what the player changes there (progress, volumes, sets made or downloaded,
+# bests) stays from run to run, and the build's folder, from which the install
+# package is made, stays as built. A file the build made anew replaces the
+# player's older copy.
+game="$PWD/build/play/game"
+mkdir -p "$game"
+cp -R -u -p build/win32/game/. "$game/"
 # A Wine prefix of the game's own, so nothing of the user's is touched.
 export WINEPREFIX="$PWD/build/play-prefix"
 export WINEARCH=win32
