@@ -69,7 +69,9 @@ fi
 # --- The local puzzle server ------------------------------------------------
 # http.server takes a free port itself (port 0) and says which; the bonus sets
 # are then published for that port and the game's trelux.ini names it.
-site="$PWD/build/win32/puzzle-server"
+# Published anew for the port of each run, beside the play folder: the build's
+# own published folder (build/win32/puzzle-server) is left as built.
+site="$PWD/build/play/puzzle-server"
 server_log="$PWD/build/play-server.log"
 mkdir -p "$site"
 /usr/bin/python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$site" >"$server_log" 2>&1 &
