@@ -65,7 +65,8 @@ TEST(MovesPlate, StacksOnTheLevelDisplayWithBlankDigitPlaces) {
     for (int i = 0; i < 3; ++i) {
       const int left = kPlateDigitsX + i * kDigitWidth, top = row * kPlateRowHeight + kPlateDigitsY;
       for (int y = 0; y < kDigitHeight; ++y)
-        for (int x = 0; x < kDigitWidth; ++x) ASSERT_EQ(plate.at(left + x, top + y), blank.at(x, y));
+        for (int x = 0; x < kDigitWidth; ++x)
+          ASSERT_EQ(plate.at(left + x, top + y), blank.at(x, y));
     }
   }
   EXPECT_EQ(blank.at(0, 0), kDisplayBackground);

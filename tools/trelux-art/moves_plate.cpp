@@ -11,9 +11,10 @@ Image drawMovesPlate(const PixelFont& font) {
   for (int row = 0; row < 2; ++row) {
     const int top = row * kPlateRowHeight;
     plate.fillRect(0, top, kPlateWidth, 1, kDisplayEdge);
-    for (int i = 0; i < 3; ++i) plate.paste(blank, kPlateDigitsX + i * kDigitWidth, top + kPlateDigitsY);
-    font.draw(plate, labels[row], kPlateDigitsX - 8 - font.measure(labels[row], 1), top + kPlateDigitsY + 7,
-              1, kDisplayLabel);
+    for (int i = 0; i < 3; ++i)
+      plate.paste(blank, kPlateDigitsX + i * kDigitWidth, top + kPlateDigitsY);
+    const int labelX = kPlateDigitsX - 8 - font.measure(labels[row], 1);
+    font.draw(plate, labels[row], labelX, top + kPlateDigitsY + 7, 1, kDisplayLabel);
   }
   return plate;
 }

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "app/win32/screens.h"
 #include "gfx/win32/bitmap_holder.h"
@@ -62,14 +63,14 @@ class GameView : public ScreenView {
   void drawBeams(int32_t x, int32_t y, HDC dc);
   void drawRobot(HDC dc);
   void drawPanel(HDC dc);
+  // The device context redraws use outside of a full paint.
+  template <typename Draw>
+  void withOwnDC(Draw draw);
   // game_view_panel.cpp: what a PlayPanelSource adds.
   void drawPlayPanel(HDC dc);
   void drawNumber(HDC dc, int x, int y, int32_t number);
   void drawNote(HDC dc, const std::string& note);
   void drawHintArrow(HDC dc);
-  // The device context redraws use outside of a full paint.
-  template <typename Draw>
-  void withOwnDC(Draw draw);
 
   HWND consoleWindow_ = nullptr;
   BitmapHolder tileset_;

@@ -2,10 +2,11 @@
 // best on their display ("moves.bmp") stacked on the level number, a note in
 // a display of its own between the title and "Next Level", and the hinted
 // key as an arrow over the robot.
+#include "gfx/win32/game_view.h"
+
 #include <string>
 
 #include "app/win32/shell.h"
-#include "gfx/win32/game_view.h"
 #include "world/puzzle_model.h"
 
 namespace trelux {
@@ -54,7 +55,8 @@ void fill(HDC dc, const RECT& rect, COLORREF colour) {
 void drawHead(HDC dc, POINT at, Vector unit, int size) {
   const Vector side{-unit.y, unit.x};
   const POINT base = along(at, unit, -size * 3 / 5);
-  const POINT points[3] = {along(at, unit, size), along(base, side, size), along(base, side, -size)};
+  const POINT points[3] = {along(at, unit, size), along(base, side, size),
+                           along(base, side, -size)};
   Polygon(dc, points, 3);
 }
 
@@ -70,7 +72,8 @@ struct ArrowShape {
   int headSize = 5;
 };
 
-void drawArrowPass(HDC dc, const ArrowShape& arrow, COLORREF colour, int shaftWidth, int edgeWidth) {
+void drawArrowPass(HDC dc, const ArrowShape& arrow, COLORREF colour, int shaftWidth,
+                   int edgeWidth) {
   HPEN shaft = CreatePen(PS_SOLID, shaftWidth, colour);
   HPEN edge = CreatePen(PS_SOLID, edgeWidth, colour);
   HBRUSH brush = CreateSolidBrush(colour);

@@ -171,9 +171,10 @@ TEST_F(GameViewDrawing, PlayPanelShowsTheBestAndTheMovesAboveTheLevel) {
   const int movesY = bestY + plate.height() / 2;
   const int best[3] = {0, 0, 9}, moves[3] = {0, 1, 7};
   for (int i = 0; i < 3; ++i) {
-    EXPECT_TRUE(sameBlock(canvas.dc(), digitsX + i * 12, bestY, digits.dc(), best[i] * 12, 0, 12, 21))
+    const int x = digitsX + i * 12;
+    EXPECT_TRUE(sameBlock(canvas.dc(), x, bestY, digits.dc(), best[i] * 12, 0, 12, 21))
         << "best digit " << i;
-    EXPECT_TRUE(sameBlock(canvas.dc(), digitsX + i * 12, movesY, digits.dc(), moves[i] * 12, 0, 12, 21))
+    EXPECT_TRUE(sameBlock(canvas.dc(), x, movesY, digits.dc(), moves[i] * 12, 0, 12, 21))
         << "moves digit " << i;
   }
   source.shown.best.reset();
