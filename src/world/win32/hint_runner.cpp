@@ -1,5 +1,6 @@
 #include "world/win32/hint_runner.h"
 
+#include <exception>
 #include <new>
 #include <utility>
 
@@ -32,6 +33,10 @@ void HintRunner::start(HintPosition position) {
       // Too little memory left for this search in the 32-bit game.
       hint_ = Hint{};
       hint_.answer = HintAnswer::LimitReached;
+    } catch (const std::exception&) {
+      // Whatever else goes wrong, no hint, and the game goes on.
+      hint_ = Hint{};
+      hint_.answer = HintAnswer::Unsupported;
     }
     PostMessageA(window_, kHintFoundMessage, number, 0);
   });
