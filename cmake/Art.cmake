@@ -2,7 +2,8 @@
 # trelux-art from the readable sources in art/ (pixel font, music scores).
 #
 # TRELUX_ART_DIR: the folder of the generated files, for .rc files:
-#   tileset.bmp colors.bmp digits.bmp, the help pictures trelux.bmp laser.bmp
+#   tileset.bmp colors.bmp digits.bmp, the play screen's moves and best
+#   display moves.bmp, the help pictures trelux.bmp laser.bmp
 #   sensor.bmp lens.bmp mirror.bmp tmirror.bmp, icon.ico, the installer's
 #   background install.bmp, and push.wav
 #   zap.wav win.wav mus0.wav mus1.wav mus2.wav.
@@ -12,7 +13,7 @@
 set(TRELUX_ART_DIR "${CMAKE_BINARY_DIR}/art")
 set(TRELUX_ART_SHEETS_DIR "${TRELUX_ART_DIR}/sheets")
 set(TRELUX_ART_FILES
-  tileset.bmp colors.bmp digits.bmp
+  tileset.bmp colors.bmp digits.bmp moves.bmp
   trelux.bmp laser.bmp sensor.bmp lens.bmp mirror.bmp tmirror.bmp
   icon.ico
   install.bmp

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "moves_plate.h"
 #include "panel.h"
 #include "pixel_font.h"
 
@@ -49,6 +50,27 @@ TEST(Panel, DigitPlaceHasTheDigitsBackground) {
       ASSERT_EQ(panel.at(x, y), digits.at(0, 0)) << x << "," << y;
     }
   }
+}
+
+// The game copies the plate onto the panel right above the level display and
+// prints digits into its places; with no number a place shows all segments
+// off, and it is the digits' own size and background.
+TEST(MovesPlate, StacksOnTheLevelDisplayWithBlankDigitPlaces) {
+  const Image plate = drawMovesPlate(font());
+  EXPECT_EQ(plate.width(), kPanelWidth - 2 * kBandLeft);
+  EXPECT_EQ(kPlateY + plate.height(), kBandTop);
+  EXPECT_EQ(kPlateX + kPlateDigitsX, kDigitsX) << "the digits line up with the level's";
+  const Image blank = drawBlankDigit();
+  for (int row = 0; row < 2; ++row) {
+    for (int i = 0; i < 3; ++i) {
+      const int left = kPlateDigitsX + i * kDigitWidth, top = row * kPlateRowHeight + kPlateDigitsY;
+      for (int y = 0; y < kDigitHeight; ++y)
+        for (int x = 0; x < kDigitWidth; ++x)
+          ASSERT_EQ(plate.at(left + x, top + y), blank.at(x, y));
+    }
+  }
+  EXPECT_EQ(blank.at(0, 0), kDisplayBackground);
+  EXPECT_EQ(litPixels(blank, 0), 0) << "every segment off";
 }
 
 TEST(Digits, TenGlyphsOfTwelveByTwentyOne) {
@@ -102,7 +124,7 @@ TEST(PixelFont, TheShippedFontHasEveryLetterThePanelWrites) {
   std::string error;
   const auto shipped = PixelFont::parse(source, error);
   ASSERT_TRUE(shipped) << error;
-  for (const char c : std::string("TRELUXV0123456789")) EXPECT_TRUE(shipped->has(c)) << c;
+  for (const char c : std::string("TRELUXVMOSB0123456789")) EXPECT_TRUE(shipped->has(c)) << c;
 }
 
 }  // namespace

@@ -11,6 +11,10 @@ since its place on the screen is up to the window system.
     shots.py differs SHOT.png PICTURE.bmp X Y PX PY
         the screenshot at X, Y differs from the picture at PX, PY (something
         is drawn over the picture there)
+    shots.py tile SHOT.png TILESET.bmp X Y TILE
+        the 25 x 25 block at X, Y is tile number TILE of the tileset
+    shots.py number SHOT.png DIGITS.bmp X Y N
+        the three digits at X, Y show N, with leading zeros
 """
 import sys
 
@@ -56,6 +60,11 @@ def menu(shot, backdrop):
     return found
 
 
+def same_block(shot, x, y, picture, px, py, width, height):
+    return np.array_equal(shot[y : y + height, x : x + width],
+                          picture[py : py + height, px : px + width])
+
+
 def main(argv):
     command = argv[1]
     shot = load(argv[2])
@@ -86,6 +95,21 @@ def main(argv):
         if np.array_equal(shot[y, x], picture[py, px]):
             print(f"pixel {x},{y} still shows the picture", file=sys.stderr)
             return 1
+        return 0
+    if command == "tile":
+        tiles = load(argv[3])
+        x, y, tile = map(int, argv[4:7])
+        if not same_block(shot, x, y, tiles, (tile % 8) * 25, (tile // 8) * 25, 25, 25):
+            print(f"the cell at {x},{y} does not show tile {tile}", file=sys.stderr)
+            return 1
+        return 0
+    if command == "number":
+        digits = load(argv[3])
+        x, y, n = map(int, argv[4:7])
+        for i, d in enumerate(f"{n:03d}"):
+            if not same_block(shot, x + i * 12, y, digits, int(d) * 12, 0, 12, 21):
+                print(f"the digits at {x},{y} do not show {n:03d}", file=sys.stderr)
+                return 1
         return 0
     print(__doc__, file=sys.stderr)
     return 2

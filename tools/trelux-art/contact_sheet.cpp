@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "moves_plate.h"
 #include "panel.h"
 #include "tile_layout.h"
 
@@ -34,9 +35,11 @@ Image tilesetSheet(const Image& tileset, const PixelFont& font) {
   return sheet;
 }
 
-// Left: the side panel at level 42, as in play. Middle: the main menu with
-// its five buttons outlined where the game puts them. Below: the ten digits.
-Image panelSheet(const Image& panel, const Image& digits, const PixelFont& font) {
+// Left: the side panel at level 42, as in play, 17 moves made and a best of
+// 31. Middle: the main menu with its five buttons outlined where the game
+// puts them. Below: the ten digits.
+Image panelSheet(const Image& panel, const Image& digits, const Image& plate,
+                 const PixelFont& font) {
   const int zoom = 2;
   const int gap = 16;
   const int labelHeight = 2 * PixelFont::kHeight + 8;
@@ -48,12 +51,14 @@ Image panelSheet(const Image& panel, const Image& digits, const PixelFont& font)
     menu.fillRect(bx, by, 150, 35, Rgb{20, 20, 20});
     menu.fillRect(bx + 1, by + 1, 148, 33, Rgb{212, 208, 200});
   }
-  const Image left = panelShowingLevel(panel, digits, 42).scaledUp(zoom);
+  Image played = panelShowingLevel(panel, digits, 42);
+  played.paste(plateShowing(plate, digits, 31, 17), kPlateX, kPlateY);
+  const Image left = played.scaledUp(zoom);
   const Image middle = menu.scaledUp(zoom);
   const Image strip = digits.scaledUp(4);
   Image sheet(gap * 3 + left.width() + middle.width(),
               gap * 3 + labelHeight * 2 + left.height() + strip.height(), kSheet);
-  font.draw(sheet, "LEVEL 042", gap, gap, 2, kLabel);
+  font.draw(sheet, "LEVEL 042  MOVES 017  BEST 031", gap, gap, 2, kLabel);
   sheet.paste(left, gap, gap + labelHeight);
   sheet.paste(middle, gap * 2 + left.width(), gap + labelHeight);
   const int stripY = gap * 2 + labelHeight + left.height();

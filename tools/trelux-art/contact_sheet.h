@@ -8,6 +8,8 @@
 namespace trelux::art {
 
 Image tilesetSheet(const Image& tileset, const PixelFont& font);
-Image panelSheet(const Image& panel, const Image& digits, const PixelFont& font);
+// plate: the moves and best display the play screen adds to the panel.
+Image panelSheet(const Image& panel, const Image& digits, const Image& plate,
+                 const PixelFont& font);
 
 }  // namespace trelux::art

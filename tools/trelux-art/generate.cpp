@@ -8,6 +8,7 @@
 #include "contact_sheet.h"
 #include "ico.h"
 #include "installer_background.h"
+#include "moves_plate.h"
 #include "panel.h"
 #include "pictures.h"
 #include "pixel_font.h"
@@ -47,16 +48,18 @@ bool writePictures(const PixelFont& font, const fs::path& out, const fs::path& s
   const Image tileset = drawTileset();
   const Image panel = drawPanel(font);
   const Image digits = drawDigits();
+  const Image plate = drawMovesPlate(font);
   bool ok = writeOutput(out / "tileset.bmp", encodeBmp(tileset), err) &&
             writeOutput(out / "colors.bmp", encodeBmp(panel), err) &&
             writeOutput(out / "digits.bmp", encodeBmp(digits), err) &&
+            writeOutput(out / "moves.bmp", encodeBmp(plate), err) &&
             writeOutput(out / "icon.ico", encodeIco(drawIcon()), err) &&
             writeOutput(out / "install.bmp", encodeBmp(drawInstallerBackground(font)), err);
   for (const NamedPicture& p : drawHelpPictures()) {
     ok = ok && writeOutput(out / p.name, encodeBmp(p.picture), err);
   }
   return ok && writeOutput(sheets / "tileset.png", encodePng(tilesetSheet(tileset, font)), err) &&
-         writeOutput(sheets / "panel.png", encodePng(panelSheet(panel, digits, font)), err);
+         writeOutput(sheets / "panel.png", encodePng(panelSheet(panel, digits, plate, font)), err);
 }
 
 }  // namespace

@@ -52,15 +52,12 @@ void drawTitle(Image& panel, const PixelFont& font) {
 // background colour. On the main menu the "Quit" button covers its top, and
 // what shows below the button is plain band.
 void drawDisplayBand(Image& panel, const PixelFont& font) {
-  constexpr int kBandTop = 250;
-  const int left = 42;
-  const int width = kPanelWidth - 2 * left;
-  panel.fillRect(left, kBandTop, width, kPanelHeight - kBandTop, kDisplayBackground);
-  panel.fillRect(left, kBandTop, width, 1, Rgb{92, 70, 36});
-  panel.fillRect(left, kPanelHeight - 1, width, 1, Rgb{4, 3, 2});
+  const int width = kPanelWidth - 2 * kBandLeft;
+  panel.fillRect(kBandLeft, kBandTop, width, kPanelHeight - kBandTop, kDisplayBackground);
+  panel.fillRect(kBandLeft, kBandTop, width, 1, kDisplayEdge);
+  panel.fillRect(kBandLeft, kPanelHeight - 1, width, 1, Rgb{4, 3, 2});
   const std::string label = "LEVEL";
-  font.draw(panel, label, kDigitsX - 8 - font.measure(label, 1), kDigitsY + 7, 1,
-            Rgb{150, 104, 34});
+  font.draw(panel, label, kDigitsX - 8 - font.measure(label, 1), kDigitsY + 7, 1, kDisplayLabel);
 }
 
 }  // namespace
@@ -89,11 +86,13 @@ Image drawPanel(const PixelFont& font) {
   return panel;
 }
 
-// Seven-segment digits in amber; the segments that are off still show
+namespace {
+
+// One seven-segment glyph in amber; bit s of segmentsOn lights segment s
+// (a top, b, c, d, e, f, g middle). The segments that are off still show
 // faintly, as on a real display.
-Image drawDigits() {
-  // Segments a (top), b, c, d, e, f, g (middle), as polygons in glyph pixels.
-  const std::vector<std::vector<Point>> segments = {
+Image drawGlyph(int segmentsOn) {
+  static const std::vector<std::vector<Point>> segments = {
       {{3, 1.5}, {9, 1.5}, {10, 2.5}, {9, 3.5}, {3, 3.5}, {2, 2.5}},
       {{10.5, 3}, {11.5, 4}, {11.5, 9.5}, {10.5, 10.5}, {9.5, 9.5}, {9.5, 4}},
       {{10.5, 10.5}, {11.5, 11.5}, {11.5, 17}, {10.5, 18}, {9.5, 17}, {9.5, 11.5}},
@@ -102,18 +101,25 @@ Image drawDigits() {
       {{1.5, 3}, {2.5, 4}, {2.5, 9.5}, {1.5, 10.5}, {0.5, 9.5}, {0.5, 4}},
       {{3, 9.5}, {9, 9.5}, {10, 10.5}, {9, 11.5}, {3, 11.5}, {2, 10.5}},
   };
-  // Bit s set: segment s (a..g) is on.
+  Image glyph(kDigitWidth, kDigitHeight, kDisplayBackground);
+  Canvas c(glyph, 0, 0, kDigitHeight, kDigitHeight);
+  for (int s = 0; s < 7; ++s) {
+    const bool on = segmentsOn & (1 << s);
+    c.fill(polygon(segments[s]), on ? Rgb{255, 178, 52} : Rgb{44, 30, 14});
+  }
+  return glyph;
+}
+
+}  // namespace
+
+Image drawDigits() {
   const int patterns[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
   Image digits(10 * kDigitWidth, kDigitHeight, kDisplayBackground);
-  for (int d = 0; d < 10; ++d) {
-    Canvas c(digits, d * kDigitWidth, 0, kDigitHeight, kDigitHeight);
-    for (int s = 0; s < 7; ++s) {
-      const bool on = patterns[d] & (1 << s);
-      c.fill(polygon(segments[s]), on ? Rgb{255, 178, 52} : Rgb{44, 30, 14});
-    }
-  }
+  for (int d = 0; d < 10; ++d) digits.paste(drawGlyph(patterns[d]), d * kDigitWidth, 0);
   return digits;
 }
+
+Image drawBlankDigit() { return drawGlyph(0); }
 
 Image panelShowingLevel(const Image& panel, const Image& digits, int level) {
   Image shown = panel;

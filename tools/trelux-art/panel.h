@@ -17,11 +17,20 @@ constexpr int kDigitHeight = 21;
 constexpr int kDigitsY = 255;
 constexpr int kDigitsX = (kPanelWidth - 3 * kDigitWidth) >> 1;
 
-// The colour behind the digits, shared by the panel's display window.
+// The level display: a band across the bottom of the panel.
+constexpr int kBandLeft = 42;
+constexpr int kBandTop = 250;
+
+// The colour behind the digits, shared by the panel's display window; the
+// display's lit top edge and its labels.
 inline constexpr Rgb kDisplayBackground{14, 10, 6};
+inline constexpr Rgb kDisplayEdge{92, 70, 36};
+inline constexpr Rgb kDisplayLabel{150, 104, 34};
 
 Image drawPanel(const PixelFont& font);
 Image drawDigits();
+// A digit place with every segment off: what a display shows with no number.
+Image drawBlankDigit();
 // The panel as the game view shows it at level `level` (1 to 999).
 Image panelShowingLevel(const Image& panel, const Image& digits, int level);
 

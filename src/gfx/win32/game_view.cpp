@@ -107,6 +107,7 @@ void GameView::drawRobot(HDC dc) {
   const int tile =
       model_->robotInLight() ? kRobotInLightTile : kRobotTile + model_->robotDirection();
   drawTileAt(robot.x * kTileSize, robot.y * kTileSize, tile, dc);
+  if (playPanel_) drawHintArrow(dc);
 }
 
 void GameView::drawPanel(HDC dc) {
@@ -119,6 +120,7 @@ void GameView::drawPanel(HDC dc) {
            (number % 10) * kDigitWidth, 0, SRCCOPY);
     number /= 10;
   }
+  if (playPanel_) drawPlayPanel(dc);
 }
 
 template <typename Draw>
@@ -135,6 +137,14 @@ void GameView::redrawCell(int32_t x, int32_t y) {
 
 void GameView::redrawRobot() {
   withOwnDC([&](HDC dc) { drawRobot(dc); });
+}
+
+void GameView::redrawPlayPanel() {
+  if (!playPanel_) return;
+  withOwnDC([&](HDC dc) {
+    drawRobot(dc);
+    drawPlayPanel(dc);
+  });
 }
 
 void GameView::nextMusic() {

@@ -9,9 +9,11 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "app/win32/screens.h"
 #include "gfx/win32/bitmap_holder.h"
+#include "gfx/win32/play_panel.h"
 
 namespace trelux {
 
@@ -50,6 +52,13 @@ class GameView : public ScreenView {
   // An information box owned by the main window.
   void showMessage(const char* text, const char* caption);
 
+  // The play screen's moves, best, note and hint arrow, asked of source at
+  // every drawing; null (the editor) leaves the plain panel.
+  void setPlayPanel(PlayPanelSource* source);
+  // Draws the moves, the best and the note again, and the robot with the
+  // hint's arrow or without it.
+  void redrawPlayPanel();
+
  private:
   void drawBeams(int32_t x, int32_t y, HDC dc);
   void drawRobot(HDC dc);
@@ -57,6 +66,11 @@ class GameView : public ScreenView {
   // The device context redraws use outside of a full paint.
   template <typename Draw>
   void withOwnDC(Draw draw);
+  // game_view_panel.cpp: what a PlayPanelSource adds.
+  void drawPlayPanel(HDC dc);
+  void drawNumber(HDC dc, int x, int y, int32_t number);
+  void drawNote(HDC dc, const std::string& note);
+  void drawHintArrow(HDC dc);
 
   HWND consoleWindow_ = nullptr;
   BitmapHolder tileset_;
@@ -66,6 +80,8 @@ class GameView : public ScreenView {
   std::array<HPEN, 8> beamPens_{};
   HFONT textFont_ = nullptr;
   int musicIndex_ = 0;
+  PlayPanelSource* playPanel_ = nullptr;
+  BitmapHolder movesPlate_;
 };
 
 }  // namespace trelux

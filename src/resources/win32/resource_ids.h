@@ -12,6 +12,9 @@
 #define IDC_SKIP_LEVEL 1058
 #define IDC_RESTART_LEVEL 2001
 #define IDC_SHOW_HELP 2002
+// Ctrl+Z and Ctrl+Y on the play screen (Backspace undoes as a plain key).
+#define IDC_UNDO_MOVE 2003
+#define IDC_REDO_MOVE 2004
 #define IDC_NEXT_LEVEL_BUTTON 3000
 
 // Main menu buttons.

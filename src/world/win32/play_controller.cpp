@@ -20,7 +20,8 @@ constexpr int kNextLevelButtonHeight = 30;
 }  // namespace
 
 PlayController::PlayController(PlayModel& model, GameView& view)
-    : model_(model), view_(view), effects_(view), session_(model) {}
+    : model_(model), view_(view), effects_(view), session_(model),
+      aids_(model, view, session_, effects_) {}
 
 PlayController::~PlayController() {
   if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
@@ -29,11 +30,20 @@ PlayController::~PlayController() {
 LRESULT PlayController::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_KEYDOWN) onKey(wParam);
   if (message == WM_COMMAND) onCommand(window, LOWORD(wParam));
+  if (message == kHintFoundMessage) aids_.hintFound(wParam);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void PlayController::onKey(WPARAM key) {
-  if (session_.handleKey(playKeyOf(key), effects_)) showNextLevelButton();
+  aids_.handleKey(key);
+  playKey(key);
+}
+
+void PlayController::playKey(WPARAM key) {
+  const int32_t movesBefore = session_.moves();
+  const bool won = session_.handleKey(playKeyOf(key), effects_);
+  aids_.afterPlayKey(playKeyOf(key), movesBefore, won);
+  if (won) showNextLevelButton();
 }
 
 void PlayController::onCommand(HWND window, int id) {
@@ -42,6 +52,8 @@ void PlayController::onCommand(HWND window, int id) {
     case IDC_RESTART_LEVEL: restartLevel(); break;
     case IDC_SHOW_HELP: showHelpDialog(view_.instance(), view_.window()); break;
     case IDC_SKIP_LEVEL: skipLevel(window); break;
+    case IDC_UNDO_MOVE: aids_.undo(); break;
+    case IDC_REDO_MOVE: aids_.redo(); break;
     default: break;
   }
 }
@@ -64,6 +76,7 @@ void PlayController::goToNextLevel() {
       requestScreen(ScreenMainMenu);
       break;
     case PlaySession::Advance::NextLevelStarted:
+      aids_.startedAfresh();
       view_.layout();  // the window follows the new level's size
       view_.paint();
       break;
@@ -87,6 +100,7 @@ void PlayController::restartLevel() {
                                  kProgramTitle, MB_YESNO | MB_ICONQUESTION);
   if (answer != IDYES) return;
   session_.restart();
+  aids_.startedAfresh();
   view_.layout();
   view_.paint();
 }

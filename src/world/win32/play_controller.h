@@ -1,5 +1,6 @@
 // The play screen's controller: arrow keys move the robot, a won level
-// offers "Next Level", and the commands restart, skip and show help.
+// offers "Next Level", and the commands restart, skip and show help; undo,
+// redo, the moves and hints are its aids (play_aids.h).
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 
 #include "app/win32/screens.h"
 #include "world/play_session.h"
+#include "world/win32/play_aids.h"
 #include "world/win32/view_effects.h"
 
 namespace trelux {
@@ -28,10 +30,13 @@ class PlayController : public ScreenController {
 
   bool codeAccepted() const { return session_.codeAccepted(); }
   HWND nextLevelButton() const { return nextLevelButton_; }
+  const PlayAids& aids() const { return aids_; }
 
  private:
   void onKey(WPARAM key);
   void onCommand(HWND window, int id);
+  // A key of play, and what the aids make of it.
+  void playKey(WPARAM key);
   void goToNextLevel();
   void showSetCompleted();
   void restartLevel();
@@ -41,6 +46,7 @@ class PlayController : public ScreenController {
   GameView& view_;
   ViewEffects effects_;
   PlaySession session_;
+  PlayAids aids_;
   HWND nextLevelButton_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 // Drawing the board into a memory bitmap and reading its pixels: tiles,
-// beams, the robot, the panel and the level number.
+// beams, the robot, the panel and the level number, and what the play
+// screen adds: the moves, the best and the hint's arrow.
 #include <gtest/gtest.h>
 
 #include "app/win32/shell.h"
@@ -144,6 +145,66 @@ TEST_F(GameViewDrawing, PanelShowsTheLevelNumberInThreeDigits) {
         << "digit " << i;
   // Away from the digits the panel is the picture itself.
   EXPECT_TRUE(sameBlock(canvas.dc(), panelX, 0, panel.dc(), 0, 0, panel.width(), 40));
+}
+
+class FixedPanel : public PlayPanelSource {
+ public:
+  PlayPanel playPanel() override { return shown; }
+  PlayPanel shown;
+};
+
+TEST_F(GameViewDrawing, PlayPanelShowsTheBestAndTheMovesAboveTheLevel) {
+  model_.startRunning();
+  FixedPanel source;
+  source.shown.moves = 17;
+  source.shown.best = 9;
+  view_->setPlayPanel(&source);
+  BitmapHolder panel, digits, plate;
+  ASSERT_TRUE(panel.load(resourceLibrary, "colors.bmp"));
+  ASSERT_TRUE(digits.load(resourceLibrary, "digits.bmp"));
+  ASSERT_TRUE(plate.load(resourceLibrary, "moves.bmp"));
+  Canvas canvas(6 * 25 + panel.width(), std::max(300, panel.height()));
+  view_->draw(canvas.dc());
+  const int digitsX = 6 * 25 + ((panel.width() - 36) >> 1);
+  const int plateX = 6 * 25 + ((panel.width() - plate.width()) >> 1);
+  const int bestY = 255 - plate.height();  // each row 5 above its digits, as the level's
+  const int movesY = bestY + plate.height() / 2;
+  const int best[3] = {0, 0, 9}, moves[3] = {0, 1, 7};
+  for (int i = 0; i < 3; ++i) {
+    const int x = digitsX + i * 12;
+    EXPECT_TRUE(sameBlock(canvas.dc(), x, bestY, digits.dc(), best[i] * 12, 0, 12, 21))
+        << "best digit " << i;
+    EXPECT_TRUE(sameBlock(canvas.dc(), x, movesY, digits.dc(), moves[i] * 12, 0, 12, 21))
+        << "moves digit " << i;
+  }
+  source.shown.best.reset();
+  view_->draw(canvas.dc());
+  EXPECT_TRUE(sameBlock(canvas.dc(), plateX, bestY - 5, plate.dc(), 0, 0, plate.width(), 30))
+      << "no best: the plate's dark places";
+  view_->setPlayPanel(nullptr);
+}
+
+TEST_F(GameViewDrawing, HintArrowPointsWhereTheKeyTakesTheRobot) {
+  model_.startRunning();
+  FixedPanel source;
+  view_->setPlayPanel(&source);
+  Canvas canvas(400, 300);
+  // The robot stands at (1, 3) facing north; an arrowhead's wings spread on
+  // the side it points to.
+  const int cx = 25 + 12, cy = 3 * 25 + 12;
+  const COLORREF amber = RGB(255, 214, 64);
+  source.shown.hint = PlayKey::Up;
+  view_->draw(canvas.dc());
+  EXPECT_EQ(canvas.at(cx - 3, cy - 3), amber);
+  EXPECT_NE(canvas.at(cx - 3, cy + 3), amber);
+  source.shown.hint = PlayKey::Down;
+  view_->draw(canvas.dc());
+  EXPECT_NE(canvas.at(cx - 3, cy - 3), amber);
+  EXPECT_EQ(canvas.at(cx - 3, cy + 3), amber);
+  source.shown.hint.reset();
+  view_->draw(canvas.dc());
+  EXPECT_TRUE(tileShownAt(canvas, 1, 3, 3)) << "no hint, no arrow";
+  view_->setPlayPanel(nullptr);
 }
 
 TEST(BitmapHolder, MissingBitmapLeavesAnEmptyHolder) {

@@ -53,7 +53,8 @@ struct Picture {
   int height;
 };
 
-constexpr Picture kBitmaps[] = {{"colors.bmp", 264, 280}, {"tileset.bmp", 200, 425}, {"digits.bmp", 120, 21}};
+constexpr Picture kBitmaps[] = {{"colors.bmp", 264, 280}, {"tileset.bmp", 200, 425},
+                                {"digits.bmp", 120, 21}, {"moves.bmp", 180, 60}};
 
 TEST_F(ResourceLibrary, BitmapsLoadByNameWithTheirSizes) {
   for (const Picture& p : kBitmaps) {
