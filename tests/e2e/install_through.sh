@@ -88,7 +88,7 @@ wait_until 20 screen_is 0 screen0 || fail "the first screen is not the one for a
 
 # --- Screen 2: the directory (C:\Program Files\Trelux) --------------------------
 click 200 217
-wait_until 10 screen_is 2 screen2-directory || fail "Install did not show the directory screen"
+wait_until 30 screen_is 2 screen2-directory || fail "Install did not show the directory screen"
 
 # --- The agreement, then the installation ---------------------------------------
 click 300 292
@@ -105,9 +105,9 @@ shows_installing() {
   shot screen3-installing
   [ "$(yellow_pixels screen3-installing 172 204)" -gt 50 ]
 }
-wait_until 10 shows_installing || fail "the installing screen shows no yellow \"Installing... Please Wait...\""
+wait_until 30 shows_installing || fail "the installing screen shows no yellow \"Installing... Please Wait...\""
 press_in '^Success!$' Return
-wait_until 10 screen_is 1 screen1-installed || fail "after installing, the installed screen is not shown"
+wait_until 30 screen_is 1 screen1-installed || fail "after installing, the installed screen is not shown"
 
 wine reg query "$key" /v installed </dev/null | tr -d '\r' |
   grep -qF 'installed    REG_SZ    C:\Program Files\Trelux\' || fail "the registry does not record the installation"
@@ -142,7 +142,7 @@ press_in '^Confirm uninstall$' Return
 wait_for_window '^Success$' 60 >/dev/null || fail "no \"Uninstall successful.\""
 shot uninstalled-message
 press_in '^Success$' Return
-wait_until 10 screen_is 0 screen0-uninstalled || fail "after uninstalling, the first screen is not shown"
+wait_until 30 screen_is 0 screen0-uninstalled || fail "after uninstalling, the first screen is not shown"
 [ -z "$(find "$target" -mindepth 1 -print -quit)" ] || fail "the uninstall left files in $target"
 if wine reg query "$key" </dev/null >/dev/null 2>&1; then fail "the uninstall left the registry key"; fi
 click 200 317  # Quit
