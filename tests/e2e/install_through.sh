@@ -25,12 +25,18 @@ check() { /usr/bin/python3 "$source/tests/e2e/shots.py" "$@"; }
 shot() { import -window root "$shots/$1.png"; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 no_window() { ! xdotool search --name "$1" >/dev/null 2>&1; }
+# Gives the window the keyboard and says whether it has it.
+focus_on() {
+  xdotool windowfocus "$1" 2>/dev/null
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
 press_in() {  # the key in the box of that caption (found anew, as it may have just opened)
   local box
   box=$(wait_for_window "$1" 20) || fail "no box \"$1\""
-  # Without a window manager a box may open without the keyboard's focus.
-  xdotool windowfocus "$box" 2>/dev/null || true
-  xdotool key --window "$box" "$2" 2>/dev/null || xdotool key "$2"
+  # Without a window manager a box may open without the keyboard's focus;
+  # a key sent before it has it is lost.
+  wait_until 10 focus_on "$box" || fail "the box \"$1\" does not take the keyboard"
+  xdotool key "$2"
 }
 
 start_installer() {  # in folder $1; sets installer
