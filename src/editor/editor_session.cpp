@@ -86,6 +86,12 @@ void EditorSession::clearLevel() {
 
 // ---- Size ----------------------------------------------------------------------
 
+// Each side is taken as one byte, as the dialog has always shown it.
+InteriorSize EditorSession::interiorSize() const {
+  return {static_cast<uint8_t>(model_.gridWidth() - kRingCells),
+          static_cast<uint8_t>(model_.gridHeight() - kRingCells)};
+}
+
 EditorSession::Resize EditorSession::planResize(int32_t interiorWidth, int32_t interiorHeight) const {
   const int32_t width = interiorWidth + kRingCells;
   const int32_t height = interiorHeight + kRingCells;

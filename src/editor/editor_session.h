@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/editor_checks.h"
+
 namespace trelux {
 
 class EditorModel;
@@ -47,6 +49,8 @@ class EditorSession {
   // Floor on every interior cell; the robot's start stays.
   void clearLevel();
 
+  // The size the resize dialog starts from.
+  InteriorSize interiorSize() const;
   enum class Resize { Unchanged, Grows, Shrinks };
   Resize planResize(int32_t interiorWidth, int32_t interiorHeight) const;
   // A shrink that leaves the robot's start outside the new interior moves it

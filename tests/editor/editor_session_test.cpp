@@ -162,7 +162,8 @@ TEST_F(EditorSessionTest, ClearingLeavesTheRingAndTheStartAndIsAnEdit) {
 }
 
 TEST_F(EditorSessionTest, ResizingAsksForAShrinkInEitherDirectionOnly) {
-  open({kLab});  // interior 5 x 3
+  open({kLab});
+  EXPECT_EQ(session_.interiorSize(), (InteriorSize{5, 3}));
   EXPECT_EQ(session_.planResize(5, 3), EditorSession::Resize::Unchanged);
   EXPECT_EQ(session_.planResize(6, 3), EditorSession::Resize::Grows);
   EXPECT_EQ(session_.planResize(4, 9), EditorSession::Resize::Shrinks);
@@ -170,6 +171,7 @@ TEST_F(EditorSessionTest, ResizingAsksForAShrinkInEitherDirectionOnly) {
   session_.resize(20, 20);
   EXPECT_EQ(model_.gridWidth(), 22);
   EXPECT_EQ(model_.gridHeight(), 22);
+  EXPECT_EQ(session_.interiorSize(), (InteriorSize{20, 20}));
   EXPECT_TRUE(session_.modified());
 }
 

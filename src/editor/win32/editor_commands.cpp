@@ -14,7 +14,6 @@ namespace {
 
 constexpr const char* kOpenError =
     "Trelux couldn't locate the level file for this puzzle set.  Exiting editor.";
-constexpr int32_t kRingCells = 2;
 
 }  // namespace
 
@@ -48,9 +47,8 @@ void EditorController::deleteSet() {
 }
 
 void EditorController::resize() {
-  const InteriorSize current{static_cast<uint8_t>(model_.gridWidth() - kRingCells),
-                             static_cast<uint8_t>(model_.gridHeight() - kRingCells)};
-  const std::optional<InteriorSize> size = askInteriorSize(view_.instance(), view_.window(), current);
+  const std::optional<InteriorSize> size =
+      askInteriorSize(view_.instance(), view_.window(), session_.interiorSize());
   if (!size) return;
   switch (session_.planResize(size->width, size->height)) {
     case EditorSession::Resize::Unchanged: return;
