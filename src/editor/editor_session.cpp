@@ -40,6 +40,13 @@ EditorSession::Click EditorSession::click(const PaletteTool& tool, int32_t pixel
 
 // ---- Levels --------------------------------------------------------------------
 
+bool EditorSession::openSet(const std::string& levelFile, const std::string& descriptor,
+                            const std::string& folder) {
+  const bool loaded = model_.loadSet(levelFile);
+  model_.setSetPaths(levelFile, descriptor, folder);
+  return loaded && model_.goToLevel(0);
+}
+
 bool EditorSession::commit() { return model_.commitLevel(); }
 
 EditorSession::Step EditorSession::stepTo(int32_t index) {

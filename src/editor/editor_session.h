@@ -30,6 +30,13 @@ class EditorSession {
   // A left click at client pixel (x, y) of the board with tool.
   Click click(const PaletteTool& tool, int32_t pixelX, int32_t pixelY);
 
+  // Opens the set the chooser gave at its first level. False when the set or
+  // that level cannot be read: the level still shown belongs to the set
+  // closed before, and saving it would write it into this one, so the
+  // editor must close.
+  bool openSet(const std::string& levelFile, const std::string& descriptor,
+               const std::string& folder);
+
   // Writes the level to the working copy, as before every step to another
   // level; false means the set may be corrupted and the editor must close.
   bool commit();

@@ -110,6 +110,20 @@ TEST_F(EditorSessionTest, TheRobotsStartMovesOntoACellAndClearsIt) {
   EXPECT_TRUE(session_.modified());
 }
 
+TEST_F(EditorSessionTest, OpeningASetWhoseFileOrFirstLevelCannotBeReadAnswersFalse) {
+  open({kLab});
+  std::filesystem::create_directories("Levels/b");
+  test::writeSetFile("Levels/b/levels.dat", {test::roomOfWidth(5)});
+  std::string bytes = test::readFile("Levels/b/levels.dat");
+  bytes[test::markerAt(0) + 2] = 0;  // the first level's width
+  test::writeFile("Levels/b/levels.dat", bytes);
+  EXPECT_FALSE(session_.openSet(".\\Levels\\b\\levels.dat", ".\\Levels\\b.trelux", ".\\Levels\\b\\"));
+  EXPECT_FALSE(session_.openSet(".\\Levels\\none.dat", ".\\Levels\\none.trelux", ".\\Levels\\"));
+  EXPECT_TRUE(session_.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
+  EXPECT_EQ(model_.currentLevel(), 0);
+  EXPECT_EQ(shown(), kLab);
+}
+
 TEST_F(EditorSessionTest, NextAndPreviousCommitAndStopAtTheEnds) {
   open({kLab, test::roomOfWidth(5)});
   EXPECT_EQ(session_.previous(), Step::AtStart);

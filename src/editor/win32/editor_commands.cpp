@@ -21,16 +21,11 @@ bool EditorController::ask(const char* question, UINT buttons) {
   return MessageBoxA(view_.window(), question, kProgramTitle, buttons) == IDYES;
 }
 
-// A set that cannot be read leaves nothing to edit: the level still shown
-// belongs to the set closed before, and saving it would write it into this
-// one.
 void EditorController::open() {
   std::string levelFile, descriptor, folder;
   if (!choosePuzzleSet(levelFile, view_.instance(), view_.window(), false, &descriptor, &folder))
     return;
-  const bool loaded = model_.loadSet(levelFile);
-  model_.setSetPaths(levelFile, descriptor, folder);
-  if (!loaded || !model_.goToLevel(0)) {
+  if (!session_.openSet(levelFile, descriptor, folder)) {
     leaveWithMessage(kOpenError);
     return;
   }
