@@ -146,6 +146,23 @@ TEST_F(InstallerTest, PlayStartsTheInstalledGameAndEndsTheInstaller) {
   }
 }
 
+// The files were found; only the program did not start. Closing would look
+// as if the game had started.
+TEST_F(InstallerTest, PlayWhoseProgramDoesNotStartSaysSoAndStays) {
+  installInto(installDirectory());
+  const std::string program = installDirectory() + "\\trelux.exe";
+  fs::remove(program);
+  DialogAnswerer dialogs;
+  dialogs.expect(answer("Error", IDOK));
+  command(kPlayButton);
+  dialogs.verify();
+  ASSERT_EQ(dialogs.seen().size(), 1u);
+  EXPECT_THAT(dialogs.seen()[0].text,
+              testing::StartsWith("Unable to start " + program + ".\nError code: "));
+  EXPECT_TRUE(IsWindow(installer().window));
+  EXPECT_EQ(controls(), kInstalledScreen);
+}
+
 TEST_F(InstallerTest, UninstallRemovesTheFilesAndTheRecordButNotAFileOfTheUsers) {
   installInto(installDirectory());
   const fs::path installed = installDirectory();
