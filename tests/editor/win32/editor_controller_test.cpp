@@ -3,6 +3,10 @@
 // question, the start without a set, test play and Solve.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
 #include "base/files.h"
@@ -315,6 +319,36 @@ TEST_F(EditorTest, TestPlayPlaysACopyAndEscReturnsToTheLevelAsItWas) {
   dialogs.verify();
   EXPECT_FALSE(controller().isTestPlaying());
   EXPECT_EQ(shown(), kPullToWin);
+}
+
+// Every command of the menu but test play's own works on the level being
+// edited; a palette button is no command and leaves the test play running.
+TEST_F(EditorTest, EveryMenuCommandButTestPlayEndsATestPlay) {
+  startEditor({kPullToWin});
+  std::vector<UINT> commands;
+  HMENU bar = GetMenu(toolbar());
+  for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+    HMENU items = GetSubMenu(bar, i);
+    for (int j = 0; j < GetMenuItemCount(items); ++j) {
+      const UINT id = GetMenuItemID(items, j);
+      if (id != 0 && id != static_cast<UINT>(-1) && id != IDC_EDITOR_TEST_PLAY) commands.push_back(id);
+    }
+  }
+  // Exit comes last: with the edits made by then it asks, and the answerer's
+  // Cancel keeps the editor.
+  std::stable_partition(commands.begin(), commands.end(), [](UINT id) { return id != IDC_EDITOR_EXIT; });
+  ASSERT_EQ(commands.back(), static_cast<UINT>(IDC_EDITOR_EXIT));
+  for (UINT id : commands) {
+    SCOPED_TRACE("command " + std::to_string(id));
+    key(VK_F5);
+    pickTool(1, 0);
+    ASSERT_TRUE(controller().isTestPlaying());
+    // Closes whatever the command opens; what each says is tested elsewhere.
+    DialogAnswerer cancelEverything;
+    menu(static_cast<int>(id));
+    ASSERT_EQ(currentScreen(), ScreenEditor) << "Exit after Add New Level asks and stays";
+    EXPECT_FALSE(controller().isTestPlaying());
+  }
 }
 
 // Solve's progress window closes by itself when the search ends.
