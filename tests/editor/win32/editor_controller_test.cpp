@@ -352,7 +352,7 @@ TEST_F(EditorTest, EveryMenuCommandButTestPlayEndsATestPlay) {
 }
 
 // Solve's progress window closes by itself when the search ends.
-DialogStep solveStep(int button = IDC_SOLVE_STATUS) {
+DialogStep solveStep(int button = kNoButton) {
   DialogStep step;
   step.caption = "Solve";
   step.button = button;
