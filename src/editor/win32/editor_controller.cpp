@@ -37,7 +37,11 @@ EditorController::~EditorController() {
 // kept from it.
 LRESULT EditorController::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (window == toolbar_.window() && window) {
-    if (message == WM_CLOSE) return 0;  // the toolbar lives as long as the editor
+    // DefWindowProcA would destroy the toolbar on a close (Alt+F4, say),
+    // leaving the editor without its menu and palette.
+    if (message == WM_CLOSE) return 0;
+    // The answer is the brush the buttons are drawn on; DefWindowProcA's
+    // would replace the strip's colour with the system's grey.
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)
       return toolbar_.colourButton(reinterpret_cast<HDC>(wParam));
     onToolbarMessage(message, wParam);
