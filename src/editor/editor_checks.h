@@ -19,6 +19,13 @@ inline constexpr size_t kMaxEnteredCodeLength = 19;
 // The size and level fields are read this far, as the dialogs read them.
 inline constexpr size_t kNumberFieldLength = 8;
 
+// A level's size inside its ring of walls, as the resize dialog shows it.
+struct InteriorSize {
+  int32_t width = 0;
+  int32_t height = 0;
+  bool operator==(const InteriorSize&) const = default;
+};
+
 struct InputProblem {
   std::string text;
   bool warning = false;  // exclamation icon; else information

@@ -40,6 +40,13 @@ EditorSession::Click EditorSession::click(const PaletteTool& tool, int32_t pixel
 
 // ---- Levels --------------------------------------------------------------------
 
+bool EditorSession::openSet(const std::string& levelFile, const std::string& descriptor,
+                            const std::string& folder) {
+  const bool loaded = model_.loadSet(levelFile);
+  model_.setSetPaths(levelFile, descriptor, folder);
+  return loaded && model_.goToLevel(0);
+}
+
 bool EditorSession::commit() { return model_.commitLevel(); }
 
 EditorSession::Step EditorSession::stepTo(int32_t index) {
@@ -85,6 +92,12 @@ void EditorSession::clearLevel() {
 }
 
 // ---- Size ----------------------------------------------------------------------
+
+// Each side is taken as one byte, as the dialog has always shown it.
+InteriorSize EditorSession::interiorSize() const {
+  return {static_cast<uint8_t>(model_.gridWidth() - kRingCells),
+          static_cast<uint8_t>(model_.gridHeight() - kRingCells)};
+}
 
 EditorSession::Resize EditorSession::planResize(int32_t interiorWidth, int32_t interiorHeight) const {
   const int32_t width = interiorWidth + kRingCells;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/editor_checks.h"
+
 namespace trelux {
 
 class EditorModel;
@@ -28,6 +30,13 @@ class EditorSession {
   // A left click at client pixel (x, y) of the board with tool.
   Click click(const PaletteTool& tool, int32_t pixelX, int32_t pixelY);
 
+  // Opens the set the chooser gave at its first level. False when the set or
+  // that level cannot be read: the level still shown belongs to the set
+  // closed before, and saving it would write it into this one, so the
+  // editor must close.
+  bool openSet(const std::string& levelFile, const std::string& descriptor,
+               const std::string& folder);
+
   // Writes the level to the working copy, as before every step to another
   // level; false means the set may be corrupted and the editor must close.
   bool commit();
@@ -47,6 +56,8 @@ class EditorSession {
   // Floor on every interior cell; the robot's start stays.
   void clearLevel();
 
+  // The size the resize dialog starts from.
+  InteriorSize interiorSize() const;
   enum class Resize { Unchanged, Grows, Shrinks };
   Resize planResize(int32_t interiorWidth, int32_t interiorHeight) const;
   // A shrink that leaves the robot's start outside the new interior moves it

@@ -1,5 +1,6 @@
 #include "editor/test_play.h"
 
+#include <string>
 #include <utility>
 
 #include "editor/level_snapshot.h"
@@ -53,6 +54,10 @@ std::optional<PlayKey> TestPlay::nextQueuedKey() {
     case 'S': return PlayKey::Space;
     default: return PlayKey::Other;
   }
+}
+
+std::string wonReport(int32_t keys) {
+  return "Level won with " + std::to_string(keys) + (keys == 1 ? " key." : " keys.");
 }
 
 }  // namespace trelux

@@ -47,4 +47,7 @@ class TestPlay {
   size_t next_ = 0;
 };
 
+// What the editor says when test play won the level with that many keys.
+std::string wonReport(int32_t keys);
+
 }  // namespace trelux

@@ -4,7 +4,6 @@
 #include "installer/install_failure.h"
 #include "installer/install_target.h"
 #include "installer/package_contents.h"
-#include "installer/package_reader.h"
 
 namespace trelux {
 
@@ -18,10 +17,8 @@ void writeComponent(InstallSource& source, const PackageComponent& component,
                     const std::string& base) {
   const std::string target = joinPath(base, component.root);
   if (!component.root.empty()) createFolder(target);
-  for (uint32_t j = 0; j < component.files.size(); ++j) {
-    const uint32_t size = readNumber(*component.module, indexedName("SIZE", j));
-    const std::string_view data = readBytes(*component.module, indexedName("DATA", j), size);
-    if (!writeFileBytes(joinPath(target, component.files[j]), data))
+  for (const PackageFile& file : component.files) {
+    if (!writeFileBytes(joinPath(target, file.name), file.data))
       throw SUPEREXCEPTION{"f=fopen(ptr,\"wb\")", source.lastError()};
   }
 }
@@ -30,7 +27,7 @@ void writeComponent(InstallSource& source, const PackageComponent& component,
 
 std::string installPackage(InstallSource& source, const std::string& directory) {
   const std::string recorded = withTrailingBackslash(directory);
-  const PackageContents contents = readPackageContents(source);
+  const PackageContents contents = readPackageContents(source, FileData::Read);
   createDirectoriesAlong(recorded);
   const std::string base = targetBase(source, recorded);
   // Components come parents first, so each root's parent exists by its turn.

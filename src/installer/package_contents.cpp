@@ -6,7 +6,17 @@
 namespace trelux {
 namespace {
 
-PackageComponent readComponent(InstallSource& source, uint32_t index) {
+PackageFile readPackageFile(const PackageModule& module, uint32_t index, FileData data) {
+  PackageFile file{readText(module, indexedName("FILE", index)), {}};
+  requireContainedName(file.name);
+  if (data == FileData::Read) {
+    const uint32_t size = readNumber(module, indexedName("SIZE", index));
+    file.data = readBytes(module, indexedName("DATA", index), size);
+  }
+  return file;
+}
+
+PackageComponent readComponent(InstallSource& source, uint32_t index, FileData data) {
   const std::string fileName = readText(source.package(), indexedName("DIR", index));
   requireContainedName(fileName);
   PackageComponent component;
@@ -20,21 +30,18 @@ PackageComponent readComponent(InstallSource& source, uint32_t index) {
     component.root = root;
   }
   const uint32_t count = readNumber(module, "NUMFILES");
-  for (uint32_t j = 0; j < count; ++j) {
-    component.files.push_back(readText(module, indexedName("FILE", j)));
-    requireContainedName(component.files.back());
-  }
+  for (uint32_t j = 0; j < count; ++j) component.files.push_back(readPackageFile(module, j, data));
   return component;
 }
 
 }  // namespace
 
-PackageContents readPackageContents(InstallSource& source) {
+PackageContents readPackageContents(InstallSource& source, FileData data) {
   const PackageModule& package = source.package();
   requirePackageMark(package, kNotAPackage);
   PackageContents contents;
   const uint32_t count = readNumber(package, "NUMDIRECTORIES");
-  for (uint32_t i = 0; i < count; ++i) contents.components.push_back(readComponent(source, i));
+  for (uint32_t i = 0; i < count; ++i) contents.components.push_back(readComponent(source, i, data));
   if (hasResource(package, "COMPTFILES")) {
     const uint32_t files = readNumber(package, "COMPTFILES");
     for (uint32_t k = 0; k < files; ++k) {

@@ -110,6 +110,20 @@ TEST_F(EditorSessionTest, TheRobotsStartMovesOntoACellAndClearsIt) {
   EXPECT_TRUE(session_.modified());
 }
 
+TEST_F(EditorSessionTest, OpeningASetWhoseFileOrFirstLevelCannotBeReadAnswersFalse) {
+  open({kLab});
+  std::filesystem::create_directories("Levels/b");
+  test::writeSetFile("Levels/b/levels.dat", {test::roomOfWidth(5)});
+  std::string bytes = test::readFile("Levels/b/levels.dat");
+  bytes[test::markerAt(0) + 2] = 0;  // the first level's width
+  test::writeFile("Levels/b/levels.dat", bytes);
+  EXPECT_FALSE(session_.openSet(".\\Levels\\b\\levels.dat", ".\\Levels\\b.trelux", ".\\Levels\\b\\"));
+  EXPECT_FALSE(session_.openSet(".\\Levels\\none.dat", ".\\Levels\\none.trelux", ".\\Levels\\"));
+  EXPECT_TRUE(session_.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
+  EXPECT_EQ(model_.currentLevel(), 0);
+  EXPECT_EQ(shown(), kLab);
+}
+
 TEST_F(EditorSessionTest, NextAndPreviousCommitAndStopAtTheEnds) {
   open({kLab, test::roomOfWidth(5)});
   EXPECT_EQ(session_.previous(), Step::AtStart);
@@ -162,7 +176,8 @@ TEST_F(EditorSessionTest, ClearingLeavesTheRingAndTheStartAndIsAnEdit) {
 }
 
 TEST_F(EditorSessionTest, ResizingAsksForAShrinkInEitherDirectionOnly) {
-  open({kLab});  // interior 5 x 3
+  open({kLab});
+  EXPECT_EQ(session_.interiorSize(), (InteriorSize{5, 3}));
   EXPECT_EQ(session_.planResize(5, 3), EditorSession::Resize::Unchanged);
   EXPECT_EQ(session_.planResize(6, 3), EditorSession::Resize::Grows);
   EXPECT_EQ(session_.planResize(4, 9), EditorSession::Resize::Shrinks);
@@ -170,6 +185,7 @@ TEST_F(EditorSessionTest, ResizingAsksForAShrinkInEitherDirectionOnly) {
   session_.resize(20, 20);
   EXPECT_EQ(model_.gridWidth(), 22);
   EXPECT_EQ(model_.gridHeight(), 22);
+  EXPECT_EQ(session_.interiorSize(), (InteriorSize{20, 20}));
   EXPECT_TRUE(session_.modified());
 }
 

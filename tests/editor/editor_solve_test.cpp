@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -61,7 +62,11 @@ TEST(EditorSolve, ASearchCanBeCancelledWhileItRuns) {
   LevelGrid grid;
   test::buildLevel(grid, kWide);
   SolveJob job(snapshotLevel(grid), 1'000'000'000);
-  while (job.statesSeen() == 0) std::this_thread::yield();
+  // A search that ended before its first report must fail here, not spin.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (job.statesSeen() == 0 && !job.finished() && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::yield();
+  ASSERT_GT(job.statesSeen(), 0u);
   job.cancel();
   EXPECT_EQ(job.result().outcome, SolveOutcome::Cancelled);
   EXPECT_EQ(solveReport(job.result()), "");

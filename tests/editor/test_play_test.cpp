@@ -31,6 +31,8 @@ TEST(TestPlay, PlaysACopyAndCountsThePlayKeysToTheWin) {
   EXPECT_FALSE(play.key(PlayKey::Right, effects));
   EXPECT_TRUE(play.key(PlayKey::Down, effects));
   EXPECT_EQ(play.keysUsed(), 3);
+  EXPECT_EQ(wonReport(play.keysUsed()), "Level won with 3 keys.");
+  EXPECT_EQ(wonReport(1), "Level won with 1 key.");
   EXPECT_EQ(effects.sounds().back(), "win.wav");
   EXPECT_FALSE(play.key(PlayKey::Up, effects)) << "a won level takes no keys";
   EXPECT_EQ(play.keysUsed(), 3);

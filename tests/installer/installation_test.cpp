@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include "installer/install_failure.h"
@@ -141,6 +142,24 @@ TEST_F(InstallationTest, NamesThatAreNotRelativeAreRefusedBeforeAnythingIsWritte
       EXPECT_FALSE(fs::exists("Target"));
     }
   }
+}
+
+// A damaged last component must not leave the first ones' files behind.
+TEST_F(InstallationTest, MissingOrShortFileContentsAreRefusedBeforeAnythingIsWritten) {
+  const auto damage = [](const char* what, const std::function<void(MemoryModule&)>& change) {
+    SCOPED_TRACE(what);
+    MemoryPackage package;
+    package.addComponent("COMP0.DLL", "#", {{"trelux.exe", "MZ program"}});
+    change(package.addComponent("COMP1.DLL", "levels", {{"a.dat", "abc"}, {"b.dat", "defg"}}));
+    return installFailure([&] { installPackage(package, "Target"); });
+  };
+  EXPECT_EQ(damage("short", [](MemoryModule& m) { m.setBytes("DATA10001", "def"); }),
+            kInstallError + "DATA10001");
+  EXPECT_EQ(damage("no data", [](MemoryModule& m) { m.remove("DATA10000"); }),
+            kInstallError + "DATA10000");
+  EXPECT_EQ(damage("no size", [](MemoryModule& m) { m.remove("SIZE10001"); }),
+            kInstallError + "SIZE10001");
+  EXPECT_FALSE(fs::exists("Target"));
 }
 
 TEST_F(InstallationTest, ComponentThatCannotBeLoadedCarriesTheSystemsCode) {

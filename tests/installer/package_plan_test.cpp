@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 #include "installer/installation.h"
 #include "installer/memory_package.h"
@@ -18,8 +19,9 @@ namespace fs = std::filesystem;
 using package::PackagePlan;
 using package::PlannedModule;
 
-const package::PackageTexts kTexts{"Trelux", "C:\\Program Files\\Trelux\\", "Trelux",
-                                   "trelux.exe", "Play fair."};
+// Each text different, so that one put under another's name shows.
+const package::PackageTexts kTexts{"Trelux Setup", "C:\\Program Files\\Trelux\\", "Trelux",
+                                   "trelux.exe", "Play fair.\r\n\"Or else.\""};
 
 void fillModule(MemoryModule& target, const PlannedModule& planned) {
   for (const package::PlannedResource& resource : planned.resources)
@@ -60,11 +62,15 @@ TEST_F(PackagePlanTest, ComponentsFollowTheDirectoriesParentsFirst) {
   EXPECT_EQ(roots, (std::vector<std::string>{"#", "empty", "levels", "levels\\alpha", "levels\\beta"}));
 }
 
-TEST_F(PackagePlanTest, RegistryKeyIsTheOneTheUninstallDeletes) {
+// As the installer reads them at its start, and the key recorded is the
+// one the uninstall deletes.
+TEST_F(PackagePlanTest, TextsReadBackUnderTheirNamesAndTheKeyIsTheOneTheUninstallDeletes) {
   const PackageModule& header = package_.package();
+  const std::pair<const char*, std::string> texts[] = {
+      {"PROGRAM", kTexts.program}, {"DEFDIR", kTexts.directory}, {"QXSUBDIR", kTexts.subkey},
+      {"EXECUTE", kTexts.execute}, {"LICENSE", kTexts.license}};
+  for (const auto& [name, text] : texts) EXPECT_EQ(readText(header, name), text) << name;
   EXPECT_EQ(readText(header, "REGKEY"), "Software\\Marblewick\\" + readText(header, "QXSUBDIR"));
-  EXPECT_EQ(readText(header, "DEFDIR"), "C:\\Program Files\\Trelux\\");
-  EXPECT_EQ(readText(header, "EXECUTE"), "trelux.exe");
   EXPECT_FALSE(hasResource(header, "COMPTFILES"));
 }
 

@@ -57,6 +57,14 @@ TEST_F(UninstallationTest, FilesAlreadyGoneDoNotStopIt) {
   EXPECT_TRUE(fs::is_empty("Target"));
 }
 
+// The names are all an uninstall needs from the package.
+TEST_F(UninstallationTest, DamagedFileContentsDoNotStopIt) {
+  package_.component("COMP2.DLL").remove("DATA10000");
+  package_.component("COMP1.DLL").remove("SIZE10000");
+  EXPECT_EQ(uninstall(), std::nullopt);
+  EXPECT_TRUE(fs::is_empty("Target"));
+}
+
 TEST_F(UninstallationTest, PackageWithoutItsMarkIsRefusedBeforeAnythingIsDeleted) {
   package_.header().setNumber("QXINSTALLHEAD", 0);
   EXPECT_EQ(uninstall(), kUninstallError + "INSTALL.DLL is loaded, but not a valid install package.");

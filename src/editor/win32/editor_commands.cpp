@@ -14,7 +14,6 @@ namespace {
 
 constexpr const char* kOpenError =
     "Trelux couldn't locate the level file for this puzzle set.  Exiting editor.";
-constexpr int32_t kRingCells = 2;
 
 }  // namespace
 
@@ -22,16 +21,11 @@ bool EditorController::ask(const char* question, UINT buttons) {
   return MessageBoxA(view_.window(), question, kProgramTitle, buttons) == IDYES;
 }
 
-// A set that cannot be read leaves nothing to edit: the level still shown
-// belongs to the set closed before, and saving it would write it into this
-// one.
 void EditorController::open() {
   std::string levelFile, descriptor, folder;
   if (!choosePuzzleSet(levelFile, view_.instance(), view_.window(), false, &descriptor, &folder))
     return;
-  const bool loaded = model_.loadSet(levelFile);
-  model_.setSetPaths(levelFile, descriptor, folder);
-  if (!loaded || !model_.goToLevel(0)) {
+  if (!session_.openSet(levelFile, descriptor, folder)) {
     leaveWithMessage(kOpenError);
     return;
   }
@@ -48,9 +42,8 @@ void EditorController::deleteSet() {
 }
 
 void EditorController::resize() {
-  const InteriorSize current{static_cast<uint8_t>(model_.gridWidth() - kRingCells),
-                             static_cast<uint8_t>(model_.gridHeight() - kRingCells)};
-  const std::optional<InteriorSize> size = askInteriorSize(view_.instance(), view_.window(), current);
+  const std::optional<InteriorSize> size =
+      askInteriorSize(view_.instance(), view_.window(), session_.interiorSize());
   if (!size) return;
   switch (session_.planResize(size->width, size->height)) {
     case EditorSession::Resize::Unchanged: return;

@@ -21,20 +21,6 @@ constexpr const char* kCreateError =
 constexpr const char* kUnsavedQuestion =
     "You have made unsaved changes to the level set.  Do you want to save changes?";
 
-// The commands of the editor's menu and keys; any of them ends a test play
-// first, so it works on the level being edited.
-bool isEditorCommand(int command) {
-  switch (command) {
-    case IDC_EDITOR_NEW: case IDC_EDITOR_OPEN: case IDC_EDITOR_SAVE: case IDC_EDITOR_EXIT:
-    case IDC_EDITOR_DELETE_SET: case IDC_EDITOR_RESIZE: case IDC_EDITOR_CLEAR:
-    case IDC_EDITOR_DESCRIPTION: case IDC_EDITOR_COMPLETION_CODE: case IDC_EDITOR_NEXT_LEVEL:
-    case IDC_EDITOR_PREVIOUS_LEVEL: case IDC_EDITOR_GO_TO_LEVEL: case IDC_EDITOR_ADD_LEVEL:
-    case IDC_EDITOR_DELETE_LEVEL: case IDC_EDITOR_SOLVE:
-      return true;
-    default: return false;
-  }
-}
-
 }  // namespace
 
 EditorController::EditorController(EditorModel& model, GameView& view)
@@ -51,7 +37,11 @@ EditorController::~EditorController() {
 // kept from it.
 LRESULT EditorController::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (window == toolbar_.window() && window) {
-    if (message == WM_CLOSE) return 0;  // the toolbar lives as long as the editor
+    // DefWindowProcA would destroy the toolbar on a close (Alt+F4, say),
+    // leaving the editor without its menu and palette.
+    if (message == WM_CLOSE) return 0;
+    // The answer is the brush the buttons are drawn on; DefWindowProcA's
+    // would replace the strip's colour with the system's grey.
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)
       return toolbar_.colourButton(reinterpret_cast<HDC>(wParam));
     onToolbarMessage(message, wParam);
@@ -98,38 +88,36 @@ void EditorController::onCommand(int command) {
   commandRunning_ = false;
 }
 
+// Any command of the editor but test play's own works on the level being
+// edited, so a test play ends first. What the editor does not run (the
+// palette's buttons, the play screen's keys) leaves it playing.
 void EditorController::runCommand(int command) {
-  if (testPlay_.isActive() && isEditorCommand(command)) endTestPlay();
+  const std::function<void()> action = commandAction(command);
+  if (!action) return;
+  if (testPlay_.isActive() && command != IDC_EDITOR_TEST_PLAY) endTestPlay();
+  action();
+}
+
+std::function<void()> EditorController::commandAction(int command) {
   switch (command) {
-    case IDC_EDITOR_NEW:
-      if (canClose()) newPuzzleSet();
-      break;
-    case IDC_EDITOR_OPEN:
-      if (canClose()) open();
-      break;
-    case IDC_EDITOR_SAVE: save(); break;
-    case IDC_EDITOR_DELETE_SET: deleteSet(); break;
-    case IDC_EDITOR_EXIT:
-      if (canClose()) requestScreen(ScreenMainMenu);
-      break;
-    case IDC_EDITOR_RESIZE: resize(); break;
-    case IDC_EDITOR_CLEAR: clearLevel(); break;
-    case IDC_EDITOR_DESCRIPTION: editDescription(); break;
-    case IDC_EDITOR_COMPLETION_CODE: editCode(); break;
-    case IDC_EDITOR_NEXT_LEVEL: step(session_.next()); break;
-    case IDC_EDITOR_PREVIOUS_LEVEL: step(session_.previous()); break;
-    case IDC_EDITOR_GO_TO_LEVEL: goToLevel(); break;
-    case IDC_EDITOR_ADD_LEVEL: addLevel(); break;
-    case IDC_EDITOR_DELETE_LEVEL: deleteLevel(); break;
+    case IDC_EDITOR_NEW: return [this] { if (canClose()) newPuzzleSet(); };
+    case IDC_EDITOR_OPEN: return [this] { if (canClose()) open(); };
+    case IDC_EDITOR_SAVE: return [this] { save(); };
+    case IDC_EDITOR_DELETE_SET: return [this] { deleteSet(); };
+    case IDC_EDITOR_EXIT: return [this] { if (canClose()) requestScreen(ScreenMainMenu); };
+    case IDC_EDITOR_RESIZE: return [this] { resize(); };
+    case IDC_EDITOR_CLEAR: return [this] { clearLevel(); };
+    case IDC_EDITOR_DESCRIPTION: return [this] { editDescription(); };
+    case IDC_EDITOR_COMPLETION_CODE: return [this] { editCode(); };
+    case IDC_EDITOR_NEXT_LEVEL: return [this] { step(session_.next()); };
+    case IDC_EDITOR_PREVIOUS_LEVEL: return [this] { step(session_.previous()); };
+    case IDC_EDITOR_GO_TO_LEVEL: return [this] { goToLevel(); };
+    case IDC_EDITOR_ADD_LEVEL: return [this] { addLevel(); };
+    case IDC_EDITOR_DELETE_LEVEL: return [this] { deleteLevel(); };
     case IDC_EDITOR_TEST_PLAY:
-      if (testPlay_.isActive()) {
-        endTestPlay();
-      } else {
-        startTestPlay();
-      }
-      break;
-    case IDC_EDITOR_SOLVE: solve(); break;
-    default: break;  // the radio buttons, the play screen's commands
+      return [this] { testPlay_.isActive() ? endTestPlay() : startTestPlay(); };
+    case IDC_EDITOR_SOLVE: return [this] { solve(); };
+    default: return {};
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "app/win32/screens.h"
@@ -44,6 +45,8 @@ class EditorController : public ScreenController {
   void onToolbarMessage(UINT message, WPARAM wParam);
   void onCommand(int command);
   void runCommand(int command);
+  // What a command of the editor's menu or keys does; empty for any other.
+  std::function<void()> commandAction(int command);
   void onClick(LPARAM lParam);
   void showLevel();
   bool commit();

@@ -28,9 +28,11 @@ bool refused(HWND dialog, const std::optional<InputProblem>& problem) {
   return true;
 }
 
+// Null until WM_INITDIALOG has kept it: messages such as WM_SETFONT come
+// before.
 template <typename Data>
-Data& dataOf(HWND dialog) {
-  return *reinterpret_cast<Data*>(GetWindowLongPtrA(dialog, DWLP_USER));
+Data* dataOf(HWND dialog) {
+  return reinterpret_cast<Data*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
 template <typename Data>
@@ -63,10 +65,11 @@ INT_PTR CALLBACK newSetProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     SetFocus(GetDlgItem(dialog, IDC_EDITOR_FIELD));
     return FALSE;  // the focus is set
   }
-  if (isOk(message, wParam)) {
-    const std::string name = fieldText(dialog, IDC_EDITOR_FIELD);
-    if (refused(dialog, checkSetName(name))) return TRUE;
-    dataOf<std::string>(dialog) = name;
+  std::string* const name = dataOf<std::string>(dialog);
+  if (name && isOk(message, wParam)) {
+    const std::string typed = fieldText(dialog, IDC_EDITOR_FIELD);
+    if (refused(dialog, checkSetName(typed))) return TRUE;
+    *name = typed;
     EndDialog(dialog, IDOK);
     return TRUE;
   }
@@ -78,14 +81,15 @@ INT_PTR CALLBACK newSetProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 INT_PTR CALLBACK goToProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     keepData<int32_t>(dialog, lParam);
-    SetDlgItemInt(dialog, IDC_EDITOR_FIELD, static_cast<UINT>(dataOf<int32_t>(dialog)), FALSE);
+    SetDlgItemInt(dialog, IDC_EDITOR_FIELD, static_cast<UINT>(*dataOf<int32_t>(dialog)), FALSE);
     SetFocus(GetDlgItem(dialog, IDC_EDITOR_FIELD));
     return FALSE;
   }
-  if (isOk(message, wParam)) {
+  int32_t* const chosen = dataOf<int32_t>(dialog);
+  if (chosen && isOk(message, wParam)) {
     const int32_t number = fieldNumber(fieldText(dialog, IDC_EDITOR_FIELD));
     if (refused(dialog, checkLevelNumber(number))) return TRUE;
-    dataOf<int32_t>(dialog) = number;
+    *chosen = number;
     EndDialog(dialog, IDOK);
     return TRUE;
   }
@@ -97,18 +101,19 @@ INT_PTR CALLBACK goToProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 INT_PTR CALLBACK resizeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     keepData<InteriorSize>(dialog, lParam);
-    const InteriorSize& size = dataOf<InteriorSize>(dialog);
+    const InteriorSize& size = *dataOf<InteriorSize>(dialog);
     SetDlgItemTextA(dialog, IDC_RESIZE_WIDTH_LABEL, sizeLabel("Width").c_str());
     SetDlgItemTextA(dialog, IDC_RESIZE_HEIGHT_LABEL, sizeLabel("Height").c_str());
     SetDlgItemInt(dialog, IDC_RESIZE_WIDTH, static_cast<UINT>(size.width), FALSE);
     SetDlgItemInt(dialog, IDC_RESIZE_HEIGHT, static_cast<UINT>(size.height), FALSE);
     return TRUE;
   }
-  if (isOk(message, wParam)) {
+  InteriorSize* const chosen = dataOf<InteriorSize>(dialog);
+  if (chosen && isOk(message, wParam)) {
     const InteriorSize size{fieldNumber(fieldText(dialog, IDC_RESIZE_WIDTH)),
                             fieldNumber(fieldText(dialog, IDC_RESIZE_HEIGHT))};
     if (refused(dialog, checkInteriorSize(size.width, size.height))) return TRUE;
-    dataOf<InteriorSize>(dialog) = size;
+    *chosen = size;
     EndDialog(dialog, IDOK);
     return TRUE;
   }
@@ -133,15 +138,16 @@ void showSwitch(HWND dialog, const SwitchedTextDialog& data) {
 INT_PTR CALLBACK switchedTextProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     keepData<SwitchedTextDialog>(dialog, lParam);
-    const SwitchedTextDialog& data = dataOf<SwitchedTextDialog>(dialog);
+    const SwitchedTextDialog& data = *dataOf<SwitchedTextDialog>(dialog);
     SetDlgItemTextA(dialog, IDC_EDITOR_FIELD, data.value.text.c_str());
     CheckRadioButton(dialog, data.onButton, data.offButton,
                      data.value.enabled ? data.onButton : data.offButton);
     showSwitch(dialog, data);
     return TRUE;
   }
-  if (message != WM_COMMAND) return FALSE;
-  SwitchedTextDialog& data = dataOf<SwitchedTextDialog>(dialog);
+  SwitchedTextDialog* const kept = dataOf<SwitchedTextDialog>(dialog);
+  if (message != WM_COMMAND || !kept) return FALSE;
+  SwitchedTextDialog& data = *kept;
   const int id = LOWORD(wParam);
   if (id == data.onButton || id == data.offButton) {
     showSwitch(dialog, data);

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "editor/editor_checks.h"
+
 namespace trelux {
 
 // "New Puzzle Set": the name as typed.
@@ -17,10 +19,6 @@ std::optional<std::string> askNewSetName(HINSTANCE instance, HWND owner);
 // "Go To Level...": a level number 1..255, the current one shown first.
 std::optional<int32_t> askLevelNumber(HINSTANCE instance, HWND owner, int32_t currentNumber);
 
-struct InteriorSize {
-  int32_t width = 0;
-  int32_t height = 0;
-};
 // "Enter Size": the interior size, each side 5..20.
 std::optional<InteriorSize> askInteriorSize(HINSTANCE instance, HWND owner, InteriorSize current);
 

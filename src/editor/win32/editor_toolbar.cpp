@@ -41,7 +41,11 @@ bool EditorToolbar::create(HWND mainWindow, HINSTANCE instance) {
   window_ = createFittedWindow(0, kControlWindowClass, kToolbarTitle, kToolbarStyle, x, y,
                                kPaletteWidth, kPaletteHeight, mainWindow, menu, instance, nullptr,
                                true);
-  if (!window_) return false;
+  if (!window_) {
+    // A menu given to a window that was never made belongs to nobody.
+    if (menu) DestroyMenu(menu);
+    return false;
+  }
   stripBrush_ = CreateSolidBrush(kStripColour);
   createButtons(instance);
   ShowWindow(window_, SW_SHOW);

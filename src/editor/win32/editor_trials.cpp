@@ -6,6 +6,7 @@
 #include "app/win32/shell.h"
 #include "editor/editor_model.h"
 #include "editor/editor_solve.h"
+#include "editor/test_play.h"
 #include "editor/win32/editor_controller.h"
 #include "editor/win32/solve_dialog.h"
 #include "gfx/win32/game_view.h"
@@ -61,10 +62,7 @@ void EditorController::playBackStep() {
 void EditorController::playKey(PlayKey key) {
   if (!testPlay_.key(key, effects_)) return;
   KillTimer(view_.window(), kPlaybackTimer);
-  const int32_t keys = testPlay_.keysUsed();
-  const std::string text =
-      "Level won with " + std::to_string(keys) + (keys == 1 ? " key." : " keys.");
-  view_.showMessage(text.c_str(), kProgramTitle);
+  view_.showMessage(wonReport(testPlay_.keysUsed()).c_str(), kProgramTitle);
   endTestPlay();
 }
 

@@ -18,12 +18,16 @@ void showProgress(HWND dialog, const SolveJob& job) {
 }
 
 INT_PTR CALLBACK solveProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    SetTimer(dialog, kProgressTimer, kProgressIntervalMs, nullptr);
+    return TRUE;
+  }
+  // Null until WM_INITDIALOG has kept it: messages such as WM_SETFONT come
+  // before.
   auto* job = reinterpret_cast<SolveJob*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  if (!job) return FALSE;
   switch (message) {
-    case WM_INITDIALOG:
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      SetTimer(dialog, kProgressTimer, kProgressIntervalMs, nullptr);
-      return TRUE;
     case WM_TIMER:
       if (job->finished()) {
         KillTimer(dialog, kProgressTimer);

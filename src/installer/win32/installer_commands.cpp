@@ -76,12 +76,14 @@ void play() {
       readInstallationDirectory(state.window, state.texts.registryKey);
   if (!directory) return;
   SetCurrentDirectoryA(directory->c_str());
+  const std::string program = *directory + state.texts.execute;
   // The whole path quoted: installation directories have spaces in them.
-  const std::string command = "\"" + *directory + state.texts.execute + "\"";
-  if (WinExec(command.c_str(), SW_SHOW) < kWinExecStarted) {
+  const UINT started = WinExec(("\"" + program + "\"").c_str(), SW_SHOW);
+  if (started < kWinExecStarted) {
     // Closing the window then would look as if the game had started.
     SetCurrentDirectoryA(state.sourceDirectory.c_str());
-    MessageBoxA(state.window, kNoProgramFilesMessage, kErrorCaption, MB_ICONERROR);
+    MessageBoxA(state.window, notStartedMessage(program, started).c_str(), kErrorCaption,
+                MB_ICONERROR);
     return;
   }
   DestroyWindow(state.window);

@@ -1,6 +1,8 @@
 // The installer's own texts and captions.
 #pragma once
 
+#include <string>
+
 namespace trelux {
 
 inline constexpr const char* kInstallErrorCaption = "Install Error";
@@ -18,5 +20,11 @@ inline constexpr const char* kConfirmUninstallCaption = "Confirm uninstall";
 inline constexpr const char* kUninstalledMessage = "Uninstall successful.";
 inline constexpr const char* kUninstalledCaption = "Success";
 inline constexpr const char* kNoProgramFilesMessage = "Unable to locate installed program files.";
+
+// Play found the installation but its program did not start; code is
+// WinExec's answer.
+inline std::string notStartedMessage(const std::string& program, unsigned code) {
+  return "Unable to start " + program + ".\nError code: " + std::to_string(code);
+}
 
 }  // namespace trelux

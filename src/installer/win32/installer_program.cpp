@@ -105,12 +105,16 @@ bool startInstaller(HINSTANCE instance, int& exitCode) {
 // Waits for each message: polling the queue would keep a processor busy
 // for as long as the window is open.
 int runInstallerLoop() {
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  MSG message{};
+  for (;;) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(message.wParam);
+    // The queue could not be read; message holds nothing to answer with,
+    // and asking again would only fail again.
+    if (got == -1) return kMessageLoopFailedExitCode;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-  return static_cast<int>(message.wParam);
 }
 
 void shutDownInstaller() {

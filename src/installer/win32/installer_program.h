@@ -13,13 +13,16 @@ namespace trelux {
 // the installer says what is missing and ends with this code. Without any
 // package it ends with 0.
 inline constexpr int kIncompletePackageExitCode = 1;
+// The message queue could not be read.
+inline constexpr int kMessageLoopFailedExitCode = 2;
 
 int runInstaller(HINSTANCE instance);
 
 // Start-up up to the first screen. False when the installer must end
 // (after its message), with the exit code in exitCode.
 bool startInstaller(HINSTANCE instance, int& exitCode);
-// Handles messages until WM_QUIT and answers its code.
+// Handles messages until WM_QUIT and answers its code, or
+// kMessageLoopFailedExitCode when the queue cannot be read.
 int runInstallerLoop();
 // Frees the package, the background and the font; unregisters the class.
 void shutDownInstaller();

@@ -3,6 +3,10 @@
 // question, the start without a set, test play and Solve.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
 #include "base/files.h"
@@ -317,17 +321,51 @@ TEST_F(EditorTest, TestPlayPlaysACopyAndEscReturnsToTheLevelAsItWas) {
   EXPECT_EQ(shown(), kPullToWin);
 }
 
+// Every command of the menu but test play's own works on the level being
+// edited; a palette button is no command and leaves the test play running.
+TEST_F(EditorTest, EveryMenuCommandButTestPlayEndsATestPlay) {
+  startEditor({kPullToWin});
+  std::vector<UINT> commands;
+  HMENU bar = GetMenu(toolbar());
+  for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+    HMENU items = GetSubMenu(bar, i);
+    for (int j = 0; j < GetMenuItemCount(items); ++j) {
+      const UINT id = GetMenuItemID(items, j);
+      if (id != 0 && id != static_cast<UINT>(-1) && id != IDC_EDITOR_TEST_PLAY) commands.push_back(id);
+    }
+  }
+  // Exit comes last: with the edits made by then it asks, and the answerer's
+  // Cancel keeps the editor.
+  std::stable_partition(commands.begin(), commands.end(), [](UINT id) { return id != IDC_EDITOR_EXIT; });
+  ASSERT_EQ(commands.back(), static_cast<UINT>(IDC_EDITOR_EXIT));
+  for (UINT id : commands) {
+    SCOPED_TRACE("command " + std::to_string(id));
+    key(VK_F5);
+    pickTool(1, 0);
+    ASSERT_TRUE(controller().isTestPlaying());
+    // Closes whatever the command opens; what each says is tested elsewhere.
+    DialogAnswerer cancelEverything;
+    menu(static_cast<int>(id));
+    ASSERT_EQ(currentScreen(), ScreenEditor) << "Exit after Add New Level asks and stays";
+    EXPECT_FALSE(controller().isTestPlaying());
+  }
+}
+
 // Solve's progress window closes by itself when the search ends.
-DialogStep solveStep(int button = IDC_SOLVE_STATUS) {
+DialogStep solveStep(int button = kNoButton) {
   DialogStep step;
   step.caption = "Solve";
   step.button = button;
   return step;
 }
 
+// Its shortest solution takes six keys.
+const char* const kSixKeys =
+    "# # # # # # # # #\n# >r . . . . \\r . #\n# . . . . . . . #\n# . . . . . . . #\n"
+    "# . . . . . . . #\n# . . . . Snr . @ #\n# # # # # # # # #\n";
+
 TEST_F(EditorTest, SolveReportsTheShortestSolutionAndPlaysItBack) {
-  startEditor({"# # # # # # # # #\n# >r . . . . \\r . #\n# . . . . . . . #\n# . . . . . . . #\n"
-               "# . . . . . . . #\n# . . . . Snr . @ #\n# # # # # # # # #\n"});
+  startEditor({kSixKeys});
   DialogAnswerer dialogs;
   dialogs.expect(solveStep());
   dialogs.expectMessage("Trelux", "Shortest solution: 6 keys.\nPlay it in test play?", IDYES);
@@ -337,6 +375,69 @@ TEST_F(EditorTest, SolveReportsTheShortestSolutionAndPlaysItBack) {
   pumpUntil([&] { return !controller().isTestPlaying(); });
   dialogs.verify();
   EXPECT_EQ(model().robotPosition(), (Position{7, 5}));
+}
+
+// Many lenses in a wide room: a search that lasts.
+const char* const kLongSearch =
+    "# # # # # # # # # # # # # # # # # # # #\n"
+    "# . Lr . . . Lg . . . Lb . . Lr . . . Lg . #\n"
+    "# . . . . . . . . . . . . . . . . . . #\n"
+    "# . . Ly . . . . Lc . . . . . Lb . . . . #\n"
+    "# . . . . . . . @ . . . . . . . . . . #\n"
+    "# . Lg . . . Lr . . . . Ly . . . Lc . . . #\n"
+    "# . . . . . . . . . . . . . . . . . . #\n"
+    "# >k . . . . . . . . . . . . . . . . Swr #\n"
+    "# # # # # # # # # # # # # # # # # # # #\n";
+
+// Presses Cancel in Solve's progress window once it has shown positions
+// counted, so that the cancel meets a search still running.
+DWORD cancelledAt = 0;
+// Not the window's own progress timer, which it would replace.
+constexpr UINT_PTR kWatchTimer = 77;
+void CALLBACK cancelOnceSearching(HWND dialog, UINT, UINT_PTR timer, DWORD) {
+  const std::string status = windowText(dialog, IDC_SOLVE_STATUS);
+  const bool counted = status.find(" positions") != std::string::npos &&
+                       status.find("\n0 positions") == std::string::npos;
+  if (!counted) return;
+  KillTimer(dialog, timer);
+  cancelledAt = GetTickCount();
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+// The whole search takes seconds; a cancel that stops it returns at once.
+TEST_F(EditorTest, CancelStopsASearchStillRunningAndTheEditorAnswersAtOnce) {
+  startEditor({kLongSearch});
+  DialogAnswerer dialogs;
+  DialogStep progress = solveStep();
+  progress.inspect = [](HWND dialog) { SetTimer(dialog, kWatchTimer, 10, cancelOnceSearching); };
+  dialogs.expect(progress);
+  cancelledAt = 0;
+  menu(IDC_EDITOR_SOLVE);
+  const DWORD returnedAt = GetTickCount();
+  dialogs.verify();
+  ASSERT_NE(cancelledAt, 0u) << "the search ended before it showed a count";
+  EXPECT_LT(returnedAt - cancelledAt, 500u);
+  pickTool(1, 0);
+  clickCell(4, 2);
+  EXPECT_EQ(model().tileAt(4, 2), 1);
+}
+
+// Esc ends the playback of a solution with the test play: no key of it is
+// played after, and the win is never announced.
+TEST_F(EditorTest, EscDuringTheSolutionsPlaybackEndsIt) {
+  startEditor({kSixKeys});
+  DialogAnswerer dialogs;
+  dialogs.expect(solveStep());
+  dialogs.expectMessage("Trelux", "Shortest solution: 6 keys.\nPlay it in test play?", IDYES);
+  key(VK_F6);
+  ASSERT_TRUE(controller().isTestPlaying());
+  key(VK_ESCAPE);
+  EXPECT_FALSE(controller().isTestPlaying());
+  const DWORD start = GetTickCount();
+  pumpUntil([&] { return GetTickCount() - start > 6 * 300 + 500; });  // past the playback's end
+  dialogs.verify();
+  EXPECT_FALSE(controller().isTestPlaying());
+  EXPECT_EQ(shown(), kSixKeys);
 }
 
 TEST_F(EditorTest, SolveSaysWhenThereIsNoSolutionAndCancelSaysNothing) {

@@ -146,6 +146,23 @@ TEST_F(InstallerTest, PlayStartsTheInstalledGameAndEndsTheInstaller) {
   }
 }
 
+// The files were found; only the program did not start. Closing would look
+// as if the game had started.
+TEST_F(InstallerTest, PlayWhoseProgramDoesNotStartSaysSoAndStays) {
+  installInto(installDirectory());
+  const std::string program = installDirectory() + "\\trelux.exe";
+  fs::remove(program);
+  DialogAnswerer dialogs;
+  dialogs.expect(answer("Error", IDOK));
+  command(kPlayButton);
+  dialogs.verify();
+  ASSERT_EQ(dialogs.seen().size(), 1u);
+  EXPECT_THAT(dialogs.seen()[0].text,
+              testing::StartsWith("Unable to start " + program + ".\nError code: "));
+  EXPECT_TRUE(IsWindow(installer().window));
+  EXPECT_EQ(controls(), kInstalledScreen);
+}
+
 TEST_F(InstallerTest, UninstallRemovesTheFilesAndTheRecordButNotAFileOfTheUsers) {
   installInto(installDirectory());
   const fs::path installed = installDirectory();
@@ -269,8 +286,58 @@ TEST(InstallerStart, PackageWithoutAStartupTextOrTheBackgroundNamesItAndFails) {
                         "copy of this program.");
   EXPECT_EQ(runWith(TRELUX_TEST_BROKEN_DIR "\\no_background.dll"), kIncompletePackageExitCode);
   dialogs.verify();
-  EXPECT_NE(kIncompletePackageExitCode, 0);
   EXPECT_EQ(windows.count(), 0);
+}
+
+// The message box another process shows, or null.
+struct ProcessBox {
+  DWORD processId;
+  HWND box;
+};
+BOOL CALLBACK findProcessBox(HWND window, LPARAM found) {
+  auto* wanted = reinterpret_cast<ProcessBox*>(found);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (owner != wanted->processId || std::string(className) != "#32770") return TRUE;
+  wanted->box = window;
+  return FALSE;
+}
+
+// installer.exe itself: whoever started it must tell a package it could
+// not show from a clean end.
+TEST(InstallerStart, ProgramOnAnIncompletePackageEndsWithAFailureCode) {
+  ScratchFolder folder;
+  fs::copy_file(TRELUX_TEST_PACKAGE_DIR "\\installer.exe", "installer.exe");
+  fs::copy_file(TRELUX_TEST_BROKEN_DIR "\\no_license.dll", "INSTALL.DLL");
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  char commandLine[] = "installer.exe";
+  ASSERT_TRUE(CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process));
+  ProcessBox found{process.dwProcessId, nullptr};
+  for (int tries = 0; tries < 300 && !found.box; ++tries) {
+    if (WaitForSingleObject(process.hProcess, 100) == WAIT_OBJECT_0) break;
+    EnumWindows(findProcessBox, reinterpret_cast<LPARAM>(&found));
+  }
+  EXPECT_NE(found.box, nullptr) << "no message box";
+  if (found.box) {
+    char caption[64] = {};
+    SendMessageA(found.box, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption));
+    EXPECT_STREQ(caption, "Install Error");
+    PostMessageA(found.box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  }
+  const bool ended = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
+  if (!ended) TerminateProcess(process.hProcess, 0);
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(exitCode, static_cast<DWORD>(kIncompletePackageExitCode));
+  EXPECT_NE(exitCode, 0u);
 }
 
 }  // namespace

@@ -103,6 +103,7 @@ void DialogAnswerer::answer(HWND window, const DialogStep& step) {
   if (step.listSelection)
     SendDlgItemMessageA(window, step.listSelection->first, LB_SETCURSEL,
                         static_cast<WPARAM>(step.listSelection->second), 0);
+  if (step.button == kNoButton) return;
   PostMessageA(window, WM_COMMAND, MAKEWPARAM(step.button, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(window, step.button)));
 }

@@ -14,13 +14,16 @@
 
 namespace trelux::test {
 
+// A step's button that presses nothing: the dialog closes by itself.
+inline constexpr int kNoButton = 0;
+
 struct DialogStep {
   std::string caption;                              // expected caption
   std::optional<std::string> text;                  // expected message box text
   std::vector<std::pair<int, std::string>> edits;   // control id, text to enter
   std::optional<std::pair<int, int>> listSelection; // list box id, line
   std::function<void(HWND)> inspect;                // looks at the dialog first
-  int button = IDOK;                                // pressed last
+  int button = IDOK;                                // pressed last, unless kNoButton
   // Answers the dialog when it becomes active again (after a message box it
   // opened has closed) instead of when it first opens.
   bool onReturn = false;
