@@ -7,7 +7,6 @@
 #include "doc/keyed_document.h"
 #include "download/download_messages.h"
 #include "download/internet_error.h"
-#include "download/puzzle_server.h"
 #include "support/scratch_folder.h"
 
 namespace trelux {
@@ -81,18 +80,6 @@ TEST(Manifest, UnreadableIncompleteOrOversizedIsRefused) {
 
   KeyedDocument doc;
   EXPECT_THROW(readManifest(doc, "missing.tmp"), InternetError);
-}
-
-TEST(PuzzleServer, SettingNamesHostAndPortElseTheDefault) {
-  EXPECT_EQ(manifestUrl(puzzleServerFrom("127.0.0.1:8080")),
-            "http://127.0.0.1:8080/download/files/trelux/download.php");
-  EXPECT_EQ(manifestUrl(puzzleServerFrom("example.org")),
-            "http://example.org/download/files/trelux/download.php");
-  EXPECT_EQ(puzzleServerFrom("").host, kDefaultPuzzleHost);
-  EXPECT_EQ(connectingText(puzzleServerFrom("h:81")), "Connecting to h...");
-  EXPECT_EQ(connectionMessage(puzzleServerFrom("h:81")),
-            "Trelux couldn't establish a connection to h\n"
-            "Make sure you have a valid internet connection, then try again");
 }
 
 }  // namespace
