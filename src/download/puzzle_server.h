@@ -1,5 +1,6 @@
 // Where the puzzle server is: the "server" setting of trelux.ini (a host, or
-// host:port), or the built-in default host when the setting is empty.
+// host:port, perhaps written "http://host:port/"), or the built-in default
+// host when the setting is empty or names no server.
 #pragma once
 
 #include <string>
