@@ -1,5 +1,6 @@
 #include "publish.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -79,6 +80,16 @@ TEST(Publish, WrongUsageAndBadSetsWriteNoManifest) {
   EXPECT_EQ(runToolWith({"publish", "site", "--base-url", "ftp://h/", "a.txt"}).code, 2);
   EXPECT_EQ(runToolWith({"publish", "site", "--base-url", "http://h/", "a.txt", "bad.txt"}).code, 1);
   EXPECT_EQ(readFile("site/download/files/trelux/download.php"), "");
+}
+
+// "sets" is a file: its folder cannot be made, though the manifest's can.
+TEST(Publish, FolderThatCannotBeMadeIsReported) {
+  ScratchFolder scratch;
+  writeFile("a.txt", std::string("set: A\n") + kLevel);
+  writeFile("site/sets", "");
+  const test::ToolRun run = runToolWith({"publish", "site", "--base-url", "http://h/", "a.txt"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, testing::StartsWith("trelux-tool: cannot make the folder site/sets: "));
 }
 
 }  // namespace

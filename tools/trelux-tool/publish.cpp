@@ -168,10 +168,12 @@ int runPublish(const std::vector<std::string>& args, const std::string& baseUrl,
   if (args.size() < 2) return usageError(err, "publish takes a folder and one or more set texts");
   if (!validBaseUrl(baseUrl)) return usageError(err, "publish needs --base-url http://HOST[:PORT]/[PATH]");
   const std::string outDir = args[0];
-  std::error_code ec;
-  fs::create_directories(fs::path(outDir) / "sets", ec);
-  fs::create_directories(fs::path(outDir) / "download/files/trelux", ec);
-  if (ec) return fail(err, "cannot make the folders of " + outDir);
+  for (const char* folder : {"sets", "download/files/trelux"}) {
+    const fs::path path = fs::path(outDir) / folder;
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    if (ec) return fail(err, "cannot make the folder " + path.generic_string() + ": " + ec.message());
+  }
 
   std::vector<Published> sets;
   std::set<std::string> files;
