@@ -54,13 +54,4 @@ std::string manifestUrl(const PuzzleServer& server) {
   return url + kManifestPath;
 }
 
-std::string connectingText(const PuzzleServer& server) {
-  return "Connecting to " + server.host + "...";
-}
-
-std::string connectionMessage(const PuzzleServer& server) {
-  return "Trelux couldn't establish a connection to " + server.host +
-         "\nMake sure you have a valid internet connection, then try again";
-}
-
 }  // namespace trelux

@@ -20,7 +20,5 @@ struct PuzzleServer {
 PuzzleServer puzzleServerFrom(const std::string& setting);
 // "http://" host [":" port] "/download/files/trelux/download.php"
 std::string manifestUrl(const PuzzleServer& server);
-std::string connectingText(const PuzzleServer& server);
-std::string connectionMessage(const PuzzleServer& server);
 
 }  // namespace trelux

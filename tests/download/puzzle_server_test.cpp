@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "download/download_messages.h"
+
 namespace trelux {
 namespace {
 
@@ -11,8 +13,8 @@ TEST(PuzzleServer, SettingNamesHostAndPortElseTheDefault) {
   EXPECT_EQ(manifestUrl(puzzleServerFrom("example.org")),
             "http://example.org/download/files/trelux/download.php");
   EXPECT_EQ(puzzleServerFrom("").host, kDefaultPuzzleHost);
-  EXPECT_EQ(connectingText(puzzleServerFrom("h:81")), "Connecting to h...");
-  EXPECT_EQ(connectionMessage(puzzleServerFrom("h:81")),
+  EXPECT_EQ(connectingText(puzzleServerFrom("h:81").host), "Connecting to h...");
+  EXPECT_EQ(connectionMessage(puzzleServerFrom("h:81").host),
             "Trelux couldn't establish a connection to h\n"
             "Make sure you have a valid internet connection, then try again");
 }

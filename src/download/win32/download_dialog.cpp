@@ -49,14 +49,14 @@ void fillLists(HWND dialog, const std::vector<ManifestSet>& sets) {
 // The boxes of a download are owned by the list, which the main window
 // lies disabled under: closing them gives the list the keyboard back.
 void showProblem(HWND owner, const char* text) {
-  MessageBoxA(owner, text, "Trelux", MB_ICONEXCLAMATION);
+  MessageBoxA(owner, text, kDownloaderCaption, MB_ICONEXCLAMATION);
 }
 
 bool mayDownload(HWND owner, const std::string& guid) {
   switch (repeatedDownloadCheck(guid)) {
     case DownloadAnswer::Download: return true;
     case DownloadAnswer::AskFirst:
-      return MessageBoxA(owner, kRepeatQuestion, "Trelux", MB_YESNO | MB_ICONQUESTION) == IDYES;
+      return MessageBoxA(owner, kRepeatQuestion, kDownloaderCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
     case DownloadAnswer::ListUnreadable: showProblem(owner, kUnreadableListMessage); return false;
   }
   return false;
@@ -75,7 +75,7 @@ void downloadSet(HWND list, const DownloadContext& context, const std::string& p
     const std::string chosen = freeSetName(name);
     installSet(chosen, file.path(), guid);
     progress->hide();
-    MessageBoxA(nullptr, (kDownloadCompletePrefix + chosen).c_str(), "Trelux", MB_ICONINFORMATION);
+    MessageBoxA(nullptr, downloadCompleteText(chosen).c_str(), kDownloaderCaption, MB_ICONINFORMATION);
   } catch (const InternetError& error) {
     if (progress) progress->hide();
     showProblem(list, error.message.c_str());
