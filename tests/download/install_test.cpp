@@ -98,5 +98,20 @@ TEST_F(Install, TakenNameGetsTheFirstFreeNumber) {
   EXPECT_EQ(freeSetName("Lasers"), "Lasers (3)");
 }
 
+// The file is checked before a name is chosen or a set made; the name is
+// then the first free one, names compared ignoring case.
+TEST_F(Install, DownloadedSetIsCheckedThenNamed) {
+  const std::vector<std::string> before = filesUnder("levels");
+  try {
+    installDownloadedSet("download.tmp", false, "Glow", "a");
+    ADD_FAILURE() << "a body shorter than announced was installed";
+  } catch (const InternetError& error) {
+    EXPECT_EQ(error.message, kDamagedSetMessage);
+  }
+  EXPECT_EQ(filesUnder("levels"), before);
+  installSet("Glow", "download.tmp", "a");
+  EXPECT_EQ(installDownloadedSet("download.tmp", true, "GLOW", "b"), "GLOW (2)");
+}
+
 }  // namespace
 }  // namespace trelux

@@ -8,7 +8,6 @@
 #include "download/downloaded_set.h"
 #include "download/install.h"
 #include "download/internet_error.h"
-#include "download/set_name.h"
 #include "download/win32/internet_session.h"
 #include "download/win32/progress_window.h"
 #include "download/win32/temp_file.h"
@@ -62,7 +61,7 @@ bool mayDownload(HWND owner, const std::string& guid) {
   return false;
 }
 
-// One set: transfer, check, install under a free name, report.
+// One set: transfer, install, report.
 void downloadSet(HWND list, const DownloadContext& context, const std::string& path,
                  const std::string& name, const std::string& guid) {
   TempFile file;
@@ -71,9 +70,7 @@ void downloadSet(HWND list, const DownloadContext& context, const std::string& p
     progress = std::make_unique<ProgressWindow>(context.instance, context.owner);
     if (!progress->exists()) throw InternetError{"No window!", kUserInterfaceMessage};
     const TransferResult got = context.session->transfer(path, file.path(), *progress, kMaxSetFileSize);
-    checkDownloadedSet(file.path(), got.complete);
-    const std::string chosen = freeSetName(name);
-    installSet(chosen, file.path(), guid);
+    const std::string chosen = installDownloadedSet(file.path(), got.complete, name, guid);
     progress->hide();
     MessageBoxA(nullptr, downloadCompleteText(chosen).c_str(), kDownloaderCaption, MB_ICONINFORMATION);
   } catch (const InternetError& error) {
