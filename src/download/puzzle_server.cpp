@@ -37,12 +37,16 @@ std::string portNumber(std::string_view text) {
 PuzzleServer puzzleServerFrom(const std::string& setting) {
   const std::string trimmed = trimBlanks(setting);
   std::string_view text = trimmed;
-  if (text.size() >= 7 && equalsIgnoreAsciiCase(text.substr(0, 7), "http://")) text.remove_prefix(7);
+  constexpr std::string_view kScheme = "http://";
+  if (equalsIgnoreAsciiCase(text.substr(0, kScheme.size()), kScheme)) {
+    text.remove_prefix(kScheme.size());
+  }
   while (!text.empty() && text.back() == '/') text.remove_suffix(1);
   const size_t colon = text.find(':');
   const std::string_view host = text.substr(0, colon);
-  const std::string port = colon == std::string_view::npos ? "" : portNumber(text.substr(colon + 1));
-  if (!isHostName(host) || (colon != std::string_view::npos && port.empty())) {
+  const bool hasPort = colon != std::string_view::npos;
+  const std::string port = hasPort ? portNumber(text.substr(colon + 1)) : "";
+  if (!isHostName(host) || (hasPort && port.empty())) {
     return {kDefaultPuzzleHost, ""};
   }
   return {std::string(host), port};

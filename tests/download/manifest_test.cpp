@@ -34,7 +34,8 @@ TEST(Manifest, ListsSetsInSectionOrderWithAbsentKeysEmpty) {
   // The sets come in the document's storage order, whichever that is.
   writeFile("m.tmp",
             "[First]\r\nName = Lasers\r\nPATH = http://h/a.dat\r\nguid = AB-cd\r\n"
-            "author = Ann\r\ndate = 2024-05-01\r\n[Second]\r\nname = Glow\r\npath = http://h/b.dat\r\n");
+            "author = Ann\r\ndate = 2024-05-01\r\n"
+            "[Second]\r\nname = Glow\r\npath = http://h/b.dat\r\n");
   KeyedDocument doc;
   readManifest(doc, "m.tmp");
   const std::vector<ManifestSet> sets = manifestSets(doc);
@@ -61,7 +62,8 @@ TEST(Manifest, EmptyManifestGivesNoSets) {
 
 TEST(Manifest, SectionWithoutPathOrNameRefusesTheWhole) {
   ScratchFolder scratch;
-  EXPECT_EQ(refusal("[Good]\nname = A\npath = u\n[NoName]\npath = u\n"), "Group noname has no name.");
+  EXPECT_EQ(refusal("[Good]\nname = A\npath = u\n[NoName]\npath = u\n"),
+            "Group noname has no name.");
   EXPECT_EQ(refusal("[NoPath]\nname = A\n"), "Group nopath has no path.");
   EXPECT_EQ(refusal("[Bare]\nauthor = A\n"), "Group bare has no path.") << "path is checked first";
 }

@@ -38,11 +38,12 @@ void fillLists(HWND dialog, const std::vector<ManifestSet>& sets) {
 }
 
 void onDownload(HWND dialog, const DownloadContext& context) {
-  const auto line = static_cast<int>(SendDlgItemMessageA(dialog, IDC_WEB_SET_LIST, LB_GETCURSEL, 0, 0));
+  const auto line =
+      static_cast<int>(SendDlgItemMessageA(dialog, IDC_WEB_SET_LIST, LB_GETCURSEL, 0, 0));
   if (line == LB_ERR) return;
   if (!mayDownload(dialog, lineOf(dialog, IDC_WEB_GUID_LIST, line))) return;
-  downloadSet(dialog, context, lineOf(dialog, IDC_WEB_PATH_LIST, line), lineOf(dialog, IDC_WEB_SET_LIST, line),
-              lineOf(dialog, IDC_WEB_GUID_LIST, line));
+  downloadSet(dialog, context, lineOf(dialog, IDC_WEB_PATH_LIST, line),
+              lineOf(dialog, IDC_WEB_SET_LIST, line), lineOf(dialog, IDC_WEB_GUID_LIST, line));
 }
 
 INT_PTR CALLBACK downloadProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

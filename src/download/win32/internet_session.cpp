@@ -64,7 +64,8 @@ TransferResult InternetSession::transfer(const std::string& url, const std::stri
 
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   if (file.empty() || !out) {
-    throw InternetError{"Couldn't open the local file " + file + " for writing.", kLocalFileMessage};
+    throw InternetError{"Couldn't open the local file " + file + " for writing.",
+                        kLocalFileMessage};
   }
   TransferCount count(announced, limit);
   char piece[kPieceSize];

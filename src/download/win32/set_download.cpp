@@ -27,7 +27,8 @@ bool mayDownload(HWND list, const std::string& guid) {
   switch (repeatedDownloadCheck(guid)) {
     case DownloadAnswer::Download: return true;
     case DownloadAnswer::AskFirst:
-      return MessageBoxA(list, kRepeatQuestion, kDownloaderCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+      return MessageBoxA(list, kRepeatQuestion, kDownloaderCaption,
+                         MB_YESNO | MB_ICONQUESTION) == IDYES;
     case DownloadAnswer::ListUnreadable: showProblem(list, kUnreadableListMessage); return false;
   }
   return false;
@@ -40,10 +41,12 @@ void downloadSet(HWND list, const DownloadContext& context, const std::string& p
   try {
     progress = std::make_unique<ProgressWindow>(context.instance, context.owner);
     if (!progress->exists()) throw InternetError{"No window!", kUserInterfaceMessage};
-    const TransferResult got = context.session->transfer(path, file.path(), *progress, kMaxSetFileSize);
+    const TransferResult got =
+        context.session->transfer(path, file.path(), *progress, kMaxSetFileSize);
     const std::string chosen = installDownloadedSet(file.path(), got.complete, name, guid);
     progress->hide();
-    MessageBoxA(nullptr, downloadCompleteText(chosen).c_str(), kDownloaderCaption, MB_ICONINFORMATION);
+    MessageBoxA(nullptr, downloadCompleteText(chosen).c_str(), kDownloaderCaption,
+                MB_ICONINFORMATION);
   } catch (const InternetError& error) {
     if (progress) progress->hide();
     showProblem(list, error.message.c_str());

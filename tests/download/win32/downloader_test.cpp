@@ -260,7 +260,8 @@ TEST_F(DownloaderTest, ProgressTextsFollowTheTransfer) {
 
 TEST_F(DownloaderTest, GetPuzzlesUsesTheServerSetting) {
   writeFile("startup.dat", "stp\r\n");
-  writeFile("trelux.ini", "[settings]\r\nsound = 0\r\nmusic = 0\r\nserver = " + testServer() + "\r\n");
+  writeFile("trelux.ini",
+            "[settings]\r\nsound = 0\r\nmusic = 0\r\nserver = " + testServer() + "\r\n");
   ASSERT_EQ(loadStartupFiles(), "");
   publishGlow("sets/glow.dat");
   DialogStep list = finished(false);
