@@ -88,13 +88,14 @@ class DownloaderTest : public GameFixture {
 };
 
 TEST_F(DownloaderTest, ListShowsTheManifestsSetsInOrderWithTheirHiddenLines) {
-  // Buckets: "a" 96, "b" 11, "c" 30; the file's order is not the list's.
-  publishManifest(section("a", "Third", "http://h/3.dat") +
-                  section("b", "First", "http://h/1.dat", "G1", "Ann") +
-                  section("c", "Second", "http://h/2.dat"));
+  // Buckets: "a" 96, "b" 11, "c" 30; neither the file's order nor the
+  // names' alphabetical one is the list's.
+  publishManifest(section("a", "Moon", "http://h/3.dat") +
+                  section("b", "Zenith", "http://h/1.dat", "G1", "Ann") +
+                  section("c", "Amber", "http://h/2.dat"));
   DialogStep list = finished(false);
   list.inspect = [](HWND dialog) {
-    EXPECT_THAT(listLines(dialog, IDC_WEB_SET_LIST), ElementsAre("First", "Second", "Third"));
+    EXPECT_THAT(listLines(dialog, IDC_WEB_SET_LIST), ElementsAre("Zenith", "Amber", "Moon"));
     EXPECT_THAT(listLines(dialog, IDC_WEB_PATH_LIST),
                 ElementsAre("http://h/1.dat", "http://h/2.dat", "http://h/3.dat"));
     EXPECT_THAT(listLines(dialog, IDC_WEB_GUID_LIST), ElementsAre("G1", "", ""));
