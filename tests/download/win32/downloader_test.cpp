@@ -14,6 +14,7 @@
 #include "app/startup_files.h"
 #include "app/win32/shell.h"
 #include "download/download_messages.h"
+#include "download/manifest.h"
 #include "puzzles/catalogue.h"
 #include "resources/win32/resource_ids.h"
 #include "support/level_files.h"
@@ -208,6 +209,25 @@ TEST_F(DownloaderTest, RefusedManifestShowsNoList) {
   dialogs.expectMessage("Trelux", kManifestMessage);
   run(testServer());
   dialogs.verify();
+}
+
+// The transfer stops once more than a manifest can hold came: the last
+// count shown is the limit itself.
+TEST_F(DownloaderTest, EndlessManifestIsRefusedPastItsLimit) {
+  publishGlow("sets/glow.dat");
+  const std::string endless = servedFile("download/files/trelux/download.php.endless");
+  writeFile(endless, "");
+  ProgressTexts progress;
+  DialogAnswerer dialogs;
+  dialogs.expectMessage("Trelux", kManifestMessage);
+  run(testServer());
+  DeleteFileA(endless.c_str());
+  dialogs.verify();
+  const std::vector<std::string>& texts = progress.texts();
+  ASSERT_GE(texts.size(), 2u);
+  EXPECT_EQ(texts.back(), "Processing...");
+  EXPECT_EQ(texts[texts.size() - 2],
+            "Downloading... (" + std::to_string(kMaxManifestSize) + " bytes so far)");
 }
 
 TEST_F(DownloaderTest, ServerDownOrManifestMissingFailsTheDownload) {
