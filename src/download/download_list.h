@@ -23,8 +23,8 @@ bool isRecordableGuid(const std::string& guid);
 // A list that is missing, or lacks its section, is created with the empty
 // section first, so that "Download" works on a fresh installation.
 DownloadAnswer repeatedDownloadCheck(const std::string& guid);
-// Records the guid (nothing for one that is not recordable); throws an InternetError when the list cannot be read,
-// changed or saved.
+// Records the guid (nothing for one that is not recordable); throws an
+// InternetError when the list cannot be read, changed or saved.
 void recordGuid(const std::string& guid);
 
 }  // namespace trelux

@@ -1,8 +1,13 @@
-// The texts the downloader shows, in one place for the code and its tests.
+// The texts the downloader shows (its messages, question, progress texts
+// and caption), in one place for the code and its tests.
 #pragma once
+
+#include <cstdint>
+#include <string>
 
 namespace trelux {
 
+inline constexpr const char* kDownloaderCaption = "Trelux";
 inline constexpr const char* kUserInterfaceMessage =
     "An error occurred creating the user interface.\nPlease try again.";
 inline constexpr const char* kDownloadFailedMessage =
@@ -15,7 +20,6 @@ inline constexpr const char* kInstallMessage =
     "An error occurred adding the new puzzle set to the puzzle set list.\nPlease try again.";
 inline constexpr const char* kRepeatQuestion =
     "You've already downloaded this puzzle set.\nWould you like to download another copy?";
-inline constexpr const char* kDownloadCompletePrefix = "Download complete!\nPuzzle set: ";
 // Ours: a set file that is not one the game can play is not installed.
 inline constexpr const char* kDamagedSetMessage =
     "The downloaded puzzle set is damaged, so it was not installed.\nPlease try again later.";
@@ -23,5 +27,14 @@ inline constexpr const char* kDamagedSetMessage =
 inline constexpr const char* kUnreadableListMessage =
     "Trelux can't read its list of downloaded puzzle sets (levels\\download.guid).\n"
     "Remove that file and try again.";
+
+// The progress window's texts.
+inline constexpr const char* kQueryingText = "Querying server...";
+inline constexpr const char* kProcessingText = "Processing...";
+std::string connectingText(const std::string& host);
+std::string downloadingText(uint64_t bytesSoFar);
+
+std::string connectionMessage(const std::string& host);
+std::string downloadCompleteText(const std::string& setName);
 
 }  // namespace trelux

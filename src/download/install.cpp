@@ -3,7 +3,9 @@
 #include "base/files.h"
 #include "download/download_list.h"
 #include "download/download_messages.h"
+#include "download/downloaded_set.h"
 #include "download/internet_error.h"
+#include "download/set_name.h"
 #include "editor/editor_model.h"
 #include "puzzles/catalogue.h"
 
@@ -50,6 +52,14 @@ void installSet(const std::string& name, const std::string& levelFile, const std
     removeSet(set);
     throw;
   }
+}
+
+std::string installDownloadedSet(const std::string& file, bool complete, const std::string& name,
+                                 const std::string& guid) {
+  checkDownloadedSet(file, complete);
+  const std::string chosen = freeSetName(name);
+  installSet(chosen, file, guid);
+  return chosen;
 }
 
 }  // namespace trelux

@@ -11,7 +11,9 @@ namespace trelux {
 
 namespace {
 
-[[noreturn]] void refuse(const std::string& detail) { throw InternetError{detail, kManifestMessage}; }
+[[noreturn]] void refuse(const std::string& detail) {
+  throw InternetError{detail, kManifestMessage};
+}
 
 }  // namespace
 

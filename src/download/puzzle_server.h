@@ -1,5 +1,6 @@
 // Where the puzzle server is: the "server" setting of trelux.ini (a host, or
-// host:port), or the built-in default host when the setting is empty.
+// host:port, perhaps written "http://host:port/"), or the built-in default
+// host when the setting is empty or names no server.
 #pragma once
 
 #include <string>
@@ -19,7 +20,5 @@ struct PuzzleServer {
 PuzzleServer puzzleServerFrom(const std::string& setting);
 // "http://" host [":" port] "/download/files/trelux/download.php"
 std::string manifestUrl(const PuzzleServer& server);
-std::string connectingText(const PuzzleServer& server);
-std::string connectionMessage(const PuzzleServer& server);
 
 }  // namespace trelux

@@ -17,11 +17,10 @@ using test::writeFile;
 
 constexpr const char* kList = "levels/download.guid";
 
-TEST(DownloadList, MissingListOrSectionIsCreated) {
+// A missing list is created (the Win32 tests); one without the section gets
+// it, and keeps what it held.
+TEST(DownloadList, MissingSectionIsAdded) {
   ScratchFolder scratch;
-  EXPECT_EQ(repeatedDownloadCheck("abc"), DownloadAnswer::Download);
-  EXPECT_EQ(readFile(kList), "[webguids]\r\n\r\n\r\n");
-
   writeFile(kList, "[other]\r\nx = 1\r\n");
   EXPECT_EQ(repeatedDownloadCheck("abc"), DownloadAnswer::Download);
   const std::string text = readFile(kList);
@@ -29,20 +28,12 @@ TEST(DownloadList, MissingListOrSectionIsCreated) {
   EXPECT_NE(text.find("x = 1"), std::string::npos);
 }
 
-TEST(DownloadList, GuidIsStoredAndComparedLowerCased) {
-  ScratchFolder scratch;
-  writeFile(kList, "[webguids]\r\n\r\n\r\n");
-  recordGuid("AbC-1234");
-  EXPECT_NE(readFile(kList).find("abc-1234 = true"), std::string::npos);
-  EXPECT_EQ(repeatedDownloadCheck("ABC-1234"), DownloadAnswer::AskFirst);
-  EXPECT_EQ(repeatedDownloadCheck("abc-1235"), DownloadAnswer::Download);
-}
-
-TEST(DownloadList, UnreadableListIsNeitherAskedNorOverwritten) {
+// The question's answer to an unreadable list the Win32 tests show; a
+// guid recorded into one fails and leaves it as it was.
+TEST(DownloadList, UnreadableListIsNotOverwritten) {
   ScratchFolder scratch;
   const std::string broken = "[webguids]\r\nno separator here\r\n";
   writeFile(kList, broken);
-  EXPECT_EQ(repeatedDownloadCheck("abc"), DownloadAnswer::ListUnreadable);
   try {
     recordGuid("abc");
     ADD_FAILURE() << "recording into an unreadable list succeeded";

@@ -66,7 +66,8 @@ TEST(DownloadedSet, CheckThrowsTheDamagedMessage) {
   writeFile("good.tmp", setBytes(1));
   writeFile("page.tmp", "<html></html>");
   EXPECT_NO_THROW(checkDownloadedSet("good.tmp"));
-  for (auto [file, complete] : {std::pair{"page.tmp", true}, {"good.tmp", false}, {"none.tmp", true}}) {
+  for (auto [file, complete] :
+       {std::pair{"page.tmp", true}, {"good.tmp", false}, {"none.tmp", true}}) {
     try {
       checkDownloadedSet(file, complete);
       ADD_FAILURE() << file << " passed";

@@ -4,7 +4,8 @@
 # docs/PUZZLE_SERVER.md, on a free port, with a configuration of this test's
 # own that runs alike as root and as a user), the game under Wine on the test
 # display, the list, the download of Afterglow, and its first level played
-# from "New Game". Screenshots are checked at known pixels and kept.
+# from "New Game". Screenshots are checked at known pixels and kept; the
+# list's lines and the boxes' texts are read from the game's own controls.
 #   get_puzzles.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 
@@ -17,6 +18,12 @@ tool="$build/host/tools/trelux-tool/trelux-tool"
 
 . "$source/tests/e2e/common.sh"
 seen() { local name=$1; shift; shot_shows "$shots/$name.png" "$@"; }
+# What the shown dialogs captioned $1 hold ("ID line: TEXT" for a list box's
+# lines, "ID text: TEXT" for other controls), read by a Windows program of
+# the build from outside the game: xdotool reads no list box nor box text.
+texts() {
+  "$build/wine-run" "$build/tests/download/win32/window_texts.exe" "$1" | tr -d '\r'
+}
 click() { xdotool mousemove "$1" "$2" click 1; }
 command -v nginx >/dev/null || PATH="$PATH:/usr/sbin"
 command -v nginx >/dev/null || fail "no nginx; scripts/deps.sh installs nginx-light"
@@ -103,11 +110,18 @@ wait_until 10 has_focus "$list" || fail "the list does not have the keyboard"
 grep -q 'GET /download/files/trelux/download.php HTTP/1.1" 200' "$run/nginx/logs/access.log" ||
   fail "nginx served no manifest"
 import -window root "$shots/list.png"
+listing=$(texts 'Download Web Puzzles') || fail "the list's lines cannot be read"
+lines=$(sed -n 's/^1012 line: //p' <<<"$listing")
+[ "$lines" = $'Afterglow\nNight Shift' ] ||
+  fail "the list shows \"${lines//$'\n'/, }\", not Afterglow then Night Shift"
 
 # --- Download Afterglow: typing "a" selects it, Return presses Download ----
 xdotool key a Return
 box=$(wait_for_window '^Trelux$' 30 "$window") || fail "no box after the download"
 import -window root "$shots/download-complete.png"
+said=$(texts 'Trelux') || fail "the box's text cannot be read"
+sed -n 's/^[0-9]* text: //p' <<<"$said" | grep -qxF 'Download complete!\nPuzzle set: Afterglow' ||
+  fail "the box after the download says: ${said//$'\n'/; }"
 grep -q 'GET /sets/afterglow.dat HTTP/1.1" 200' "$run/nginx/logs/access.log" ||
   fail "nginx served no Afterglow"
 installed() { grep -l "name = Afterglow" "$run/game/levels/"*.trelux; }

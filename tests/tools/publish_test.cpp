@@ -1,5 +1,6 @@
 #include "publish.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,8 +39,8 @@ TEST(Publish, ManifestListsTheSetsInOrderWithTheirUrls) {
   ScratchFolder scratch;
   writeFile("alpha.txt", std::string("set: Alpha\nguid: {AB-12}\n") + kLevel);
   writeFile("zeta.txt", std::string("set: Zeta Set\nauthor: Ann\n") + kLevel);
-  const test::ToolRun run =
-      runToolWith({"publish", "site", "--base-url", "http://127.0.0.1:8080", "alpha.txt", "zeta.txt"});
+  const test::ToolRun run = runToolWith(
+      {"publish", "site", "--base-url", "http://127.0.0.1:8080", "alpha.txt", "zeta.txt"});
   ASSERT_EQ(run.code, 0) << run.err;
   const std::vector<ManifestSet> sets = publishedSets("site");
   ASSERT_EQ(sets.size(), 2u);
@@ -77,8 +78,19 @@ TEST(Publish, WrongUsageAndBadSetsWriteNoManifest) {
   writeFile("bad.txt", "set: Bad\n");
   EXPECT_EQ(runToolWith({"publish", "site", "a.txt"}).code, 2) << "the base URL is required";
   EXPECT_EQ(runToolWith({"publish", "site", "--base-url", "ftp://h/", "a.txt"}).code, 2);
-  EXPECT_EQ(runToolWith({"publish", "site", "--base-url", "http://h/", "a.txt", "bad.txt"}).code, 1);
+  EXPECT_EQ(
+      runToolWith({"publish", "site", "--base-url", "http://h/", "a.txt", "bad.txt"}).code, 1);
   EXPECT_EQ(readFile("site/download/files/trelux/download.php"), "");
+}
+
+// "sets" is a file: its folder cannot be made, though the manifest's can.
+TEST(Publish, FolderThatCannotBeMadeIsReported) {
+  ScratchFolder scratch;
+  writeFile("a.txt", std::string("set: A\n") + kLevel);
+  writeFile("site/sets", "");
+  const test::ToolRun run = runToolWith({"publish", "site", "--base-url", "http://h/", "a.txt"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_THAT(run.err, testing::StartsWith("trelux-tool: cannot make the folder site/sets: "));
 }
 
 }  // namespace

@@ -202,6 +202,11 @@ TEST(SetTextErrors, GuidsAndAuthorsFitTheManifest) {
             "t.txt:2:8: a guid is made of letters, digits, '-', '{' and '}'");
   EXPECT_EQ(errorOf("set: T\nguid: " + std::string(65, 'a') + "\nlevel:\n" + kRoom),
             "t.txt:2:7: a guid has 1 to 64 characters");
+  // The game records no such guid, so it would never ask before a second download.
+  for (const char* guid : {"---", "{}"}) {
+    EXPECT_EQ(errorOf("set: T\nguid: " + std::string(guid) + "\nlevel:\n" + kRoom),
+              "t.txt:2:7: a guid holds at least one letter or digit");
+  }
   EXPECT_EQ(errorOf("set: T\nauthor: A\x01\nlevel:\n" + std::string(kRoom)),
             "t.txt:2:10: the author holds a control character");
   EXPECT_EQ(errorOf(setWith(std::string(kRoom) + "guid: x\n")), "t.txt:6:1: \"guid:\" belongs before the first level");

@@ -84,7 +84,8 @@ std::string today() {
 }
 
 bool validBaseUrl(const std::string& url) {
-  return url.rfind("http://", 0) == 0 && url.size() > 7 && url.find_first_of(" \t\r\n") == std::string::npos;
+  return url.rfind("http://", 0) == 0 && url.size() > 7 &&
+         url.find_first_of(" \t\r\n") == std::string::npos;
 }
 
 struct Published {
@@ -132,7 +133,8 @@ std::string manifestOf(const std::vector<Published>& sets, std::string baseUrl) 
 }
 
 // The manifest as the game reads it: every set there, in the order given.
-bool gameReadsManifest(const std::string& path, const std::vector<Published>& sets, std::string& error) {
+bool gameReadsManifest(const std::string& path, const std::vector<Published>& sets,
+                       std::string& error) {
   KeyedDocument doc;
   try {
     readManifest(doc, path);
@@ -157,21 +159,28 @@ std::string publishedGuid(const SetSource& set) {
   const uint64_t a = fnv("trelux set " + set.name, 0xcbf29ce484222325ull);
   const uint64_t b = fnv("trelux set " + set.name, a);
   char text[40];
-  std::snprintf(text, sizeof text, "%08x-%04x-%04x-%04x-%012llx", static_cast<unsigned>(a >> 32),
-                static_cast<unsigned>((a >> 16) & 0xFFFF), static_cast<unsigned>(a & 0xFFFF),
-                static_cast<unsigned>(b >> 48), static_cast<unsigned long long>(b & 0xFFFFFFFFFFFFull));
+  std::snprintf(text, sizeof text, "%08x-%04x-%04x-%04x-%012llx",
+                static_cast<unsigned>(a >> 32), static_cast<unsigned>((a >> 16) & 0xFFFF),
+                static_cast<unsigned>(a & 0xFFFF), static_cast<unsigned>(b >> 48),
+                static_cast<unsigned long long>(b & 0xFFFFFFFFFFFFull));
   return text;
 }
 
 int runPublish(const std::vector<std::string>& args, const std::string& baseUrl, std::ostream& out,
                std::ostream& err) {
   if (args.size() < 2) return usageError(err, "publish takes a folder and one or more set texts");
-  if (!validBaseUrl(baseUrl)) return usageError(err, "publish needs --base-url http://HOST[:PORT]/[PATH]");
+  if (!validBaseUrl(baseUrl)) {
+    return usageError(err, "publish needs --base-url http://HOST[:PORT]/[PATH]");
+  }
   const std::string outDir = args[0];
-  std::error_code ec;
-  fs::create_directories(fs::path(outDir) / "sets", ec);
-  fs::create_directories(fs::path(outDir) / "download/files/trelux", ec);
-  if (ec) return fail(err, "cannot make the folders of " + outDir);
+  for (const char* folder : {"sets", "download/files/trelux"}) {
+    const fs::path path = fs::path(outDir) / folder;
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    if (ec) {
+      return fail(err, "cannot make the folder " + path.generic_string() + ": " + ec.message());
+    }
+  }
 
   std::vector<Published> sets;
   std::set<std::string> files;
@@ -183,13 +192,16 @@ int runPublish(const std::vector<std::string>& args, const std::string& baseUrl,
   const std::string manifest = outDir + "/download/files/trelux/download.php";
   std::ofstream file(manifest, std::ios::binary | std::ios::trunc);
   std::string text = manifestOf(sets, baseUrl);
-  for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, "\r");
+  for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) {
+    text.insert(at, "\r");
+  }
   file << text;
   file.close();
   if (!file) return fail(err, "cannot write " + manifest);
   if (!gameReadsManifest(manifest, sets, error)) return fail(err, error);
   for (const Published& p : sets) {
-    out << "published \"" << p.set.name << "\" as " << p.file << " (guid " << publishedGuid(p.set) << ")\n";
+    out << "published \"" << p.set.name << "\" as " << p.file << " (guid " << publishedGuid(p.set)
+        << ")\n";
   }
   out << "manifest " << manifest << "\n";
   return 0;

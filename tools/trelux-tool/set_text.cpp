@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "description_text.h"
+#include "download/download_list.h"
 #include "puzzles/level_text.h"
 #include "world/level_codec.h"
 #include "world/level_grid.h"
@@ -152,6 +153,7 @@ class SetParser {
                         c == '-' || c == '{' || c == '}';
       if (!fits) return fail(line, column + static_cast<int>(i), "a guid is made of letters, digits, '-', '{' and '}'");
     }
+    if (!isRecordableGuid(guid)) return fail(line, column, "a guid holds at least one letter or digit");
     set_.guid = guid;
     return true;
   }

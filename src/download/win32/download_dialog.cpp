@@ -1,17 +1,8 @@
 #include "download/win32/download_dialog.h"
 
-#include <memory>
 #include <string>
 
-#include "download/download_list.h"
-#include "download/download_messages.h"
-#include "download/downloaded_set.h"
-#include "download/install.h"
-#include "download/internet_error.h"
-#include "download/set_name.h"
-#include "download/win32/internet_session.h"
-#include "download/win32/progress_window.h"
-#include "download/win32/temp_file.h"
+#include "download/win32/set_download.h"
 #include "resources/win32/resource_ids.h"
 
 namespace trelux {
@@ -46,48 +37,13 @@ void fillLists(HWND dialog, const std::vector<ManifestSet>& sets) {
   }
 }
 
-// The boxes of a download are owned by the list, which the main window
-// lies disabled under: closing them gives the list the keyboard back.
-void showProblem(HWND owner, const char* text) {
-  MessageBoxA(owner, text, "Trelux", MB_ICONEXCLAMATION);
-}
-
-bool mayDownload(HWND owner, const std::string& guid) {
-  switch (repeatedDownloadCheck(guid)) {
-    case DownloadAnswer::Download: return true;
-    case DownloadAnswer::AskFirst:
-      return MessageBoxA(owner, kRepeatQuestion, "Trelux", MB_YESNO | MB_ICONQUESTION) == IDYES;
-    case DownloadAnswer::ListUnreadable: showProblem(owner, kUnreadableListMessage); return false;
-  }
-  return false;
-}
-
-// One set: transfer, check, install under a free name, report.
-void downloadSet(HWND list, const DownloadContext& context, const std::string& path,
-                 const std::string& name, const std::string& guid) {
-  TempFile file;
-  std::unique_ptr<ProgressWindow> progress;
-  try {
-    progress = std::make_unique<ProgressWindow>(context.instance, context.owner);
-    if (!progress->exists()) throw InternetError{"No window!", kUserInterfaceMessage};
-    const TransferResult got = context.session->transfer(path, file.path(), *progress, kMaxSetFileSize);
-    checkDownloadedSet(file.path(), got.complete);
-    const std::string chosen = freeSetName(name);
-    installSet(chosen, file.path(), guid);
-    progress->hide();
-    MessageBoxA(nullptr, (kDownloadCompletePrefix + chosen).c_str(), "Trelux", MB_ICONINFORMATION);
-  } catch (const InternetError& error) {
-    if (progress) progress->hide();
-    showProblem(list, error.message.c_str());
-  }
-}
-
 void onDownload(HWND dialog, const DownloadContext& context) {
-  const auto line = static_cast<int>(SendDlgItemMessageA(dialog, IDC_WEB_SET_LIST, LB_GETCURSEL, 0, 0));
+  const auto line =
+      static_cast<int>(SendDlgItemMessageA(dialog, IDC_WEB_SET_LIST, LB_GETCURSEL, 0, 0));
   if (line == LB_ERR) return;
   if (!mayDownload(dialog, lineOf(dialog, IDC_WEB_GUID_LIST, line))) return;
-  downloadSet(dialog, context, lineOf(dialog, IDC_WEB_PATH_LIST, line), lineOf(dialog, IDC_WEB_SET_LIST, line),
-              lineOf(dialog, IDC_WEB_GUID_LIST, line));
+  downloadSet(dialog, context, lineOf(dialog, IDC_WEB_PATH_LIST, line),
+              lineOf(dialog, IDC_WEB_SET_LIST, line), lineOf(dialog, IDC_WEB_GUID_LIST, line));
 }
 
 INT_PTR CALLBACK downloadProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

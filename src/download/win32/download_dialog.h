@@ -9,16 +9,9 @@
 #include <vector>
 
 #include "download/manifest.h"
+#include "download/win32/set_download.h"
 
 namespace trelux {
-
-class InternetSession;
-
-struct DownloadContext {
-  HINSTANCE instance;
-  HWND owner;  // the main window
-  InternetSession* session;
-};
 
 void showDownloadDialog(const DownloadContext& context, const std::vector<ManifestSet>& sets);
 

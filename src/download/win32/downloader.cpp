@@ -26,13 +26,13 @@ void runDownloader(HWND owner, HINSTANCE instance, const std::string& serverSett
     session.connect(server, *progress);
     const TransferResult got =
         session.transfer(manifestUrl(server), manifestFile.path(), *progress, kMaxManifestSize);
-    progress->setText("Processing...");
+    progress->setText(kProcessingText);
     readManifest(manifest, manifestFile.path(), got.complete);
     progress->hide();
     showDownloadDialog({instance, owner, &session}, manifestSets(manifest));
   } catch (const InternetError& error) {
     if (progress) progress->hide();
-    MessageBoxA(owner, error.message.c_str(), "Trelux", MB_ICONEXCLAMATION);
+    MessageBoxA(owner, error.message.c_str(), kDownloaderCaption, MB_ICONEXCLAMATION);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "download/win32/internet_session.h"
 
 #include <fstream>
+#include <optional>
 
 #include "download/download_messages.h"
 #include "download/internet_error.h"
@@ -40,15 +41,15 @@ bool headerNumber(HINTERNET url, DWORD query, DWORD& value) {
 }  // namespace
 
 void InternetSession::connect(const PuzzleServer& server, ProgressWindow& progress) {
-  progress.setText(connectingText(server));
+  progress.setText(connectingText(server.host));
   handle_ = InternetOpenA("Trelux Downloader", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-  if (!handle_) throw InternetError{"InternetOpen failed", connectionMessage(server)};
+  if (!handle_) throw InternetError{"InternetOpen failed", connectionMessage(server.host)};
 }
 
 TransferResult InternetSession::transfer(const std::string& url, const std::string& file,
                                          ProgressWindow& progress, uint64_t limit) {
   const std::string where = url + " to " + file;
-  progress.setText("Querying server...");
+  progress.setText(kQueryingText);
   UrlHandle request(handle_ ? InternetOpenUrlA(handle_, url.c_str(), nullptr, 0,
                                                INTERNET_FLAG_DONT_CACHE, kContext)
                             : nullptr);
@@ -57,30 +58,30 @@ TransferResult InternetSession::transfer(const std::string& url, const std::stri
   if (!headerNumber(request.get(), HTTP_QUERY_STATUS_CODE, status) || status != HTTP_STATUS_OK) {
     downloadFailed("HTTP status " + std::to_string(status) + " downloading " + where);
   }
-  DWORD announced = 0;
-  const bool hasLength = headerNumber(request.get(), HTTP_QUERY_CONTENT_LENGTH, announced);
+  DWORD length = 0;
+  std::optional<uint64_t> announced;
+  if (headerNumber(request.get(), HTTP_QUERY_CONTENT_LENGTH, length)) announced = length;
 
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   if (file.empty() || !out) {
-    throw InternetError{"Couldn't open the local file " + file + " for writing.", kLocalFileMessage};
+    throw InternetError{"Couldn't open the local file " + file + " for writing.",
+                        kLocalFileMessage};
   }
-  TransferResult result;
+  TransferCount count(announced, limit);
   char piece[kPieceSize];
   for (;;) {
-    progress.setText("Downloading... (" + std::to_string(result.bytes) + " bytes so far)");
+    progress.setText(count.progressText());
     DWORD read = 0;
     if (!InternetReadFile(request.get(), piece, kPieceSize, &read)) {
       downloadFailed("InternetReadFile error downloading " + where);
     }
     if (read == 0) break;
     out.write(piece, read);
-    result.bytes += read;
-    if (result.bytes > limit) break;
+    if (!count.add(read)) break;
   }
   out.close();
   if (!out) throw InternetError{"Couldn't write the local file " + file + ".", kLocalFileMessage};
-  result.complete = !hasLength || result.bytes == announced;
-  return result;
+  return count.result();
 }
 
 void InternetSession::close() {

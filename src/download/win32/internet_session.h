@@ -9,16 +9,11 @@
 #include <string>
 
 #include "download/puzzle_server.h"
+#include "download/transfer_count.h"
 
 namespace trelux {
 
 class ProgressWindow;
-
-struct TransferResult {
-  uint64_t bytes = 0;
-  // False when the body ended before the length the server announced.
-  bool complete = true;
-};
 
 class InternetSession {
  public:
@@ -30,7 +25,7 @@ class InternetSession {
   void connect(const PuzzleServer& server, ProgressWindow& progress);
   // Copies the body of url into file in pieces of 256 bytes. A response
   // other than 200 is a failed download. Stops once more than limit bytes
-  // came: what is that large is refused by its reader anyway.
+  // came (TransferCount).
   TransferResult transfer(const std::string& url, const std::string& file,
                           ProgressWindow& progress, uint64_t limit);
   void close();

@@ -14,6 +14,7 @@
 #include "app/startup_files.h"
 #include "app/win32/shell.h"
 #include "download/download_messages.h"
+#include "download/manifest.h"
 #include "puzzles/catalogue.h"
 #include "resources/win32/resource_ids.h"
 #include "support/level_files.h"
@@ -88,13 +89,14 @@ class DownloaderTest : public GameFixture {
 };
 
 TEST_F(DownloaderTest, ListShowsTheManifestsSetsInOrderWithTheirHiddenLines) {
-  // Buckets: "a" 96, "b" 11, "c" 30; the file's order is not the list's.
-  publishManifest(section("a", "Third", "http://h/3.dat") +
-                  section("b", "First", "http://h/1.dat", "G1", "Ann") +
-                  section("c", "Second", "http://h/2.dat"));
+  // Buckets: "a" 96, "b" 11, "c" 30; neither the file's order nor the
+  // names' alphabetical one is the list's.
+  publishManifest(section("a", "Moon", "http://h/3.dat") +
+                  section("b", "Zenith", "http://h/1.dat", "G1", "Ann") +
+                  section("c", "Amber", "http://h/2.dat"));
   DialogStep list = finished(false);
   list.inspect = [](HWND dialog) {
-    EXPECT_THAT(listLines(dialog, IDC_WEB_SET_LIST), ElementsAre("First", "Second", "Third"));
+    EXPECT_THAT(listLines(dialog, IDC_WEB_SET_LIST), ElementsAre("Zenith", "Amber", "Moon"));
     EXPECT_THAT(listLines(dialog, IDC_WEB_PATH_LIST),
                 ElementsAre("http://h/1.dat", "http://h/2.dat", "http://h/3.dat"));
     EXPECT_THAT(listLines(dialog, IDC_WEB_GUID_LIST), ElementsAre("G1", "", ""));
@@ -209,6 +211,25 @@ TEST_F(DownloaderTest, RefusedManifestShowsNoList) {
   dialogs.verify();
 }
 
+// The transfer stops once more than a manifest can hold came: the last
+// count shown is the limit itself.
+TEST_F(DownloaderTest, EndlessManifestIsRefusedPastItsLimit) {
+  publishGlow("sets/glow.dat");
+  const std::string endless = servedFile("download/files/trelux/download.php.endless");
+  writeFile(endless, "");
+  ProgressTexts progress;
+  DialogAnswerer dialogs;
+  dialogs.expectMessage("Trelux", kManifestMessage);
+  run(testServer());
+  DeleteFileA(endless.c_str());
+  dialogs.verify();
+  const std::vector<std::string>& texts = progress.texts();
+  ASSERT_GE(texts.size(), 2u);
+  EXPECT_EQ(texts.back(), "Processing...");
+  EXPECT_EQ(texts[texts.size() - 2],
+            "Downloading... (" + std::to_string(kMaxManifestSize) + " bytes so far)");
+}
+
 TEST_F(DownloaderTest, ServerDownOrManifestMissingFailsTheDownload) {
   DialogAnswerer dialogs;
   dialogs.expectMessage("Trelux", kDownloadFailedMessage);
@@ -239,28 +260,42 @@ TEST_F(DownloaderTest, DamagedBodiesInstallNothing) {
   }
 }
 
+// The texts of a body of size bytes read in pieces of 256: one before each
+// read, the last before the read that finds the end.
+std::vector<std::string> downloadingTexts(size_t size) {
+  std::vector<std::string> texts;
+  for (size_t n = 0; n < size; n += 256) {
+    texts.push_back("Downloading... (" + std::to_string(n) + " bytes so far)");
+  }
+  texts.push_back("Downloading... (" + std::to_string(size) + " bytes so far)");
+  return texts;
+}
+
 TEST_F(DownloaderTest, ProgressTextsFollowTheTransfer) {
   publishGlow("slow/sets/glow.dat");
+  const size_t manifestSize = readFile(servedFile("download/files/trelux/download.php")).size();
+  const size_t setSize = readFile(servedFile("sets/glow.dat")).size();
+  ASSERT_NE(setSize % 256, 0u) << "the last piece must be a short one";
   ProgressTexts progress;
   downloadExpecting("Download complete!\nPuzzle set: Glow");
   const std::vector<std::string>& texts = progress.texts();
   const std::string host = testServer().substr(0, testServer().find(':'));
-  ASSERT_GE(texts.size(), 8u);
+  ASSERT_GE(texts.size(), 3u);
   EXPECT_EQ(texts[0], "Connecting to " + host + "...");
   EXPECT_EQ(texts[1], "Querying server...");
-  EXPECT_EQ(texts[2], "Downloading... (0 bytes so far)");
-  const auto set = std::find(texts.begin() + 3, texts.end(), "Querying server...");
-  ASSERT_NE(set, texts.end());
-  EXPECT_EQ(*(set - 1), "Processing...");
-  EXPECT_EQ(*(set + 1), "Downloading... (0 bytes so far)");
-  const std::string size = std::to_string(readFile(servedFile("sets/glow.dat")).size());
-  EXPECT_EQ(texts.back(), "Downloading... (" + size + " bytes so far)");
-  EXPECT_GT(texts.end() - set, 10) << "read in pieces of at most 256 bytes";
+  const auto processing = std::find(texts.begin(), texts.end(), "Processing...");
+  ASSERT_NE(processing, texts.end());
+  EXPECT_EQ(std::vector<std::string>(texts.begin() + 2, processing), downloadingTexts(manifestSize));
+  ASSERT_NE(processing + 1, texts.end());
+  EXPECT_EQ(*(processing + 1), "Querying server...");
+  EXPECT_EQ(std::vector<std::string>(processing + 2, texts.end()), downloadingTexts(setSize))
+      << "each read but the last brings 256 bytes";
 }
 
 TEST_F(DownloaderTest, GetPuzzlesUsesTheServerSetting) {
   writeFile("startup.dat", "stp\r\n");
-  writeFile("trelux.ini", "[settings]\r\nsound = 0\r\nmusic = 0\r\nserver = " + testServer() + "\r\n");
+  writeFile("trelux.ini",
+            "[settings]\r\nsound = 0\r\nmusic = 0\r\nserver = " + testServer() + "\r\n");
   ASSERT_EQ(loadStartupFiles(), "");
   publishGlow("sets/glow.dat");
   DialogStep list = finished(false);

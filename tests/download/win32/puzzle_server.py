@@ -12,6 +12,9 @@ by the first part of the path, misbehaves on purpose:
   /endless/FILE      FILE, then filler bytes for as long as the client reads
   /slow/FILE         FILE in pieces of 100 bytes with a pause after each
 
+A path the tests cannot prefix (the manifest's) is made endless by a file
+of its name plus ".endless" beside it.
+
 The command finds the server in TRELUX_TEST_SERVER (host:port), the folder in
 TRELUX_TEST_SERVER_ROOT, and in TRELUX_TEST_CLOSED_PORT a port nothing
 listens on. Python's standard library only.
@@ -46,6 +49,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_header("Content-Length", str(length))
         self.end_headers()
 
+    def endless(self, body):
+        self.head(200)
+        self.wfile.write(body)
+        filler = b"Q" * 65536
+        for _ in range(4096):  # 256 MiB at most, should a client never stop
+            self.wfile.write(filler)
+
     def do_GET(self):
         path = self.path.split("?", 1)[0]
         parts = path.lstrip("/").split("/")
@@ -66,12 +76,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 body = self.file_bytes("/".join(parts[1:]))
                 if body is None:
                     return self.head(404, 0)
-                self.head(200)
-                self.wfile.write(body)
-                filler = b"Q" * 65536
-                for _ in range(4096):  # 256 MiB at most, should a client never stop
-                    self.wfile.write(filler)
-                return
+                return self.endless(body)
             if parts[0] == "slow":
                 body = self.file_bytes("/".join(parts[1:]))
                 if body is None:
@@ -85,6 +90,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             body = self.file_bytes(path)
             if body is None:
                 return self.head(404, 0)
+            if self.file_bytes(path + ".endless") is not None:
+                return self.endless(body)
             self.head(200, len(body))
             self.wfile.write(body)
         except (BrokenPipeError, ConnectionResetError):
