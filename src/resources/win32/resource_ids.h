@@ -27,6 +27,8 @@
 #define IDC_SOUND_SCROLL 1022
 #define IDC_MUSIC_SCROLL 1023
 #define IDC_SECRET 1029
+// The chooser's note that no puzzle set is installed.
+#define IDC_PUZZLE_NONE 1600
 
 // The manifest that asks for version 6 of the common controls.
 #define TRELUX_MANIFEST_ID 1
