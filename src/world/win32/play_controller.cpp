@@ -1,5 +1,6 @@
 #include "world/win32/play_controller.h"
 
+#include "app/win32/button_font.h"
 #include "app/win32/shell.h"
 #include "gfx/win32/game_view.h"
 #include "resources/win32/resource_ids.h"
@@ -15,6 +16,8 @@ constexpr int kNextLevelButtonXOffset = 57;
 constexpr int kNextLevelButtonY = 125;
 constexpr int kNextLevelButtonWidth = 150;
 constexpr int kNextLevelButtonHeight = 30;
+// Set in a key message when the key was already down: a repeat.
+constexpr LPARAM kKeyWasDown = 1 << 30;
 
 PlayKey playKeyOf(WPARAM key) {
   switch (key) {
@@ -30,19 +33,29 @@ PlayKey playKeyOf(WPARAM key) {
 }  // namespace
 
 PlayController::PlayController(PlayModel& model, GameView& view)
-    : model_(model), view_(view), effects_(view), session_(model) {}
+    : model_(model), view_(view), effects_(view), session_(model),
+      buttonFont_(createButtonFont()) {}
 
 PlayController::~PlayController() {
   if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
+  if (buttonFont_) DeleteObject(buttonFont_);
 }
 
 LRESULT PlayController::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_KEYDOWN) onKey(wParam);
+  if (message == WM_KEYDOWN) onKey(wParam, lParam);
   if (message == WM_COMMAND) onCommand(window, LOWORD(wParam));
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void PlayController::onKey(WPARAM key) {
+void PlayController::onKey(WPARAM key, LPARAM flags) {
+  // "Next Level" waits for the keyboard as for a click; a key held down
+  // since it won the level does not press it.
+  const bool pressesButton = key == VK_RETURN || key == VK_SPACE;
+  if (nextLevelButton_ && pressesButton && !(flags & kKeyWasDown)) {
+    goToNextLevel();
+    return;
+  }
+  if (key == kShowDescriptionKey) view_.showDescription();
   if (session_.handleKey(playKeyOf(key), effects_)) showNextLevelButton();
 }
 
@@ -63,9 +76,17 @@ void PlayController::showNextLevelButton() {
       kNextLevelButtonWidth, kNextLevelButtonHeight, view_.window(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_NEXT_LEVEL_BUTTON)), view_.instance(),
       nullptr);
+  SendMessageA(nextLevelButton_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), TRUE);
+  // Drawn as the default button, since Enter presses it; the keyboard stays
+  // with the window, where the arrow keys do nothing until it is pressed.
+  SendMessageA(nextLevelButton_, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
 }
 
 void PlayController::goToNextLevel() {
+  // Gone before the window changes, so that it never shows over the next
+  // board.
+  if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
+  nextLevelButton_ = nullptr;
   switch (session_.advance()) {
     case PlaySession::Advance::SetCompleted: showSetCompleted(); break;
     case PlaySession::Advance::LoadFailed:
@@ -78,8 +99,6 @@ void PlayController::goToNextLevel() {
       view_.paint();
       break;
   }
-  if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
-  nextLevelButton_ = nullptr;
 }
 
 void PlayController::showSetCompleted() {

@@ -1,5 +1,6 @@
 // The play screen's controller: arrow keys move the robot, a won level
-// offers "Next Level", and the commands restart, skip and show help.
+// offers "Next Level" (Enter and Space press it too), D shows the level's
+// description again, and the commands restart, skip and show help.
 #pragma once
 
 #include <windows.h>
@@ -30,7 +31,7 @@ class PlayController : public ScreenController {
   HWND nextLevelButton() const { return nextLevelButton_; }
 
  private:
-  void onKey(WPARAM key);
+  void onKey(WPARAM key, LPARAM flags);
   void onCommand(HWND window, int id);
   void goToNextLevel();
   void showSetCompleted();
@@ -42,6 +43,10 @@ class PlayController : public ScreenController {
   ViewEffects effects_;
   PlaySession session_;
   HWND nextLevelButton_ = nullptr;
+  HFONT buttonFont_ = nullptr;
 };
+
+// Shows the level's description again when it has one.
+inline constexpr WPARAM kShowDescriptionKey = 'D';
 
 }  // namespace trelux

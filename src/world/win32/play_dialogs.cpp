@@ -77,7 +77,10 @@ void showSecrets(HWND dialog) {
 
 INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
-    case WM_INITDIALOG: return TRUE;
+    case WM_INITDIALOG:
+      // Enter and Space close the help; "Secret!" waits for a choice.
+      SetFocus(GetDlgItem(dialog, IDOK));
+      return FALSE;  // the focus is set
     case WM_COMMAND:
       // OK is the only way out: Esc (IDCANCEL) does nothing here.
       if (LOWORD(wParam) == IDOK) {
