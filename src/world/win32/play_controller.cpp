@@ -37,7 +37,7 @@ PlayController::PlayController(PlayModel& model, GameView& view)
       buttonFont_(createButtonFont()) {}
 
 PlayController::~PlayController() {
-  if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
+  destroyNextLevelButton();
   if (buttonFont_) DeleteObject(buttonFont_);
 }
 
@@ -83,10 +83,6 @@ void PlayController::showNextLevelButton() {
 }
 
 void PlayController::goToNextLevel() {
-  // Gone before the window changes, so that it never shows over the next
-  // board.
-  if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
-  nextLevelButton_ = nullptr;
   switch (session_.advance()) {
     case PlaySession::Advance::SetCompleted: showSetCompleted(); break;
     case PlaySession::Advance::LoadFailed:
@@ -95,10 +91,20 @@ void PlayController::goToNextLevel() {
       requestScreen(ScreenMainMenu);
       break;
     case PlaySession::Advance::NextLevelStarted:
+      // Gone before the window changes, so that it never shows over the new
+      // board. The boxes that end a set show over the won board, button and
+      // all: a won board is not drawn again.
+      destroyNextLevelButton();
       view_.layout();  // the window follows the new level's size
       view_.paint();
       break;
   }
+  destroyNextLevelButton();
+}
+
+void PlayController::destroyNextLevelButton() {
+  if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
+  nextLevelButton_ = nullptr;
 }
 
 void PlayController::showSetCompleted() {

@@ -34,6 +34,7 @@ class PlayController : public ScreenController {
   void onKey(WPARAM key, LPARAM flags);
   void onCommand(HWND window, int id);
   void goToNextLevel();
+  void destroyNextLevelButton();
   void showSetCompleted();
   void restartLevel();
   void skipLevel(HWND window);
