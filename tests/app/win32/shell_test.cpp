@@ -142,23 +142,6 @@ TEST_F(ShellTest, EmptyLevelsFolderGivesAnEmptyChooserThatSaysSo) {
   EXPECT_EQ(currentScreen(), ScreenMainMenu);
 }
 
-TEST_F(ShellTest, ChooserOpensOnTheFirstSetSoEnterChoosesIt) {
-  addSet("Alpha", {kSmallLevel});
-  addSet("Beta", {kSmallLevel, kSmallLevel});
-  DialogAnswerer dialogs;
-  DialogStep step = chooserStep(IDOK);
-  step.keys = {VK_RETURN};
-  int selected = -1;
-  step.inspect = [&](HWND dialog) {
-    selected = static_cast<int>(SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_GETCURSEL, 0, 0));
-  };
-  dialogs.expect(step);
-  command(IDC_NEW_GAME);
-  dialogs.verify();
-  EXPECT_EQ(selected, 0);
-  EXPECT_EQ(currentScreen(), ScreenPlay);
-}
-
 // --- The main menu by keyboard ---------------------------------------------
 
 int focusedId() { return GetDlgCtrlID(GetFocus()); }
