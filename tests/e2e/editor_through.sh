@@ -115,7 +115,7 @@ wait_until 20 menu_back || fail "Exit Editor does not lead back to the main menu
 click $(( mx + width / 2 )) $(( my + row / 2 ))
 chooser=$(wait_until 20 window_named_other '^Choose Puzzle Set$') || fail "no chooser"
 wait_until 10 focused "$chooser" || fail "the chooser does not have the keyboard"
-xdotool key Tab Tab m Return
+xdotool key m Return  # the list has the keyboard: M picks My Lab
 read -r px py < <(wait_until 30 seen play-my-lab locate "$art/colors.bmp") || fail "My Lab is not played"
 bx=$(( px - 7 * 25 )); by=$py
 wait_until 10 focused "$window" || fail "the game does not have the keyboard"

@@ -139,7 +139,7 @@ read -r mx my < <(wait_until 20 seen menu-again menu "$art/colors.bmp") ||
 click $(( mx + width / 2 )) $(( my + row / 2 ))
 chooser=$(wait_for_window '^Choose Puzzle Set$' 20) || fail "no chooser"
 wait_until 10 has_focus "$chooser" || fail "the chooser does not have the keyboard"
-xdotool key Tab Tab a
+xdotool key a  # the list has the keyboard: A picks Afterglow
 import -window root "$shots/chooser.png"
 xdotool key Return
 # Afterglow's level 1 is 12 cells wide; its cyan laser at (3, 4) shines south

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Plays a short set from the main menu to its end, as a user would: the
 # game folder started under Wine on the test display, keys and clicks from
-# xdotool, screenshots checked at known pixels and kept, and the sound the
-# game played recorded through an ALSA file device.
+# xdotool (from the menu into the second level by keyboard alone),
+# screenshots checked at known pixels and kept (one caught during a zap's
+# pause), and the sound the game played recorded through an ALSA file
+# device.
 #   play_through.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 
@@ -59,12 +61,13 @@ read -r mx my < <(wait_until 30 seen menu menu "$art/colors.bmp") ||
 read -r width height < <(identify -format '%w %h\n' "$art/colors.bmp")
 row=$(( height / 5 ))
 
-# --- New Game: choose the only set ----------------------------------------
-click $(( mx + width / 2 )) $(( my + row / 2 ))
-chooser=$(wait_for_window '^Choose Puzzle Set$' 20) || fail "no chooser"
+# --- New Game by keyboard: the focus starts there; the only set is chosen --
+wait_until 10 has_focus "$window" || fail "the main menu does not have the keyboard"
+xdotool key Return
+chooser=$(wait_for_window '^Choose Puzzle Set$' 20) || fail "Enter on the menu shows no chooser"
 wait_until 10 has_focus "$chooser" || fail "the chooser does not have the keyboard"
 import -window root "$shots/chooser.png"
-xdotool key Tab Tab Down Return
+xdotool key Return
 
 # --- Level 1: a beam straight to its sensor; any key finds the level won ----
 level1_shown() {
@@ -81,7 +84,7 @@ press_heard space
 next_x=$(( ox + 7 * 25 + 57 + 75 )); next_y=$(( oy + 125 + 15 ))
 wait_until 10 seen level1-won differs "$art/colors.bmp" $next_x $next_y 132 140 ||
   fail "no Next Level button"
-click $next_x $next_y
+xdotool key Return
 
 # --- Level 2: the description, help, a push, a zap, and the win -------------
 wait_for_window '^Console$' 10 >/dev/null || fail "level 2 shows no description window"
@@ -102,7 +105,13 @@ xdotool key Return
 wait_until 10 no_window '^Trelux Help$' || fail "Return does not close the help"
 wait_until 10 has_focus "$window" || fail "the game does not get the keyboard back after the help"
 press_heard Left Up    # the push of the green lens
-press_heard Right Up   # into the beam: the zap, and the step is taken back
+# Into the beam: during the zap's pause the robot stands in it, on cell (2, 2),
+# before the step is taken back.
+from=$(captured)
+/usr/bin/python3 "$here/glimpse.py" "$shots/zap.png" "$art/tileset.bmp" 7 \
+  $(( ox + 2 * 25 )) $(( oy + 2 * 25 )) 3 Right Up >/dev/null ||
+  fail "no screenshot during the zap's pause shows the robot in the beam"
+wait_until 20 played "$from" || fail "no zap heard"
 xdotool key Right Up Left Down  # round to the black lens, and pull it out: the win
 next_x=$(( ox + 8 * 25 + 57 + 75 )); next_y=$(( oy + 125 + 15 ))
 wait_until 20 seen level2-won differs "$art/colors.bmp" $next_x $next_y 132 140 ||

@@ -1,6 +1,11 @@
 #include "app/win32/main_menu.h"
 
+#include <commctrl.h>
+
+#include <array>
+
 #include "app/startup_files.h"
+#include "app/win32/button_font.h"
 #include "app/win32/options_dialog.h"
 #include "app/win32/shell.h"
 #include "app/win32/window_fitting.h"
@@ -12,11 +17,12 @@ namespace {
 
 constexpr int kButtonWidth = 150;
 constexpr int kButtonHeight = 35;
-constexpr int kButtonFontHeight = 18;
 constexpr DWORD kMenuWindowStyle = WS_BORDER | WS_SYSMENU;
+constexpr UINT_PTR kButtonKeysId = 1;
 
-// Faces tried in order; the first one the system can make wins.
-const char* const kButtonFontFaces[] = {"Courier New", "Courier", "Monospace", "Fixedsys"};
+// The buttons from top to bottom, the order the focus moves in.
+constexpr std::array<int, 5> kRows = {IDC_NEW_GAME, IDC_GET_PUZZLES, IDC_LEVEL_EDITOR, IDC_OPTIONS,
+                                      IDC_QUIT};
 
 HWND createButton(HWND parent, HINSTANCE instance, const char* caption, int id, int x, int y) {
   return CreateWindowExA(0, "button", caption, WS_CHILD, x, y, kButtonWidth, kButtonHeight,
@@ -31,12 +37,16 @@ MainMenuView::MainMenuView(const char* bitmapName, HWND window, HINSTANCE instan
   image_.load(resourceLibrary, bitmapName);  // a missing backdrop is not reported
   layout();
   createButtons();
-  createButtonFont();
+  buttonFont_ = createButtonFont();
   for (HWND button :
        {newGameButton_, getPuzzlesButton_, levelEditorButton_, optionsButton_, quitButton_}) {
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), FALSE);
+    SetWindowSubclass(button, buttonKeys, kButtonKeysId, reinterpret_cast<DWORD_PTR>(this));
     ShowWindow(button, SW_SHOW);
   }
+  // The focus is always shown, not only once the keyboard has been used.
+  SendMessageA(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  focusButton();
 }
 
 void MainMenuView::createButtons() {
@@ -53,29 +63,56 @@ void MainMenuView::createButtons() {
   quitButton_ = createButton(window_, instance_, "Quit", IDC_QUIT, left, rowY(4));
 }
 
-void MainMenuView::createButtonFont() {
-  for (const char* face : kButtonFontFaces) {
-    buttonFont_ = CreateFontA(kButtonFontHeight, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, face);
-    if (buttonFont_) return;
+void MainMenuView::focusButton() {
+  SetFocus(IsWindow(focusedButton_) ? focusedButton_ : newGameButton_);
+}
+
+void MainMenuView::moveFocus(HWND from, int step) {
+  const int id = GetDlgCtrlID(from);
+  int row = 0;
+  while (row < static_cast<int>(kRows.size()) && kRows[row] != id) ++row;
+  const int count = static_cast<int>(kRows.size());
+  SetFocus(GetDlgItem(window_, kRows[((row + step) % count + count) % count]));
+}
+
+// Space is the button's own (it presses on release); the rest is ours.
+LRESULT CALLBACK MainMenuView::buttonKeys(HWND button, UINT message, WPARAM wParam,
+                                          LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  auto* view = reinterpret_cast<MainMenuView*>(data);
+  if (message == WM_SETFOCUS) view->focusedButton_ = button;
+  if (message == WM_KEYDOWN) {
+    switch (wParam) {
+      case VK_TAB: view->moveFocus(button, GetKeyState(VK_SHIFT) < 0 ? -1 : 1); return 0;
+      case VK_DOWN:
+      case VK_RIGHT: view->moveFocus(button, 1); return 0;
+      case VK_UP:
+      case VK_LEFT: view->moveFocus(button, -1); return 0;
+      case VK_RETURN:
+        // What a click sends.
+        SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        return 0;
+      default: break;
+    }
   }
+  return DefSubclassProc(button, message, wParam, lParam);
 }
 
 MainMenuView::~MainMenuView() {
   for (HWND button :
        {newGameButton_, levelEditorButton_, quitButton_, optionsButton_, getPuzzlesButton_}) {
+    RemoveWindowSubclass(button, buttonKeys, kButtonKeysId);
     DestroyWindow(button);
   }
   if (buttonFont_) DeleteObject(buttonFont_);
 }
 
 void MainMenuView::layout() {
-  ShowWindow(window_, SW_HIDE);
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  MoveWindow(window_, (screenWidth - image_.width()) >> 1, (screenHeight - image_.height()) >> 1,
-             0, 0, FALSE);
-  fitClientArea(window_, image_.width(), image_.height(), false, kMenuWindowStyle, 0);
-  ShowWindow(window_, SW_SHOW);
+  placeClientArea(window_, (screenWidth - image_.width()) >> 1,
+                  (screenHeight - image_.height()) >> 1, image_.width(), image_.height(),
+                  kMenuWindowStyle);
 }
 
 void MainMenuView::draw(HDC dc) {
@@ -84,6 +121,9 @@ void MainMenuView::draw(HDC dc) {
 
 LRESULT MainMenuController::handleMessage(HWND window, UINT message, WPARAM wParam,
                                           LPARAM lParam) {
+  // The window gets the focus back when it is activated again (after the
+  // options dialog, say); the button that had it takes it.
+  if (message == WM_SETFOCUS) view_.focusButton();
   if (message == WM_COMMAND) {
     switch (LOWORD(wParam)) {
       case IDC_NEW_GAME: requestScreen(ScreenPlay); break;

@@ -1,5 +1,7 @@
 // The main menu: the backdrop picture with five buttons in the five rows of
-// its height.
+// its height. The keyboard works it too: Tab, Shift+Tab and the arrow keys
+// move the focus from button to button, Enter and Space press the focused
+// one.
 #pragma once
 
 #include <windows.h>
@@ -16,9 +18,17 @@ class MainMenuView : public ScreenView {
   void layout() override;
   void draw(HDC dc) override;
 
+  // Gives the keyboard back to the button that had it last (at first "New
+  // Game"), as when the window is activated again after a dialog.
+  void focusButton();
+  HWND focusedButton() const { return focusedButton_; }
+
  private:
   void createButtons();
-  void createButtonFont();
+  // The focus moves by step rows, round the ends.
+  void moveFocus(HWND from, int step);
+  static LRESULT CALLBACK buttonKeys(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR view);
 
   HWND newGameButton_ = nullptr;
   HWND levelEditorButton_ = nullptr;
@@ -26,6 +36,7 @@ class MainMenuView : public ScreenView {
   HWND optionsButton_ = nullptr;
   HWND getPuzzlesButton_ = nullptr;
   HFONT buttonFont_ = nullptr;
+  HWND focusedButton_ = nullptr;
 };
 
 class MainMenuController : public ScreenController {

@@ -20,6 +20,24 @@ void fitClientArea(HWND window, int width, int height, bool hasMenu, DWORD style
   ShowWindow(window, SW_SHOW);
 }
 
+void placeClientArea(HWND window, int x, int y, int width, int height, DWORD style) {
+  if (!IsWindowVisible(window) || IsIconic(window)) {
+    ShowWindow(window, SW_HIDE);
+    MoveWindow(window, x, y, 0, 0, FALSE);
+    fitClientArea(window, width, height, false, style, 0);
+    return;
+  }
+  RECT outer{}, client{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  const int frameWidth = (outer.right - outer.left) - client.right;
+  const int frameHeight = (outer.bottom - outer.top) - client.bottom;
+  // The whole client area is drawn again right after, so no old bits are
+  // worth copying.
+  SetWindowPos(window, nullptr, x, y, width + frameWidth, height + frameHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+}
+
 HWND createFittedWindow(DWORD extendedStyle, const char* className, const char* title,
                         DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu,
                         HINSTANCE instance, void* parameter, bool hasMenu) {

@@ -11,6 +11,14 @@ namespace trelux {
 void fitClientArea(HWND window, int width, int height, bool hasMenu, DWORD style,
                    DWORD extendedStyle);
 
+// Puts window's top-left corner at (x, y) with a client area of width by
+// height, and shows it. A window already on screen is moved and sized in one
+// step: hiding it and showing it again makes the window system unmap and map
+// it, which costs a round trip to the window manager each time, and two
+// seconds when there is none. The first time, it is laid out as
+// fitClientArea does, since only a shown window tells the size of its frame.
+void placeClientArea(HWND window, int x, int y, int width, int height, DWORD style);
+
 // CreateWindowExA, then fitClientArea; null when no window was made.
 HWND createFittedWindow(DWORD extendedStyle, const char* className, const char* title,
                         DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu,

@@ -54,13 +54,10 @@ void GameView::layout() {
   const int clientWidth = model_->gridWidth() * kTileSize + image_.width();
   int clientHeight = model_->gridHeight() * kTileSize;
   if (clientHeight < kMinimumClientHeight) clientHeight = kMinimumClientHeight;
-  ShowWindow(window_, SW_HIDE);
-  MoveWindow(window_, (GetSystemMetrics(SM_CXSCREEN) - clientWidth) >> 1,
-             (GetSystemMetrics(SM_CYSCREEN) - clientHeight) >> 1, 0, 0, FALSE);
-  fitClientArea(window_, clientWidth, clientHeight, false, kGameWindowStyle, 0);
-  ShowWindow(window_, SW_SHOW);
-  closeConsole();
-  if (model_->hasDescription()) openConsole();
+  placeClientArea(window_, (GetSystemMetrics(SM_CXSCREEN) - clientWidth) >> 1,
+                  (GetSystemMetrics(SM_CYSCREEN) - clientHeight) >> 1, clientWidth, clientHeight,
+                  kGameWindowStyle);
+  showConsoleForLevel();
   SetFocus(window_);  // keys go to the board, not to a button
   nextMusic();
 }

@@ -44,6 +44,9 @@ class GameView : public ScreenView {
   void closeConsole();
   void paintConsole();
   HWND consoleWindow() const { return consoleWindow_; }
+  // Opens the description window again, or brings it to the front, when the
+  // level has a description; the keyboard stays with the board.
+  void showDescription();
 
   // Stops the current music track and starts the next of the three.
   void nextMusic();
@@ -63,6 +66,12 @@ class GameView : public ScreenView {
   void drawBeams(int32_t x, int32_t y, HDC dc);
   void drawRobot(HDC dc);
   void drawPanel(HDC dc);
+  // Where the description window goes: centred over the main window.
+  POINT consolePosition() const;
+  // A described level keeps the description window that is open, moved back
+  // over the board with the new text: closing and opening it makes the
+  // window system unmap and map it, which costs time.
+  void showConsoleForLevel();
   // The device context redraws use outside of a full paint.
   template <typename Draw>
   void withOwnDC(Draw draw);
@@ -83,5 +92,10 @@ class GameView : public ScreenView {
   PlayPanelSource* playPanel_ = nullptr;
   BitmapHolder movesPlate_;
 };
+
+// Called with every message of the description window: the window is for
+// reading only, so it hands the keyboard back to the main window whenever it
+// becomes active.
+void keepKeyboardOffConsole(HWND console, UINT message, WPARAM wParam);
 
 }  // namespace trelux

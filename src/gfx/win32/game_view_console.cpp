@@ -15,19 +15,49 @@ constexpr int kConsoleMargin = 10;
 // The system adds a caption to this style anyway.
 constexpr DWORD kConsoleStyle = WS_BORDER | WS_SYSMENU;
 constexpr COLORREF kConsoleTextColour = 0x00FFFF;
+// Posted to the description window to hand the keyboard back: after the
+// activation that caused it has finished.
+constexpr UINT kGiveKeyboardBack = WM_APP + 1;
 
 }  // namespace
 
-void GameView::openConsole() {
-  closeConsole();
+POINT GameView::consolePosition() const {
   RECT main{};
   GetWindowRect(window_, &main);
-  const int x = main.left + ((main.right - main.left - kConsoleWidth) >> 1);
-  const int y = main.top + ((main.bottom - main.top - kConsoleHeight) >> 1);
-  consoleWindow_ = createFittedWindow(0, kConsoleWindowClass, "Console", kConsoleStyle, x, y,
-                                      kConsoleWidth, kConsoleHeight, window_, nullptr, instance_,
-                                      nullptr, false);
+  return POINT{main.left + ((main.right - main.left - kConsoleWidth) >> 1),
+               main.top + ((main.bottom - main.top - kConsoleHeight) >> 1)};
+}
+
+void GameView::openConsole() {
+  closeConsole();
+  const POINT at = consolePosition();
+  consoleWindow_ = createFittedWindow(0, kConsoleWindowClass, "Console", kConsoleStyle, at.x,
+                                      at.y, kConsoleWidth, kConsoleHeight, window_, nullptr,
+                                      instance_, nullptr, false);
   paintConsole();
+}
+
+void GameView::showConsoleForLevel() {
+  if (!model_->hasDescription()) {
+    closeConsole();
+  } else if (!IsWindow(consoleWindow_)) {
+    openConsole();
+  } else {
+    const POINT at = consolePosition();
+    SetWindowPos(consoleWindow_, nullptr, at.x, at.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    paintConsole();
+  }
+}
+
+void GameView::showDescription() {
+  if (!model_->hasDescription()) return;
+  if (IsWindow(consoleWindow_)) {
+    SetWindowPos(consoleWindow_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  } else {
+    openConsole();
+  }
+  SetFocus(window_);
 }
 
 void GameView::closeConsole() {
@@ -50,6 +80,15 @@ void GameView::paintConsole() {
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_WORDBREAK);
   SelectObject(dc, previousFont);
   ReleaseDC(consoleWindow_, dc);
+}
+
+void keepKeyboardOffConsole(HWND console, UINT message, WPARAM wParam) {
+  const bool activated = message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE;
+  // A move by the caption holds the mouse until it ends; the keyboard goes
+  // back then.
+  if (activated || message == WM_EXITSIZEMOVE) PostMessageA(console, kGiveKeyboardBack, 0, 0);
+  if (message == kGiveKeyboardBack && GetActiveWindow() == console && !GetCapture())
+    SetActiveWindow(GetWindow(console, GW_OWNER));
 }
 
 }  // namespace trelux

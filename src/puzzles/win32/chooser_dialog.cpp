@@ -17,11 +17,26 @@ void fillList(HWND dialog, const std::vector<PuzzleSetEntry>& entries) {
                         reinterpret_cast<LPARAM>(entry.name.c_str()));
 }
 
+// Ready for the keyboard: the first set is chosen and the list has the
+// focus, so Enter takes it and the arrow keys pick another. An empty list
+// says why it is empty.
+void prepareList(HWND dialog, bool empty) {
+  HWND list = GetDlgItem(dialog, IDC_PUZZLE_LIST);
+  if (empty)
+    ShowWindow(GetDlgItem(dialog, IDC_PUZZLE_NONE), SW_SHOW);
+  else
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+  SetFocus(list);
+}
+
 INT_PTR CALLBACK chooserDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG:
-      fillList(dialog, *reinterpret_cast<const std::vector<PuzzleSetEntry>*>(lParam));
-      return TRUE;
+    case WM_INITDIALOG: {
+      const auto& entries = *reinterpret_cast<const std::vector<PuzzleSetEntry>*>(lParam);
+      fillList(dialog, entries);
+      prepareList(dialog, entries.empty());
+      return FALSE;  // the focus is set
+    }
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
         const LRESULT selected = SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_GETCURSEL, 0, 0);

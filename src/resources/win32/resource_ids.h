@@ -30,6 +30,8 @@
 #define IDC_SOUND_SCROLL 1022
 #define IDC_MUSIC_SCROLL 1023
 #define IDC_SECRET 1029
+// The chooser's note that no puzzle set is installed.
+#define IDC_PUZZLE_NONE 1600
 
 // The level editor: the commands of its menu (New, Open, Save, Next,
 // Previous and Add New Level are the accelerator commands above), the

@@ -1,5 +1,6 @@
 #include "world/win32/play_controller.h"
 
+#include "app/win32/button_font.h"
 #include "app/win32/shell.h"
 #include "gfx/win32/game_view.h"
 #include "resources/win32/resource_ids.h"
@@ -16,25 +17,36 @@ constexpr int kNextLevelButtonXOffset = 57;
 constexpr int kNextLevelButtonY = 125;
 constexpr int kNextLevelButtonWidth = 150;
 constexpr int kNextLevelButtonHeight = 30;
+// Set in a key message when the key was already down: a repeat.
+constexpr LPARAM kKeyWasDown = 1 << 30;
 
 }  // namespace
 
 PlayController::PlayController(PlayModel& model, GameView& view)
     : model_(model), view_(view), effects_(view), session_(model),
-      aids_(model, view, session_, effects_) {}
+      aids_(model, view, session_, effects_), buttonFont_(createButtonFont()) {}
 
 PlayController::~PlayController() {
-  if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
+  destroyNextLevelButton();
+  if (buttonFont_) DeleteObject(buttonFont_);
 }
 
 LRESULT PlayController::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_KEYDOWN) onKey(wParam);
+  if (message == WM_KEYDOWN) onKey(wParam, lParam);
   if (message == WM_COMMAND) onCommand(window, LOWORD(wParam));
   if (message == kHintFoundMessage) aids_.hintFound(wParam);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void PlayController::onKey(WPARAM key) {
+void PlayController::onKey(WPARAM key, LPARAM flags) {
+  // "Next Level" waits for the keyboard as for a click; a key held down
+  // since it won the level does not press it.
+  const bool pressesButton = key == VK_RETURN || key == VK_SPACE;
+  if (nextLevelButton_ && pressesButton && !(flags & kKeyWasDown)) {
+    goToNextLevel();
+    return;
+  }
+  if (key == kShowDescriptionKey) view_.showDescription();
   aids_.handleKey(key);
   playKey(key);
 }
@@ -65,6 +77,10 @@ void PlayController::showNextLevelButton() {
       kNextLevelButtonWidth, kNextLevelButtonHeight, view_.window(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_NEXT_LEVEL_BUTTON)), view_.instance(),
       nullptr);
+  SendMessageA(nextLevelButton_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), TRUE);
+  // Drawn as the default button, since Enter presses it; the keyboard stays
+  // with the window, where the arrow keys do nothing until it is pressed.
+  SendMessageA(nextLevelButton_, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
 }
 
 void PlayController::goToNextLevel() {
@@ -76,11 +92,19 @@ void PlayController::goToNextLevel() {
       requestScreen(ScreenMainMenu);
       break;
     case PlaySession::Advance::NextLevelStarted:
+      // Gone before the window changes, so that it never shows over the new
+      // board. The boxes that end a set show over the won board, button and
+      // all: a won board is not drawn again.
+      destroyNextLevelButton();
       aids_.startedAfresh();
       view_.layout();  // the window follows the new level's size
       view_.paint();
       break;
   }
+  destroyNextLevelButton();
+}
+
+void PlayController::destroyNextLevelButton() {
   if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
   nextLevelButton_ = nullptr;
 }

@@ -1,5 +1,6 @@
 // The play screen's controller: arrow keys move the robot, a won level
-// offers "Next Level", and the commands restart, skip and show help; undo,
+// offers "Next Level" (Enter and Space press it too), D shows the level's
+// description again, and the commands restart, skip and show help; undo,
 // redo, the moves and hints are its aids (play_aids.h).
 #pragma once
 
@@ -33,11 +34,12 @@ class PlayController : public ScreenController {
   const PlayAids& aids() const { return aids_; }
 
  private:
-  void onKey(WPARAM key);
+  void onKey(WPARAM key, LPARAM flags);
   void onCommand(HWND window, int id);
   // A key of play, and what the aids make of it.
   void playKey(WPARAM key);
   void goToNextLevel();
+  void destroyNextLevelButton();
   void showSetCompleted();
   void restartLevel();
   void skipLevel(HWND window);
@@ -48,6 +50,10 @@ class PlayController : public ScreenController {
   PlaySession session_;
   PlayAids aids_;
   HWND nextLevelButton_ = nullptr;
+  HFONT buttonFont_ = nullptr;
 };
+
+// Shows the level's description again when it has one.
+inline constexpr WPARAM kShowDescriptionKey = 'D';
 
 }  // namespace trelux

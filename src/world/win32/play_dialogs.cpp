@@ -34,21 +34,39 @@ INT_PTR CALLBACK skipDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
   }
 }
 
+// Broken into lines by hand: a message box that wraps a long line itself
+// may cut its last word short.
 const char* const kSecretTexts[] = {
     "You found the secret button!  Good job!\nIf you enjoy Trelux, try building your own "
     "version!  Here are some prices, if you're interested!",
-    "Lasers:\nRed laser pointers are the cheapest, from about $5 to $15.  Green ones cost $15 "
-    "to $40, and blue ones $30 to $80.  For yellow, cyan, magenta and white, point two or three "
-    "pointers at the same spot through a beam combiner, or simply tape them side by side.",
-    "Lenses:\nClear plastic cubes from a craft shop cost $1 to $3 each.  Paint them with "
-    "transparent glass paint ($4 to $8 a bottle) in the colour the lens should let through.",
-    "Mirrors\nSmall plain mirror tiles cost $1 to $4 each.  For coloured mirrors, glue a "
-    "coloured filter sheet ($3 to $6) over a plain one, or buy dichroic mirrors for $15 to $40 "
-    "if you want the real thing.",
-    "Sensors:\nWorking light sensors that know their colours are a project of their own.  "
-    "Boxes painted in the sensor's colour work just as well: you can see where the light lands.",
-    "T-Mirrors:\nA beam splitter cube sends half the light straight on and half to the side.  "
-    "Small ones cost $10 to $30; a piece of clear glass at an angle does the job for under $2.",
+    "Lasers:\n"
+    "Red laser pointers are the cheapest, from\n"
+    "about $5 to $15.  Green ones cost $15 to $40,\n"
+    "and blue ones $30 to $80.  For yellow, cyan,\n"
+    "magenta and white, point two or three pointers\n"
+    "at the same spot through a beam combiner, or\n"
+    "simply tape them side by side.",
+    "Lenses:\n"
+    "Clear plastic cubes from a craft shop cost\n"
+    "$1 to $3 each.  Paint them with transparent\n"
+    "glass paint ($4 to $8 a bottle) in the colour\n"
+    "the lens should let through.",
+    "Mirrors\n"
+    "Small plain mirror tiles cost $1 to $4 each.\n"
+    "For coloured mirrors, glue a coloured filter\n"
+    "sheet ($3 to $6) over a plain one, or buy\n"
+    "dichroic mirrors for $15 to $40 if you want\n"
+    "the real thing.",
+    "Sensors:\n"
+    "Working light sensors that know their colours\n"
+    "are a project of their own.  Boxes painted in\n"
+    "the sensor's colour work just as well, and\n"
+    "you can see where the light lands.",
+    "T-Mirrors:\n"
+    "A beam splitter cube sends half the light\n"
+    "straight on and half to the side.  Small ones\n"
+    "cost $10 to $30; a piece of clear glass at an\n"
+    "angle does the job for under $2.",
     "Thanks for clicking the secret button, and I hope you enjoyed this tour of optics "
     "expenses!\nNow, back to Trelux!",
 };
@@ -59,7 +77,10 @@ void showSecrets(HWND dialog) {
 
 INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
-    case WM_INITDIALOG: return TRUE;
+    case WM_INITDIALOG:
+      // Enter and Space close the help; "Secret!" waits for a choice.
+      SetFocus(GetDlgItem(dialog, IDOK));
+      return FALSE;  // the focus is set
     case WM_COMMAND:
       // OK is the only way out: Esc (IDCANCEL) does nothing here.
       if (LOWORD(wParam) == IDOK) {

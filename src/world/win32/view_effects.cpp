@@ -11,6 +11,22 @@ void ViewEffects::playSound(const std::string& name) { trelux::playSound(name); 
 void ViewEffects::paint() { view_.paint(); }
 void ViewEffects::redrawCell(int32_t x, int32_t y) { view_.redrawCell(x, y); }
 void ViewEffects::redrawRobot() { view_.redrawRobot(); }
-void ViewEffects::pause(int32_t milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+// Waiting for messages, not sleeping: the window system shows what was
+// drawn only once the program waits for messages (Wine keeps a window's
+// drawing until then), and a part of the window uncovered meanwhile is drawn
+// again. Only paint messages are taken; input stays queued.
+void ViewEffects::pause(int32_t milliseconds) {
+  const DWORD start = GetTickCount();
+  const DWORD length = static_cast<DWORD>(milliseconds);
+  for (;;) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+      DispatchMessageA(&message);
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= length) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, length - elapsed, QS_PAINT);
+  }
+}
 
 }  // namespace trelux

@@ -1,7 +1,9 @@
 // The effects of a move on the screen: sounds through the sound manager,
-// drawing through the game view, and the zap's pause as a plain sleep: the
-// game is single-threaded, so the window does not react during the pause and
-// keys pressed meanwhile wait in the queue until the move is taken back.
+// drawing through the game view, and the zap's pause. The game is
+// single-threaded, so the pause waits inside the move; it lets the window
+// draw meanwhile (the board with the robot in the beam must reach the screen
+// and stay there) while keys and clicks wait in the queue, to be handled in
+// order once the move is taken back.
 #pragma once
 
 #include "world/play_effects.h"

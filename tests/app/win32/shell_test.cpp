@@ -110,30 +110,57 @@ TEST_F(ShellTest, ChooserListsLockedSetsForPlayAndOkWithoutSelectionCancels) {
   addSet("Locked One", {kSmallLevel}, true);
   DialogAnswerer dialogs;
   DialogStep step = chooserStep(IDOK);
+  step.listSelection = std::make_pair(IDC_PUZZLE_LIST, -1);  // the player clears the choice
   int lines = 0;
+  bool noteShown = true;
   step.inspect = [&](HWND dialog) {
     lines = static_cast<int>(SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_GETCOUNT, 0, 0));
+    noteShown = GetWindowLongA(GetDlgItem(dialog, IDC_PUZZLE_NONE), GWL_STYLE) & WS_VISIBLE;
   };
   dialogs.expect(step);
   command(IDC_NEW_GAME);
   dialogs.verify();
   EXPECT_EQ(lines, 2);
+  EXPECT_FALSE(noteShown);
   EXPECT_EQ(currentScreen(), ScreenMainMenu);
 }
 
-TEST_F(ShellTest, EmptyLevelsFolderGivesAnEmptyChooser) {
+TEST_F(ShellTest, EmptyLevelsFolderGivesAnEmptyChooserThatSaysSo) {
   DialogAnswerer dialogs;
   DialogStep step = chooserStep(IDOK);
   int lines = -1;
+  bool noteShown = false;
   step.inspect = [&](HWND dialog) {
     lines = static_cast<int>(SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_GETCOUNT, 0, 0));
+    noteShown = GetWindowLongA(GetDlgItem(dialog, IDC_PUZZLE_NONE), GWL_STYLE) & WS_VISIBLE;
   };
   dialogs.expect(step);
   command(IDC_NEW_GAME);
   dialogs.verify();
   EXPECT_EQ(lines, 0);
+  EXPECT_TRUE(noteShown);
   EXPECT_EQ(currentScreen(), ScreenMainMenu);
 }
+
+// --- The main menu by keyboard ---------------------------------------------
+
+int focusedId() { return GetDlgCtrlID(GetFocus()); }
+
+TEST_F(ShellTest, MenuFocusStartsOnNewGameAndTabAndArrowsMoveItRound) {
+  EXPECT_EQ(focusedId(), IDC_NEW_GAME);
+  press(VK_TAB);
+  EXPECT_EQ(focusedId(), IDC_GET_PUZZLES);
+  press(VK_DOWN);
+  press(VK_RIGHT);
+  EXPECT_EQ(focusedId(), IDC_OPTIONS);
+  press(VK_LEFT);
+  EXPECT_EQ(focusedId(), IDC_LEVEL_EDITOR);
+  for (int i = 0; i < 3; ++i) press(VK_UP);
+  EXPECT_EQ(focusedId(), IDC_QUIT) << "the focus goes round the ends";
+  press(VK_DOWN);
+  EXPECT_EQ(focusedId(), IDC_NEW_GAME);
+}
+
 
 TEST_F(ShellTest, ChosenSetStartsThePlayScreenAtItsFirstLevel) {
   addSet("Alpha", {kSmallLevel, kSmallLevel});
@@ -334,6 +361,23 @@ TEST_F(OptionsTest, ThumbTrackingSetsThePositionAndZeroIsAVolume) {
   dialogs.verify();
   EXPECT_EQ(soundVolume(), 0);
   EXPECT_EQ(musicVolume(), 62);
+}
+
+TEST_F(OptionsTest, EnterAndSpacePressTheFocusedButtonAndItKeepsTheFocus) {
+  press(VK_UP);
+  press(VK_UP);  // Options
+  DialogAnswerer dialogs;
+  OptionsRun run;
+  dialogs.expect(optionsStep(IDCANCEL, run));
+  press(VK_RETURN);
+  EXPECT_EQ(focusedId(), IDC_OPTIONS) << "back on its button after the dialog";
+  dialogs.expect(optionsStep(IDCANCEL, run));
+  press(VK_SPACE);
+  dialogs.verify();
+  EXPECT_EQ(focusedId(), IDC_OPTIONS);
+  press(VK_DOWN);
+  press(VK_RETURN);
+  EXPECT_FALSE(IsWindow(mainWindow)) << "Quit by keyboard";
 }
 
 // --- Start-up --------------------------------------------------------------

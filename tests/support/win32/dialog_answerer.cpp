@@ -103,9 +103,42 @@ void DialogAnswerer::answer(HWND window, const DialogStep& step) {
   if (step.listSelection)
     SendDlgItemMessageA(window, step.listSelection->first, LB_SETCURSEL,
                         static_cast<WPARAM>(step.listSelection->second), 0);
+  if (!step.keys.empty()) {
+    // A timer fires inside the dialog's own loop, once it waits for input.
+    keysToType_ = step.keys;
+    typingInto_ = window;
+    buttonAfterKeys_ = step.button;
+    SetTimer(nullptr, 0, 0, typeNextKey);
+    return;
+  }
   if (step.button == kNoButton) return;
   PostMessageA(window, WM_COMMAND, MAKEWPARAM(step.button, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(window, step.button)));
+}
+
+// One key per tick, so that each goes where the keys before it left the
+// focus.
+void CALLBACK DialogAnswerer::typeNextKey(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  if (!active || active->keysToType_.empty()) return;
+  const WORD key = active->keysToType_.front();
+  active->keysToType_.erase(active->keysToType_.begin());
+  if (HWND focus = GetFocus()) {
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+  } else {
+    ADD_FAILURE() << "no control has the keyboard to type into";
+    active->keysToType_.clear();
+  }
+  if (!active->keysToType_.empty()) {
+    SetTimer(nullptr, 0, 0, typeNextKey);
+    return;
+  }
+  if (active->buttonAfterKeys_ == kNoButton) return;
+  // Queued behind the keys: a dialog they closed is gone by then.
+  HWND dialog = active->typingInto_;
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(active->buttonAfterKeys_, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, active->buttonAfterKeys_)));
 }
 
 }  // namespace trelux::test

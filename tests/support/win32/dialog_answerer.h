@@ -24,6 +24,11 @@ struct DialogStep {
   std::optional<std::pair<int, int>> listSelection; // list box id, line
   std::function<void(HWND)> inspect;                // looks at the dialog first
   int button = IDOK;                                // pressed last, unless kNoButton
+  // Typed first: each key, pressed and released, goes to the control that
+  // has the focus once the dialog runs. The button is pressed after them only
+  // when the dialog is still open, so that keys that fail to close it do not
+  // leave the test waiting (verify() reports what opened instead).
+  std::vector<WORD> keys;
   // Answers the dialog when it becomes active again (after a message box it
   // opened has closed) instead of when it first opens.
   bool onReturn = false;
@@ -54,6 +59,7 @@ class DialogAnswerer {
 
  private:
   static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam);
+  static void CALLBACK typeNextKey(HWND, UINT, UINT_PTR timer, DWORD);
   void onActivate(HWND window);
   void answer(HWND window, const DialogStep& step);
 
@@ -61,6 +67,9 @@ class DialogAnswerer {
   std::vector<DialogStep> steps_;
   std::vector<SeenDialog> seen_;
   std::vector<HWND> handled_;
+  std::vector<WORD> keysToType_;
+  HWND typingInto_ = nullptr;
+  int buttonAfterKeys_ = IDOK;
 };
 
 // The text of a dialog's control, or of the window itself for id 0.

@@ -78,6 +78,14 @@ void GameFixture::key(WORD virtualKey, bool control) {
   pump();
 }
 
+void GameFixture::press(WORD virtualKey) {
+  HWND focus = GetFocus();
+  ASSERT_NE(focus, nullptr) << "no window has the keyboard";
+  PostMessageA(focus, WM_KEYDOWN, virtualKey, 1);
+  PostMessageA(focus, WM_KEYUP, virtualKey, 0xC0000001);
+  pump();
+}
+
 std::string GameFixture::folderOf(const std::string& name) {
   std::string base;
   for (char c : name) base += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';

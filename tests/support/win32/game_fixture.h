@@ -27,6 +27,9 @@ class GameFixture : public ::testing::Test {
   void command(int id);
   // A key press through the message loop, accelerators included.
   void key(WORD virtualKey, bool control = false);
+  // A key pressed and released as the keyboard sends it: to the window that
+  // has the focus, whichever it is; fails when no window has it.
+  void press(WORD virtualKey);
 
   // A set in .\levels\ with its descriptor; the levels in the readable text.
   void addSet(const std::string& name, const std::vector<std::string>& levels,

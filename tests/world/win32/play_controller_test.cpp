@@ -1,7 +1,7 @@
 // The play screen through its real window: keys through the message loop
 // and its accelerators, the "Next Level" button, the end of a set, restart,
 // skipping with and without the completion code, help and the description
-// window.
+// window, the keyboard from the menu on, and the zap's pause.
 #include <gtest/gtest.h>
 
 #include "app/win32/screens.h"
@@ -17,6 +17,7 @@
 #include "support/win32/game_fixture.h"
 #include "world/play_model.h"
 #include "world/win32/play_controller.h"
+#include "world/win32/view_effects.h"
 
 namespace trelux::test {
 namespace {
@@ -84,6 +85,9 @@ TEST_F(PlayTest, WinningOffersNextLevelStopsPlayAndStoresProgress) {
   EXPECT_EQ(rect.top, 125);
   EXPECT_EQ(rect.right - rect.left, 150);
   EXPECT_EQ(rect.bottom - rect.top, 30);
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, 18) << "the font of the menu's buttons";
   EXPECT_FALSE(model().isRunning());
   EXPECT_EQ(storedProgress("Set"), 1) << "progress is replaced, not raised";
 
@@ -167,6 +171,80 @@ TEST_F(PlayTest, UnreadableNextLevelIsReportedAndLeadsToTheMenu) {
   command(IDC_NEXT_LEVEL_BUTTON);
   dialogs.verify();
   EXPECT_EQ(currentScreen(), ScreenMainMenu);
+}
+
+// --- The keyboard ---------------------------------------------------------------
+
+TEST_F(PlayTest, KeyboardAllTheWayFromTheMenuToTheNextLevel) {
+  addSet("Set", {kPullToWin, kBeamAhead});
+  DialogAnswerer dialogs;
+  DialogStep chooser;
+  chooser.caption = "Choose Puzzle Set";
+  chooser.keys = {VK_RETURN};
+  dialogs.expect(chooser);
+  press(VK_RETURN);  // New Game
+  dialogs.verify();
+  ASSERT_EQ(currentScreen(), ScreenPlay);
+  press(VK_DOWN);
+  ASSERT_NE(nextLevelButton(), nullptr);
+  press(VK_LEFT);
+  EXPECT_EQ(model().robotDirection(), 0) << "the arrows wait for the next level";
+  press(VK_RETURN);
+  EXPECT_EQ(model().currentLevel(), 1);
+  press(VK_LEFT);
+  EXPECT_EQ(model().robotDirection(), 3);
+}
+
+TEST_F(PlayTest, SpacePressesNextLevelButNotTheKeyHeldSinceTheWin) {
+  addSet("Set", {kLitAtStart, kBeamAhead});
+  startPlaying();
+  auto space = [](LPARAM flags) {
+    PostMessageA(mainWindow, WM_KEYDOWN, VK_SPACE, flags);
+  };
+  space(1);
+  pump();
+  ASSERT_NE(nextLevelButton(), nullptr) << "the key that wins does not press the button";
+  space(1 | (1 << 30));  // held down: a repeat
+  pump();
+  EXPECT_EQ(model().currentLevel(), 0);
+  space(1);
+  pump();
+  EXPECT_EQ(model().currentLevel(), 1);
+  EXPECT_EQ(nextLevelButton(), nullptr);
+}
+
+TEST_F(PlayTest, KeysReachTheBoardAfterTheHelpAndTheRestartQuestion) {
+  addSet("Set", {kPullToWin});
+  startPlaying();
+  DialogAnswerer dialogs;
+  DialogStep help;
+  help.caption = "Trelux Help";
+  help.keys = {VK_SPACE};  // presses the focused button: OK, not "Secret!"
+  dialogs.expect(help);
+  key(VK_F1);
+  press(VK_LEFT);
+  EXPECT_EQ(model().robotDirection(), 3);
+  dialogs.expectMessage("Trelux", "Do you really want to restart the level?", IDNO);
+  key('R', true);
+  press(VK_LEFT);
+  EXPECT_EQ(model().robotDirection(), 2);
+  dialogs.verify();
+}
+
+// --- The zap's pause ------------------------------------------------------------
+
+TEST_F(PlayTest, ZapPauseDrawsButLeavesKeysQueued) {
+  addSet("Set", {kBeamAhead});
+  startPlaying();
+  InvalidateRect(mainWindow, nullptr, FALSE);
+  PostMessageA(mainWindow, WM_KEYDOWN, VK_LEFT, 1);
+  ViewEffects effects(*dynamic_cast<GameView*>(currentView()));
+  const DWORD start = GetTickCount();
+  effects.pause(200);
+  EXPECT_GE(GetTickCount() - start, 200u);
+  EXPECT_FALSE(GetUpdateRect(mainWindow, nullptr, FALSE)) << "painted during the pause";
+  MSG message;
+  EXPECT_TRUE(PeekMessageA(&message, mainWindow, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
 }
 
 // --- Restart ----------------------------------------------------------------
@@ -280,6 +358,8 @@ TEST_F(ProtectedSkipTest, WrongOrCancelledCodeKeepsTheLevelAndTurnsTheRobot) {
   EXPECT_EQ(model().robotDirection(), (direction + 2) % 4);
   dialogs.verify();
   EXPECT_FALSE(controller().codeAccepted());
+  press(VK_LEFT);
+  EXPECT_EQ(model().robotDirection(), (direction + 1) % 4) << "the board has the keys again";
 }
 
 TEST_F(ProtectedSkipTest, CodeInAnyLetterCaseIsAcceptedOnceForTheScreen) {
@@ -408,6 +488,67 @@ TEST_F(PlayTest, DescriptionWindowComesWithEachDescribedLevel) {
   EXPECT_TRUE(model().isRunning());
   key(VK_RIGHT, true);
   EXPECT_NE(consoleOf(mainWindow), nullptr);
+}
+
+TEST_F(PlayTest, DescriptionWindowNeverKeepsTheKeyboardAndDShowsItAgain) {
+  addSet("Set", {kBeamAhead});
+  describeLevel("Set", 0, "Mind the beam.");
+  startPlaying();
+  HWND console = consoleOf(mainWindow);
+  ASSERT_NE(console, nullptr);
+  SetActiveWindow(console);  // as a click on it does
+  pump();
+  EXPECT_EQ(GetFocus(), mainWindow);
+  press(VK_LEFT);
+  EXPECT_EQ(model().robotDirection(), 3);
+
+  SendMessageA(console, WM_CLOSE, 0, 0);
+  pump();
+  ASSERT_EQ(consoleOf(mainWindow), nullptr);
+  press(kShowDescriptionKey);
+  EXPECT_NE(consoleOf(mainWindow), nullptr);
+  press(VK_LEFT);
+  EXPECT_EQ(model().robotDirection(), 2) << "the keyboard stays with the board";
+}
+
+// Hiding and showing a window again makes the window system unmap and map
+// it, which takes a round trip to the window manager, and seconds without
+// one: a new level only moves and sizes the windows.
+struct HideWatch {
+  HideWatch() {
+    hidden.clear();
+    hook = SetWindowsHookExA(WH_CALLWNDPROC, record, nullptr, GetCurrentThreadId());
+  }
+  ~HideWatch() { UnhookWindowsHookEx(hook); }
+  static LRESULT CALLBACK record(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_WINDOWPOSCHANGING &&
+        (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_HIDEWINDOW))
+      hidden.push_back(call->hwnd);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline std::vector<HWND> hidden;
+  HHOOK hook;
+};
+
+TEST_F(PlayTest, LevelSwitchesHideNeitherTheWindowNorTheDescription) {
+  addSet("Set", {kPullToWin, kBeamAhead});
+  for (int level = 0; level < 2; ++level) describeLevel("Set", level, "Read me.");
+  startPlaying();
+  HWND console = consoleOf(mainWindow);
+  HideWatch watch;
+  win();
+  press(VK_RETURN);
+  DialogAnswerer dialogs;
+  dialogs.expectMessage("Trelux", "Do you really want to restart the level?", IDYES);
+  key('R', true);
+  dialogs.verify();
+  EXPECT_EQ(model().currentLevel(), 1);
+  EXPECT_EQ(consoleOf(mainWindow), console) << "the same description window, moved";
+  for (HWND window : HideWatch::hidden) {
+    EXPECT_NE(window, mainWindow);
+    EXPECT_NE(window, console);
+  }
 }
 
 }  // namespace
