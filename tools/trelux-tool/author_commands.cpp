@@ -26,17 +26,6 @@ int fail(std::ostream& err, const std::string& message) {
 
 int usage(std::ostream& err, const std::string& problem) { return usageError(err, problem); }
 
-bool readSetFile(const std::string& path, SetSource& set, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "cannot read " + path;
-    return false;
-  }
-  std::ostringstream text;
-  text << in.rdbuf();
-  return parseSetText(text.str(), path, set, error);
-}
-
 SolveLimits limitsOf(const AuthorOptions& options) {
   SolveLimits limits;
   if (options.maxStates > 0) limits.maxStates = options.maxStates;

@@ -28,17 +28,6 @@ int fail(std::ostream& err, const std::string& message) {
   return 1;
 }
 
-bool readSet(const std::string& path, SetSource& set, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "cannot read " + path;
-    return false;
-  }
-  std::ostringstream text;
-  text << in.rdbuf();
-  return parseSetText(text.str(), path, set, error);
-}
-
 // FNV-1a over the name, from a given start.
 uint64_t fnv(const std::string& text, uint64_t hash) {
   for (unsigned char c : text) hash = (hash ^ c) * 0x100000001b3ull;
@@ -95,7 +84,7 @@ struct Published {
 
 bool publishSet(const std::string& text, const std::string& outDir, std::set<std::string>& files,
                 Published& published, std::string& error) {
-  if (!readSet(text, published.set, error)) return false;
+  if (!readSetFile(text, published.set, error)) return false;
   published.file = "sets/" + fileStem(text) + ".dat";
   if (!files.insert(published.file).second) {
     error = text + ": another set text of that file name is published already as " + published.file;

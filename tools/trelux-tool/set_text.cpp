@@ -1,5 +1,6 @@
 #include "set_text.h"
 
+#include <fstream>
 #include <memory>
 #include <sstream>
 
@@ -331,6 +332,17 @@ std::string formatSetText(const SetSource& set) {
   if (!set.guid.empty()) out += "guid: " + set.guid + "\n";
   for (size_t i = 0; i < set.levels.size(); ++i) formatLevel(set.levels[i], i, out);
   return out;
+}
+
+bool readSetFile(const std::string& path, SetSource& set, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "cannot read " + path;
+    return false;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+  return parseSetText(text.str(), path, set, error);
 }
 
 }  // namespace trelux::tool

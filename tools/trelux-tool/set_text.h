@@ -39,6 +39,8 @@ constexpr size_t kMaxLevels = 254;
 // On failure error reads "FILE:LINE:COLUMN: what is wrong".
 bool parseSetText(std::string_view text, const std::string& fileName, SetSource& set,
                   std::string& error);
+// parseSetText over the file at path; "cannot read PATH" when it cannot be read.
+bool readSetFile(const std::string& path, SetSource& set, std::string& error);
 std::string formatSetText(const SetSource& set);
 
 }  // namespace trelux::tool
