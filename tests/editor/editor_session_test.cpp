@@ -20,19 +20,12 @@
 namespace trelux {
 namespace {
 
+using test::kLab;
+
 using Click = EditorSession::Click;
 using Step = EditorSession::Step;
 
 constexpr const char* kSetFile = ".\\Levels\\s\\levels.dat";
-
-// A red beam lights the sensor at the east end; a green lens stands beside
-// the robot.
-const char* const kLab =
-    "# # # # # # #\n"
-    "# >r . . . Swr #\n"
-    "# . @ Lg . . #\n"
-    "# . . . . . #\n"
-    "# # # # # # #\n";
 
 PaletteTool toolOf(int32_t kind, Colour colour = 0, int32_t variant = 0) {
   for (const PaletteTool& tool : makePalette())

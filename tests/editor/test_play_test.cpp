@@ -12,13 +12,7 @@
 namespace trelux {
 namespace {
 
-// Pulling the black lens out of the beam (Down) wins.
-const char* const kPullToWin =
-    "# # # # # # #\n"
-    "# >r . Lk . Swr #\n"
-    "# . . @ . . #\n"
-    "# . . . . . #\n"
-    "# # # # # # #\n";
+using test::kPullToWin;
 
 TEST(TestPlay, PlaysACopyAndCountsThePlayKeysToTheWin) {
   LevelGrid edited;

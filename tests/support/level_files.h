@@ -11,6 +11,23 @@ class LevelGrid;
 
 namespace trelux::test {
 
+// Pulling the black lens out of the red beam (Down) lights the sensor: won
+// in one key.
+inline constexpr const char* kPullToWin =
+    "# # # # # # #\n"
+    "# >r . Lk . Swr #\n"
+    "# . . @ . . #\n"
+    "# . . . . . #\n"
+    "# # # # # # #\n";
+
+// A red beam lights the sensor; a green lens stands beside the robot.
+inline constexpr const char* kLab =
+    "# # # # # # #\n"
+    "# >r . . . Swr #\n"
+    "# . @ Lg . . #\n"
+    "# . . . . . #\n"
+    "# # # # # # #\n";
+
 // Builds the level into grid; a text that does not parse fails the test.
 void buildLevel(LevelGrid& grid, std::string_view text);
 

@@ -19,9 +19,8 @@
 namespace trelux {
 namespace {
 
-// Pulling the black lens (Down) clears the beam to the sensor: won.
-const char* const kPullToWin =
-    "# # # # # # #\n# >r . Lk . Swr #\n# . . @ . . #\n# . . . . . #\n# # # # # # #\n";
+using test::kPullToWin;
+
 // Nothing here is won by a single key.
 const char* const kUnsolved = "# # # # # #\n# >r . . Swg #\n# . @ . . #\n# # # # # #\n";
 

@@ -15,26 +15,11 @@
 #include "editor_fixture.h"
 #include "puzzles/puzzle_set_file.h"
 #include "resources/win32/resource_ids.h"
+#include "support/level_files.h"
 #include "support/scratch_folder.h"
 
 namespace trelux::test {
 namespace {
-
-// A red beam lights the sensor; a green lens stands beside the robot.
-const char* const kLab =
-    "# # # # # # #\n"
-    "# >r . . . Swr #\n"
-    "# . @ Lg . . #\n"
-    "# . . . . . #\n"
-    "# # # # # # #\n";
-
-// Pulling the black lens out of the beam (Down) wins.
-const char* const kPullToWin =
-    "# # # # # # #\n"
-    "# >r . Lk . Swr #\n"
-    "# . . @ . . #\n"
-    "# . . . . . #\n"
-    "# # # # # # #\n";
 
 const char* const kUnsavedQuestion =
     "You have made unsaved changes to the level set.  Do you want to save changes?";

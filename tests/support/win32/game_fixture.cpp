@@ -9,7 +9,9 @@
 #include "audio/win32/sound_manager.h"
 #include "puzzles/catalogue.h"
 #include "puzzles/puzzle_set_file.h"
+#include "resources/win32/resource_ids.h"
 #include "support/level_files.h"
+#include "support/win32/dialog_answerer.h"
 #include "world/level_grid.h"
 
 namespace trelux::test {
@@ -18,6 +20,17 @@ namespace {
 bool classesRegistered = false;
 
 }  // namespace
+
+void GameFixture::startPlaying() {
+  DialogAnswerer dialogs;
+  DialogStep chooser;
+  chooser.caption = "Choose Puzzle Set";
+  chooser.listSelection = std::make_pair(IDC_PUZZLE_LIST, 0);
+  dialogs.expect(chooser);
+  command(IDC_NEW_GAME);
+  dialogs.verify();
+  ASSERT_EQ(currentScreen(), ScreenPlay);
+}
 
 void GameFixture::SetUp() {
   folder_ = std::make_unique<ScratchFolder>();

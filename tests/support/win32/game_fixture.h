@@ -31,6 +31,9 @@ class GameFixture : public ::testing::Test {
   // has the focus, whichever it is; fails when no window has it.
   void press(WORD virtualKey);
 
+  // "New Game", the first set taken in the chooser: the play screen.
+  void startPlaying();
+
   // A set in .\levels\ with its descriptor; the levels in the readable text.
   void addSet(const std::string& name, const std::vector<std::string>& levels,
               bool locked = false, const std::string& code = "", uint8_t progress = 0);

@@ -13,6 +13,7 @@
 #include "gfx/win32/bitmap_holder.h"
 #include "resources/win32/resource_ids.h"
 #include "solver/solver.h"
+#include "support/level_files.h"
 #include "support/win32/dialog_answerer.h"
 #include "support/win32/game_fixture.h"
 #include "world/play_model.h"
@@ -38,14 +39,6 @@ const char* const kMirrorWalk =
     "# . . . . . . . #\n"
     "# . . . . Snr . @ #\n"
     "# # # # # # # # #\n";
-
-// Pulling the black lens (Down) clears the beam to the sensor.
-const char* const kPullToWin =
-    "# # # # # # #\n"
-    "# >r . Lk . Swr #\n"
-    "# . . @ . . #\n"
-    "# . . . . . #\n"
-    "# # # # # # #\n";
 
 // The sensor wants green and only red light exists.
 const char* const kNeverLit =
@@ -82,16 +75,6 @@ WORD virtualKeyOf(PlayKey key) {
 
 class PlayAidsTest : public GameFixture {
  protected:
-  void startPlaying() {
-    DialogAnswerer dialogs;
-    DialogStep chooser;
-    chooser.caption = "Choose Puzzle Set";
-    chooser.listSelection = std::make_pair(IDC_PUZZLE_LIST, 0);
-    dialogs.expect(chooser);
-    command(IDC_NEW_GAME);
-    dialogs.verify();
-    ASSERT_EQ(currentScreen(), ScreenPlay);
-  }
   PlayModel& model() { return *static_cast<PlayModel*>(currentModel()); }
   const PlayAids& aids() { return dynamic_cast<PlayController*>(currentController())->aids(); }
   // Handles messages as they come until done() or ten seconds have passed.

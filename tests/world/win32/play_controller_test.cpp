@@ -12,6 +12,7 @@
 #include "gfx/win32/game_view.h"
 #include "puzzles/puzzle_set_file.h"
 #include "resources/win32/resource_ids.h"
+#include "support/level_files.h"
 #include "support/scratch_folder.h"
 #include "support/win32/dialog_answerer.h"
 #include "support/win32/game_fixture.h"
@@ -21,14 +22,6 @@
 
 namespace trelux::test {
 namespace {
-
-// Pulling the black lens (Down) clears the beam to the sensor: won.
-const char* const kPullToWin =
-    "# # # # # # #\n"
-    "# >r . Lk . Swr #\n"
-    "# . . @ . . #\n"
-    "# . . . . . #\n"
-    "# # # # # # #\n";
 
 // Stepping forward (Up) walks into the beam: zapped.
 const char* const kBeamAhead =
@@ -47,16 +40,6 @@ const char* const kLitAtStart =
 
 class PlayTest : public GameFixture {
  protected:
-  void startPlaying() {
-    DialogAnswerer dialogs;
-    DialogStep chooser;
-    chooser.caption = "Choose Puzzle Set";
-    chooser.listSelection = std::make_pair(IDC_PUZZLE_LIST, 0);
-    dialogs.expect(chooser);
-    command(IDC_NEW_GAME);
-    dialogs.verify();
-    ASSERT_EQ(currentScreen(), ScreenPlay);
-  }
   PlayModel& model() { return *static_cast<PlayModel*>(currentModel()); }
   PlayController& controller() { return *dynamic_cast<PlayController*>(currentController()); }
   HWND nextLevelButton() { return GetDlgItem(mainWindow, IDC_NEXT_LEVEL_BUTTON); }
