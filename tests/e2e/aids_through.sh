@@ -16,13 +16,11 @@ art="$build/art"
 tool="$build/host/tools/trelux-tool/trelux-tool"
 
 . "$source/tests/e2e/common.sh"
-seen() { local name=$1; shift; shot_shows "$shots/$name.png" "$@"; }
-click() { xdotool mousemove "$1" "$2" click 1; }
 
 # --- The game folder, with the trial set and no sound ---------------------
 rm -rf "$run"
 mkdir -p "$run/game/levels/aids" "$shots"
-cp "$build/game/trelux.exe" "$build/game/trelux.dll" "$build/game/startup.dat" "$run/game/"
+copy_program "$run/game"
 cp "$build/game/levels/download.guid" "$run/game/levels/"
 printf '[settings]\r\n\r\nsound = 0\r\nmusic = 0\r\n\r\n' >"$run/game/trelux.ini"
 "$tool" compile "$here/aids_trial.txt" "$run/game/levels/aids/levels.dat" >/dev/null

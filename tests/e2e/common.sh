@@ -25,6 +25,17 @@ shot_shows() {
   import -window root "$file" && check "$command" "$file" "$@"
 }
 
+# Saves screenshot NAME into $shots and checks it with shots.py COMMAND ARGS...
+seen() { local name=$1; shift; shot_shows "$shots/$name.png" "$@"; }
+
+# A left click at X Y of the screen.
+click() { xdotool mousemove "$1" "$2" click 1; }
+
+# Copies the game's program files from the build into folder $1.
+copy_program() {
+  cp "$build/game/trelux.exe" "$build/game/trelux.dll" "$build/game/startup.dat" "$1/"
+}
+
 # The window ID has the keyboard.
 has_focus() {
   [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] ||

@@ -18,13 +18,6 @@ tool="$build/host/tools/trelux-tool/trelux-tool"
 
 . "$source/tests/e2e/common.sh"
 
-check() { /usr/bin/python3 "$source/tests/e2e/shots.py" "$@"; }
-# Saves screenshot NAME and checks it with shots.py COMMAND ARGS...
-seen() {
-  local name=$1
-  shift
-  import -window root "$shots/$name.png" && check "$1" "$shots/$name.png" "${@:2}"
-}
 # A shown window named as $1 matches, other than the ids in $2.
 window_named_other() {
   local id
@@ -35,7 +28,6 @@ window_named_other() {
 }
 focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
-click() { xdotool mousemove "$1" "$2" click 1; }
 
 # --- A fresh game folder: the shipped sets are locked, so nothing to edit ----
 rm -rf "$run"

@@ -17,14 +17,12 @@ art="$build/art"
 tool="$build/host/tools/trelux-tool/trelux-tool"
 
 . "$source/tests/e2e/common.sh"
-seen() { local name=$1; shift; shot_shows "$shots/$name.png" "$@"; }
 # What the shown dialogs captioned $1 hold ("ID line: TEXT" for a list box's
 # lines, "ID text: TEXT" for other controls), read by a Windows program of
 # the build from outside the game: xdotool reads no list box nor box text.
 texts() {
   "$build/wine-run" "$build/tests/download/win32/window_texts.exe" "$1" | tr -d '\r'
 }
-click() { xdotool mousemove "$1" "$2" click 1; }
 command -v nginx >/dev/null || PATH="$PATH:/usr/sbin"
 command -v nginx >/dev/null || fail "no nginx; scripts/deps.sh installs nginx-light"
 
@@ -88,7 +86,7 @@ done
 [ -n "$nginx_pid" ] || fail "nginx did not serve the manifest (see $run/nginx/logs/error.log)"
 
 # --- The game folder: the shipped sets, and the server in trelux.ini ------
-cp "$build/game/trelux.exe" "$build/game/trelux.dll" "$build/game/startup.dat" "$run/game/"
+copy_program "$run/game"
 cp -r "$build/game/levels" "$run/game/"
 printf '[settings]\r\n\r\nsound = 0\r\nmusic = 0\r\nserver = 127.0.0.1:%s\r\n\r\n' "$port" \
   >"$run/game/trelux.ini"

@@ -17,14 +17,11 @@ art="$build/art"
 tool="$build/host/tools/trelux-tool/trelux-tool"
 
 . "$source/tests/e2e/common.sh"
-# Saves screenshot NAME and checks it with shots.py COMMAND ARGS...
-seen() { local name=$1; shift; shot_shows "$shots/$name.png" "$@"; }
-click() { xdotool mousemove "$1" "$2" click 1; }
 
 # --- The game folder, with one set of our own and no music ----------------
 rm -rf "$run"
 mkdir -p "$run/game/levels/trial" "$run/home" "$shots"
-cp "$build/game/trelux.exe" "$build/game/trelux.dll" "$build/game/startup.dat" "$run/game/"
+copy_program "$run/game"
 cp "$build/game/levels/download.guid" "$run/game/levels/"
 printf '[settings]\r\n\r\nsound = 100\r\nmusic = 0\r\n\r\n' >"$run/game/trelux.ini"
 "$tool" compile "$here/trial_run.txt" "$run/game/levels/trial/levels.dat" >/dev/null

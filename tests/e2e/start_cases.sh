@@ -13,8 +13,8 @@ run="$build/e2e-start"
 make_folder() {
   rm -rf "$run"
   mkdir -p "$run/game/levels" "$run/home"
-  cp "$build/game/trelux.exe" "$build/game/trelux.dll" "$build/game/startup.dat" \
-     "$build/game/trelux.ini" "$run/game/"
+  copy_program "$run/game"
+  cp "$build/game/trelux.ini" "$run/game/"
   cp "$build/game/levels/download.guid" "$run/game/levels/"
 }
 
