@@ -21,6 +21,8 @@
 namespace trelux {
 namespace {
 
+using test::kZapGuard;
+
 using test::ScratchFolder;
 
 SolveResult solveText(const std::string& text, uint64_t maxStates = 1'000'000) {
@@ -49,18 +51,6 @@ constexpr const char* kPushMirror = R"(
 # . . . . . . . #
 # . . . . Snr . @ #
 # # # # # # # # #
-)";
-
-// The red lens blocks the green beam. Pushing it north would clear the beam
-// but leave the robot standing in it: the zap takes that back, so the lens
-// must be pulled out from the north.
-constexpr const char* kZapGuard = R"(
-# # # # # # #
-# . . . . . #
-# . . . . . #
-# >g . Lr . Swg #
-# . . @ . . #
-# # # # # # #
 )";
 
 // Red and blue must be joined by the T-mirror into the magenta sensor.

@@ -28,6 +28,18 @@ inline constexpr const char* kLab =
     "# . . . . . #\n"
     "# # # # # # #\n";
 
+// The red lens blocks the green beam. Pushing it north would clear the beam
+// but leave the robot standing in it: the zap takes that back, so the lens
+// must be pulled out from the north.
+inline constexpr const char* kZapGuard = R"(
+# # # # # # #
+# . . . . . #
+# . . . . . #
+# >g . Lr . Swg #
+# . . @ . . #
+# # # # # # #
+)";
+
 // Builds the level into grid; a text that does not parse fails the test.
 void buildLevel(LevelGrid& grid, std::string_view text);
 

@@ -18,6 +18,8 @@
 namespace trelux {
 namespace {
 
+using test::kZapGuard;
+
 using ::testing::ElementsAre;
 
 // What a player sees: the robot, every cell's picture and the light on
@@ -51,17 +53,6 @@ constexpr const char* kRoom = R"(
 # . . . @ . . . #
 # . . . . . . . #
 # # # # # # # # #
-)";
-
-// The red lens blocks the green beam. Pushing it north is zapped; the way
-// round to the north and the pull win.
-constexpr const char* kZapGuard = R"(
-# # # # # # #
-# . . . . . #
-# . . . . . #
-# >g . Lr . Swg #
-# . . @ . . #
-# # # # # # #
 )";
 
 class History : public ::testing::Test {

@@ -264,15 +264,7 @@ TEST_F(EditorTest, OpenShowsTheChosenSetAtItsFirstLevel) {
   addSet("Other", {kRoom});
   startEditor({kLab});
   DialogAnswerer dialogs;
-  DialogStep chooser = chooserStep(0);
-  chooser.listSelection.reset();
-  chooser.inspect = [](HWND dialog) {
-    const LRESULT line = SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_FINDSTRINGEXACT,
-                                             static_cast<WPARAM>(-1),
-                                             reinterpret_cast<LPARAM>("Other"));
-    SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-  };
-  dialogs.expect(chooser);
+  dialogs.expect(chooserStepFor("Other"));
   key('O', true);
   dialogs.verify();
   EXPECT_EQ(model().gridWidth(), 8);

@@ -132,15 +132,7 @@ TEST_F(EditorTest, ASetThatCannotBeOpenedIsReportedAndLeadsToTheMenu) {
   addSet("Broken", {kLab});
   writeFile("levels/Broken/levels.dat", "not a level file at all");
   DialogAnswerer dialogs;
-  DialogStep chooser = chooserStep(0);
-  chooser.listSelection.reset();
-  chooser.inspect = [](HWND dialog) {
-    const LRESULT line = SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_FINDSTRINGEXACT,
-                                             static_cast<WPARAM>(-1),
-                                             reinterpret_cast<LPARAM>("Broken"));
-    SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-  };
-  dialogs.expect(chooser);
+  dialogs.expect(chooserStepFor("Broken"));
   dialogs.expectMessage("Trelux",
                         "Trelux couldn't locate the level file for this puzzle set.  Exiting editor.");
   key('O', true);

@@ -18,6 +18,18 @@ DialogStep chooserStep(int line) {
   return step;
 }
 
+DialogStep chooserStepFor(const char* name) {
+  DialogStep step = chooserStep(0);
+  step.listSelection.reset();
+  step.inspect = [name](HWND dialog) {
+    const LRESULT line = SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_FINDSTRINGEXACT,
+                                             static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(name));
+    SendDlgItemMessageA(dialog, IDC_PUZZLE_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  };
+  return step;
+}
+
 void EditorTest::startEditor(const std::vector<std::string>& levels) {
   addSet("Lab", levels);
   DialogAnswerer dialogs;

@@ -39,6 +39,8 @@ class EditorTest : public GameFixture {
   std::string savedLevel(int index);
 };
 
+// The chooser answered with line LINE, or with the set named NAME.
 DialogStep chooserStep(int line);
+DialogStep chooserStepFor(const char* name);
 
 }  // namespace trelux::test
