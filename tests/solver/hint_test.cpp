@@ -90,6 +90,27 @@ TEST_F(Hints, FollowedFromRandomPositionsOfTheTrainingLevelsTheyWinInTheKeysThey
   }
 }
 
+// The key a hint names is the first of its shortest way, not any other of it:
+// pressed, it leaves one key fewer to the win.
+TEST_F(Hints, TheHintedKeyBringsTheWinOneKeyCloser) {
+  loadTraining();
+  std::mt19937 random(7);
+  for (int32_t level = 0; level + 1 < levels; ++level) {
+    SCOPED_TRACE("level " + std::to_string(level + 1));
+    do {
+      ASSERT_TRUE(model.goToLevel(level));
+      model.startRunning();
+    } while (!wander(random, 25));
+    const Hint hint = hintHere();
+    ASSERT_EQ(hint.answer, HintAnswer::Key);
+    if (handlePlayKey(model, hint.key, effects)) {
+      EXPECT_EQ(hint.keysToWin, 1u);
+    } else {
+      EXPECT_EQ(hintHere().keysToWin + 1, hint.keysToWin);
+    }
+  }
+}
+
 TEST_F(Hints, TheTrailIsLeftByAnyOtherKeyThatChangesTheBoard) {
   Hint hint;
   hint.answer = HintAnswer::Key;
