@@ -15,9 +15,14 @@ if [ "${1:-}" = "--screenshot" ]; then
 fi
 
 bash scripts/deps.sh
-cmake --preset win32 >/dev/null
+. scripts/windows-build.sh
+if [ "$windows_preset" != win32 ]; then
+  echo "play.sh: this machine runs no 32-bit code; playing the 64-bit build of the game"
+fi
+cmake --preset "$windows_preset" >/dev/null
 # The game folder only: the tests are left for ./test.sh.
-cmake --build --preset win32 --target game
+cmake --build --preset "$windows_preset" --target game
+build="$PWD/build/$windows_preset"
 
 # The game runs in a folder of its own, filled from the build's game folder:
 # what the player changes there (progress, volumes, sets made or downloaded,
@@ -26,10 +31,9 @@ cmake --build --preset win32 --target game
 # player's older copy.
 game="$PWD/build/play/game"
 mkdir -p "$game"
-cp -R -u -p build/win32/game/. "$game/"
+cp -R -u -p "$build/game/." "$game/"
 # A Wine prefix of the game's own, so nothing of the user's is touched.
 export WINEPREFIX="$PWD/build/play-prefix"
-export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 . scripts/xvfb.sh
@@ -61,7 +65,7 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Preparing Wine for Trelux (once)..."
-  wineboot --init </dev/null >"$PWD/build/play-prefix.log" 2>&1 ||
+  "$wine_loader" wineboot --init </dev/null >"$PWD/build/play-prefix.log" 2>&1 ||
     fail "Wine could not prepare its prefix $WINEPREFIX (see build/play-prefix.log)"
   wineserver -w
 fi
@@ -70,7 +74,7 @@ fi
 # http.server takes a free port itself (port 0) and says which; the bonus sets
 # are then published for that port and the game's trelux.ini names it.
 # Published anew for the port of each run, beside the play folder: the build's
-# own published folder (build/win32/puzzle-server) is left as built.
+# own published folder (build/*/puzzle-server) is left as built.
 site="$PWD/build/play/puzzle-server"
 server_log="$PWD/build/play-server.log"
 mkdir -p "$site"
@@ -80,7 +84,7 @@ stop_server() { kill "$server_pid" 2>/dev/null || true; }
 trap 'stop_server; [ -z "$screenshot" ] || stop_xvfb "$XVFB_PID" "$XVFB_DISPLAY"' EXIT
 server_port() { sed -n 's/^Serving HTTP on [0-9.]* port \([0-9]*\).*/\1/p' "$server_log" | grep .; }
 port=$(wait_until 20 server_port) || fail "the local puzzle server did not start (see $server_log)"
-build/win32/host/tools/trelux-tool/trelux-tool publish "$site" --base-url "http://127.0.0.1:$port/" \
+"$build/host/tools/trelux-tool/trelux-tool" publish "$site" --base-url "http://127.0.0.1:$port/" \
   levels/afterglow.txt levels/night_shift.txt >/dev/null || fail "publishing the bonus sets failed"
 /usr/bin/python3 - "$game/trelux.ini" "127.0.0.1:$port" <<'PY'
 import re, sys
@@ -95,18 +99,18 @@ echo "Puzzle server for Get Puzzles: http://127.0.0.1:$port/ (the bonus sets; en
 cd "$game"
 if [ -z "$screenshot" ]; then
   status=0
-  wine trelux.exe || status=$?
+  "$wine_loader" trelux.exe || status=$?
   exit "$status"
 fi
 
-wine trelux.exe </dev/null >/dev/null 2>&1 &
+"$wine_loader" trelux.exe </dev/null >/dev/null 2>&1 &
 game_pid=$!
 trap 'wineserver -k 2>/dev/null || true; stop_server; stop_xvfb "$XVFB_PID" "$XVFB_DISPLAY"' EXIT
 wait_for_window '^Trelux$' 60 >/dev/null || fail "the game's window did not appear"
 # The menu is ready when its backdrop and all its buttons are drawn.
 menu_drawn() {
   import -window root "$screenshot" &&
-    /usr/bin/python3 "$top/tests/e2e/shots.py" menu "$screenshot" "$top/build/win32/art/colors.bmp"
+    /usr/bin/python3 "$top/tests/e2e/shots.py" menu "$screenshot" "$build/art/colors.bmp"
 }
 wait_until 30 menu_drawn >/dev/null || fail "the game's window shows no main menu"
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended at its start"

@@ -7,7 +7,16 @@
 # that run it should DEPEND on the target `host_tools`.
 include(ExternalProject)
 
-set(TRELUX_HOST_BINARY_DIR "${CMAKE_BINARY_DIR}/host")
+# Several Windows builds (32 and 64 bits) may share one: ./test.sh names it.
+set(TRELUX_HOST_BINARY_DIR "${CMAKE_BINARY_DIR}/host" CACHE PATH
+    "Where the host programs are built")
+# Scripts find the tools under the build's own host/ folder either way.
+if(NOT TRELUX_HOST_BINARY_DIR STREQUAL "${CMAKE_BINARY_DIR}/host")
+  if(NOT IS_SYMLINK "${CMAKE_BINARY_DIR}/host")
+    file(REMOVE_RECURSE "${CMAKE_BINARY_DIR}/host")
+  endif()
+  file(CREATE_LINK "${TRELUX_HOST_BINARY_DIR}" "${CMAKE_BINARY_DIR}/host" SYMBOLIC)
+endif()
 ExternalProject_Add(host_tools
   SOURCE_DIR "${CMAKE_SOURCE_DIR}"
   BINARY_DIR "${TRELUX_HOST_BINARY_DIR}"

@@ -16,6 +16,8 @@ packages=(
   # The win32 build: i686 compilers with POSIX threads (GoogleTest needs
   # std::mutex), windres and the linker; windres preprocesses with the gcc.
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+  # The win64 build: the tests' build where the kernel runs no 32-bit code.
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   # Running the game and the win32 tests: 32-bit Wine, ALSA for DirectSound,
   # Wine's own fonts (dialogs) and the look-alikes Wine takes for Arial and
   # Courier New (the game's text).

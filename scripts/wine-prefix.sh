@@ -11,11 +11,12 @@ set -euo pipefail
 action=${1:?start or stop}
 build=$(cd "${2:?build folder}" && pwd)
 export WINEPREFIX="$build/wineprefix"
-export WINEARCH=win32
 export WINEDEBUG=-all
 # No Mono or Gecko installer dialog may block a prefix without a display.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# The build's own way of starting Wine: its loader (32 or 64 bits) and prefix.
+wine="$build/wine-run"
 display_file="$build/wine-display"
 xvfb_pid_file="$build/xvfb.pid"
 
@@ -25,6 +26,7 @@ fail() {
   echo "wine-prefix.sh: $*" >&2
   exit 1
 }
+[ -x "$wine" ] || fail "$wine is missing: configure the build first"
 
 start_display() {
   start_xvfb 90 || fail "the test display did not come up"
@@ -59,15 +61,15 @@ quietly() {
 ready_mark="$WINEPREFIX/.trelux-ready"
 
 prepare_prefix() {
-  quietly "wineboot --init (creating the prefix $WINEPREFIX)" wineboot --init
+  quietly "wineboot --init (creating the prefix $WINEPREFIX)" "$wine" wineboot --init
   quietly "wineserver -w" wineserver -w
   # Without a window manager each message box otherwise costs seconds.
   quietly "setting Managed=N" \
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
   # A crashing test program must end, not wait for a click on Wine's crash
   # dialog.
   quietly "setting ShowCrashDialog=0" \
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+    "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
   quietly "wineserver -w" wineserver -w
   touch "$ready_mark"
 }
@@ -85,7 +87,7 @@ case "$action" in
     quietly "starting the persistent wineserver" wineserver -p
     # Let Wine's own services start now, so that they don't hold the output
     # pipe of the first test program.
-    quietly "starting Wine's services (wineboot)" wine wineboot
+    quietly "starting Wine's services (wineboot)" "$wine" wineboot
     ;;
   stop)
     wineserver -k 2>/dev/null || true

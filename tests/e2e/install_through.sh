@@ -45,7 +45,7 @@ start_installer() {  # in folder $1; sets installer
 }
 
 # --- A clean prefix: nothing installed, no record -----------------------------
-wine reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
+"$build/wine-run" reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
 rm -rf "$target" "$run"
 package="$run/Downloads/Trelux Setup"
 mkdir -p "$package" "$shots"
@@ -115,7 +115,7 @@ wait_until 30 shows_installing || fail "the installing screen shows no yellow \"
 press_in '^Success!$' Return
 wait_until 30 screen_is 1 screen1-installed || fail "after installing, the installed screen is not shown"
 
-wine reg query "$key" /v installed </dev/null | tr -d '\r' |
+"$build/wine-run" reg query "$key" /v installed </dev/null | tr -d '\r' |
   grep -qF 'installed    REG_SZ    C:\Program Files\Trelux\' || fail "the registry does not record the installation"
 while IFS= read -r -d '' file; do
   cmp -s "$file" "$target/${file#"$build/game/"}" || fail "${file#"$build/game/"} was not installed as built"
@@ -150,7 +150,7 @@ shot uninstalled-message
 press_in '^Success$' Return
 wait_until 30 screen_is 0 screen0-uninstalled || fail "after uninstalling, the first screen is not shown"
 [ -z "$(find "$target" -mindepth 1 -print -quit)" ] || fail "the uninstall left files in $target"
-if wine reg query "$key" </dev/null >/dev/null 2>&1; then fail "the uninstall left the registry key"; fi
+if "$build/wine-run" reg query "$key" </dev/null >/dev/null 2>&1; then fail "the uninstall left the registry key"; fi
 click 200 317  # Quit
 wait_until 20 gone "$installer" || fail "Quit did not end the installer"
 status=0
