@@ -121,8 +121,7 @@ wait_until 20 won || fail "My Lab is not won (no Next Level button, no beam to t
 click $next_x $next_y
 box=$(wait_until 10 window_named_other '^Trelux$' "$window") || fail "no congratulation at the end of My Lab"
 import -window root "$shots/congratulation.png"
-wait_until 10 focused "$box" || fail "the congratulation does not have the keyboard"
-xdotool key Return
+press_in_box "$box" Return || fail "Return does not close the congratulation"
 
 # --- Back on the menu: Quit ----------------------------------------------------
 read -r mx my < <(wait_until 20 seen menu-again locate "$art/colors.bmp") || fail "no main menu after the set"

@@ -125,8 +125,7 @@ grep -q 'GET /sets/afterglow.dat HTTP/1.1" 200' "$run/nginx/logs/access.log" ||
 installed() { grep -l "name = Afterglow" "$run/game/levels/"*.trelux; }
 descriptor=$(wait_until 10 installed) || fail "Afterglow was not installed"
 grep -q "locked = true" "$descriptor" || fail "the downloaded set is not locked"
-wait_until 10 has_focus "$box" || fail "the box does not have the keyboard"
-xdotool key Return
+press_in_box "$box" Return || fail "Return does not close the box"
 wait_until 10 has_focus "$list" || fail "the list does not get the keyboard back"
 xdotool key Tab Tab space   # from the list past Download to Finished
 wait_until 10 no_window '^Download Web Puzzles$' || fail "Finished does not close the list"

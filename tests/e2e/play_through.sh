@@ -116,8 +116,7 @@ wait_until 20 seen level2-won differs "$art/colors.bmp" $next_x $next_y 132 140 
 click $next_x $next_y
 box=$(wait_for_window '^Trelux$' 10 "$window") || fail "no congratulations at the end of the set"
 import -window root "$shots/congratulations.png"
-wait_until 10 has_focus "$box" || fail "the congratulations do not have the keyboard"
-xdotool key Return
+press_in_box "$box" Return || fail "Return does not close the congratulations"
 
 # --- Back on the menu: Quit -----------------------------------------------
 read -r mx my < <(wait_until 20 seen menu-again menu "$art/colors.bmp") ||
