@@ -47,7 +47,7 @@ std::string scoreRow(const std::string& set, size_t index, const LevelScore& s) 
   auto n = [](int32_t v) { return std::to_string(v); };
   return "| " + set + " | " + std::to_string(index + 1) + " | " + n(l.ownSensors) + " | " + n(l.filteredSensors) +
          " | " + n(l.meetSensors) + " | " + n(l.wrongSideSensors) + " | " + n(l.splits) + " / " + n(l.joins) +
-         " / " + n(l.backs) + " / " + n(l.bends) + " / " + n(l.idle) + " | " + n(s.litUntouched) + " | " +
+         " / " + n(l.bends) + " / " + n(l.idle) + " | " + n(l.backs) + " | " + n(s.litUntouched) + " | " +
          n(s.moves) + " | " + n(s.wastedMoves()) + " | " + std::to_string(s.noZapKeys) + " | " +
          percent(static_cast<long>(s.noZapKeys), static_cast<long>(s.keys)) + " | " + n(s.score()) + " |\n";
 }
@@ -117,18 +117,18 @@ constexpr const char* kScoreText =
     "Measured on the stored solution by `trelux-tool table`. Sensors, in the arrangement that wins:\n"
     "\"own\" get one laser's colour as it left the laser, \"filtered\" one laser's light changed by a\n"
     "lens or mirror on the way, \"meet\" the light of two or more lasers; \"wrong side\" counts sensors\n"
-    "whose cell light also enters through a side they do not face. T-mirrors (each counted once):\n"
-    "splitting (light in the stem) / joining (light in both arms) / stopping a beam with the back /\n"
-    "only bending (one arm) / unlit. \"lit all along\": sensors lit at the start and after every key.\n"
+    "whose cell light also enters through a side they do not face. T-mirrors: splitting (light in the\n"
+    "stem) / joining (light in both arms) / only bending (one arm) / unlit, each counted once, and\n"
+    "\"back\" those whose back stops a beam. \"lit all along\": sensors lit at the start and after every key.\n"
     "\"moves\": pushes and pulls; \"wasted\": moves beyond the cells the objects end from their start.\n"
     "\"no-zap keys\": the shortest solution if the robot could stand in light, and its share of the\n"
     "optimal keys (low: the level is mostly walking round beams). \"score\" (what\n"
     "`scripts/level_search.py` maximises): no-zap keys, plus 10 for each filtered or meeting or\n"
     "wrong-side sensor and each splitting, joining or blocking T-mirror, less 10 for each own-colour\n"
     "sensor, sensor lit all along and unlit T-mirror, less the wasted moves.\n\n"
-    "| set | level | own | filtered | meet | wrong side | T-mirrors | lit all along | moves | wasted | "
+    "| set | level | own | filtered | meet | wrong side | T-mirrors | back | lit all along | moves | wasted | "
     "no-zap keys | no-zap share | score |\n"
-    "|---|---:|---:|---:|---:|---:|---|---:|---:|---:|---:|---:|---:|\n";
+    "|---|---:|---:|---:|---:|---:|---|---:|---:|---:|---:|---:|---:|---:|\n";
 
 constexpr const char* kScoreTotalsHeading =
     "\n| set | levels with lasers meeting | with prism work | with a sensor lit all along | "

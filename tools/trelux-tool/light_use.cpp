@@ -69,11 +69,13 @@ void judgeTMirror(const TMirror& t, const CellEntries& cell, LightUse& use) {
   const std::array<Colour, 4> in = cell.all();
   const Direction stem = t.orientation();
   const int arms = (in[clockwise(stem)] ? 1 : 0) + (in[counterClockwise(stem)] ? 1 : 0);
+  const bool back = in[opposite(stem)] != 0;
+  // The back may stop one beam while the stem or arms carry another.
+  if (back) ++use.backs;
   if (in[stem]) ++use.splits;
   else if (arms == 2) ++use.joins;
-  else if (in[opposite(stem)]) ++use.backs;
   else if (arms == 1) ++use.bends;
-  else ++use.idle;
+  else if (!back) ++use.idle;
 }
 
 }  // namespace

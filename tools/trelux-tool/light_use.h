@@ -20,12 +20,13 @@ struct LightUse {
   int32_t meetSensors = 0;      // two or more lasers' light meets there
   // Sensors whose cell light also enters through another side (absorbed).
   int32_t wrongSideSensors = 0;
-  // T-mirrors by what they do, each counted once, in this order of weight.
+  // T-mirrors by what their stem and arms do, each counted once, in this
+  // order of weight; and those whose back stops a beam besides.
   int32_t splits = 0;  // light enters the stem and leaves through both arms
   int32_t joins = 0;   // light enters through both arms
-  int32_t backs = 0;   // the back stops a beam
   int32_t bends = 0;   // light enters through one arm only
   int32_t idle = 0;    // no light reaches it
+  int32_t backs = 0;   // the back stops a beam
 };
 
 // Follows each laser's beams over the grid as the light pass does. The
