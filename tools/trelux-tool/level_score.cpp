@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "solver/solver.h"

@@ -1,5 +1,6 @@
 #include "light_use.h"
 
+#include <array>
 #include <map>
 #include <set>
 #include <vector>
