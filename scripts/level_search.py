@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Searches for hard levels: random rooms whose optimal solutions are long.
+"""Searches for good levels: random rooms whose solutions need their colours
+and prisms, scored by `trelux-tool table`.
 
     scripts/level_search.py TOOL --size 10x9 --lasers rb --sensors 2 \
         --objects '\\w /w Tn Lg' --walls 6 --tries 60 --seed 7
@@ -8,9 +9,14 @@ A room is made goal first: walls, lasers and the objects are placed at
 random, the light of that arrangement is read from `trelux-tool replay`, and
 sensors go where light arrives, each wanting exactly the colour it gets there.
 Then the objects and the robot are scattered and the solver measures the
-shortest way back to a lit set of sensors. The longest level found is printed
-in set text form with its solution. An author still curates: the search only
-proposes.
+shortest way back to a lit set of sensors. Each solved room is scored as the
+level table scores it (docs/LEVELS.md): its length without zaps, plus ten per
+sensor whose light is filtered or where lasers meet and per T-mirror that
+splits, joins or blocks, less ten per sensor that wants a laser's colour as it
+comes or stays lit throughout, less the wasted moves. A room whose solution
+without zaps is under 60% of the real one is mostly walking round beams and
+is not kept. The best room found is printed in set text form with its
+solution. An author still curates: the search only proposes.
 """
 import argparse
 import os
@@ -189,6 +195,20 @@ def measure(tool, room, args, scratch):
     return keys[0] if keys else None
 
 
+def score(tool, room, keys, scratch):
+    """The room's score from the level table, or None when its solution
+    without zaps is under 60% of the real one."""
+    src = os.path.join(scratch, "s.txt")
+    with open(src, "w") as f:
+        f.write("set: search\n" + room.text(keys))
+    table = run(tool, "table", src).stdout.splitlines()
+    at = table.index("## What each level asks for")
+    row = next(l for l in table[at:] if l.startswith("| search | 1 |"))
+    cells = [c.strip() for c in row.strip("|").split("|")]
+    share, points = int(cells[-2].rstrip("%")), int(cells[-1])
+    return points if share >= 60 else None
+
+
 def goal_from(tool, path, scratch):
     """The won arrangement of a level found before: its grid, played with its
     stored solution."""
@@ -234,7 +254,7 @@ def main():
     parser.add_argument("--from", dest="source", help="a level text with its solution: search from its goal")
     args = parser.parse_args()
     rng = random.Random(args.seed)
-    best = (0, None, None)
+    best = (None, None, None)
     with tempfile.TemporaryDirectory() as scratch:
         if args.source:
             args.goals = 1
@@ -247,9 +267,10 @@ def main():
             for _ in range(args.tries):
                 room = scatter(args.tool, goal, args, rng, scratch)
                 keys = measure(args.tool, room, args, scratch)
-                if keys and len(keys) > best[0]:
-                    best = (len(keys), room, keys)
-                    print(f"; {len(keys)} keys", file=sys.stderr, flush=True)
+                points = score(args.tool, room, keys, scratch) if keys else None
+                if points is not None and (best[0] is None or points > best[0]):
+                    best = (points, room, keys)
+                    print(f"; score {points}, {len(keys)} keys", file=sys.stderr, flush=True)
     if best[1] is None:
         sys.exit("no level found")
     print(best[1].text(best[2]))

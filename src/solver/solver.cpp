@@ -157,7 +157,7 @@ SolveResult solveFrom(const LevelGrid& level, Position robot, Direction directio
     return result;
   }
   ArrangementTable table(board);
-  SolverRules rules(board, table);
+  SolverRules rules(board, table, limits.zaps);
   const SolverState start = rules.start(robot, direction);
   // The completion test runs after every key, so a position already won is
   // won by any one key.

@@ -21,6 +21,10 @@ struct SolveLimits {
   // (it then ends Cancelled), and may read statesSeen while it runs.
   const std::atomic<bool>* cancel = nullptr;
   std::atomic<uint64_t>* statesSeen = nullptr;
+  // False: the robot may stand in light, as if zaps were switched off. The
+  // length of that solution against the real one shows how much of a level
+  // is walking round beams rather than arranging them.
+  bool zaps = true;
 };
 
 // Levels beyond these the search refuses: more objects would take more states

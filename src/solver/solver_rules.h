@@ -28,7 +28,9 @@ constexpr const char* kSolverKeyLetters = "UDLR";
 
 class SolverRules {
  public:
-  SolverRules(SolverBoard& board, ArrangementTable& table) : board_(board), table_(table) {}
+  // Without zaps a move into light is allowed (see SolveLimits::zaps).
+  SolverRules(SolverBoard& board, ArrangementTable& table, bool zaps = true)
+      : board_(board), table_(table), zaps_(zaps) {}
 
   // The robot on its cell facing direction, the objects where the board
   // found them.
@@ -57,7 +59,7 @@ class SolverRules {
 
   // Each takes the state before the move and leaves it as after it.
   bool stepTo(SolverState& s, int32_t cell) const {
-    if (!isFree(s.arrangement, cell) || table_.isLit(s.arrangement, cell)) return false;
+    if (!isFree(s.arrangement, cell) || (zaps_ && table_.isLit(s.arrangement, cell))) return false;
     s.robot = cell;
     return true;
   }
@@ -65,7 +67,7 @@ class SolverRules {
   // The object on from moves one cell in direction d, the robot to robotTo.
   bool moveObject(SolverState& s, int32_t from, Direction d, int32_t robotTo) {
     const uint32_t id = table_.moved(s.arrangement, from, d);
-    if (table_.isLit(id, robotTo)) return false;
+    if (zaps_ && table_.isLit(id, robotTo)) return false;
     s.arrangement = id;
     s.robot = robotTo;
     return true;
@@ -90,6 +92,7 @@ class SolverRules {
 
   SolverBoard& board_;
   ArrangementTable& table_;
+  bool zaps_;
 };
 
 }  // namespace trelux

@@ -227,6 +227,16 @@ TEST(Solver, NeverPlansThroughAZappedPush) {
   EXPECT_EQ(result.keys.back(), 'D');
 }
 
+TEST(Solver, WithoutZapsTakesThePushThatWouldStandInTheBeam) {
+  LevelGrid grid;
+  test::buildLevel(grid, kZapGuard);
+  SolveLimits limits;
+  limits.zaps = false;
+  const SolveResult result = solveLevel(grid, limits);
+  ASSERT_EQ(result.outcome, SolveOutcome::Solved);
+  EXPECT_EQ(result.keys, "U");
+}
+
 TEST(Solver, ALevelWonAtTheStartTakesOneKey) {
   const SolveResult result = solveText(R"(
 # # # #
