@@ -39,7 +39,7 @@ void downloadSet(HWND list, const DownloadContext& context, const std::string& p
   TempFile file;
   std::unique_ptr<ProgressWindow> progress;
   try {
-    progress = std::make_unique<ProgressWindow>(context.instance, context.owner);
+    progress = std::make_unique<ProgressWindow>(context.instance, context.owner, list);
     if (!progress->exists()) throw InternetError{"No window!", kUserInterfaceMessage};
     const TransferResult got =
         context.session->transfer(path, file.path(), *progress, kMaxSetFileSize);
@@ -50,6 +50,8 @@ void downloadSet(HWND list, const DownloadContext& context, const std::string& p
   } catch (const InternetError& error) {
     if (progress) progress->hide();
     showProblem(list, error.message.c_str());
+  } catch (const DownloadCancelled&) {
+    if (progress) progress->hide();
   }
 }
 
