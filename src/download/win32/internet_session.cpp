@@ -42,8 +42,10 @@ class TransferScope {
 TransferOutcome await(TransferJob& job, ProgressWindow& progress) {
   TransferScope scope(progress);
   for (;;) {
+    // Asked first: a job that has finished has said all it will say.
+    const bool finished = job.finished();
     for (const std::string& text : job.takeTexts()) progress.setText(text);
-    if (job.finished()) return job.outcome();
+    if (finished) return job.outcome();
     if (const auto late = job.overdue()) {
       return {late, "Deadline passed downloading " + late->url, {}, {}};
     }

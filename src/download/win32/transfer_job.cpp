@@ -1,5 +1,6 @@
 #include "download/win32/transfer_job.h"
 
+#include <algorithm>
 #include <chrono>
 #include <mutex>
 #include <thread>
@@ -172,17 +173,32 @@ class Transfer {
     char piece[kPieceSize];
     while (!abandoned()) {
       state_.text(count.progressText());
-      DWORD read = 0;
-      if (!InternetReadFile(request, piece, kPieceSize, &read)) {
-        return failedCall("InternetReadFile error downloading");
-      }
-      state_.update([&] { state_.watch.received(read, nowMs()); });
-      if (read == 0) break;
-      outcome.body.append(piece, read);
-      if (!count.add(read)) break;
+      DWORD got = 0;
+      if (!fillPiece(request, piece, got)) return failedCall("InternetReadFile error downloading");
+      if (got == 0) break;
+      outcome.body.append(piece, got);
+      if (!count.add(got)) break;
     }
     outcome.result = count.result();
     return outcome;
+  }
+
+  // Reads up to one piece, as much as has come each time: a read of the
+  // whole piece would wait for all of it, and a trickle would look silent.
+  // got stays short of a piece only at the body's end.
+  bool fillPiece(HINTERNET request, char* piece, DWORD& got) {
+    while (got < kPieceSize && !abandoned()) {
+      DWORD available = 0;
+      if (!InternetQueryDataAvailable(request, &available, 0, 0)) return false;
+      if (available == 0) return true;
+      DWORD read = 0;
+      const DWORD wanted = std::min<DWORD>(available, kPieceSize - got);
+      if (!InternetReadFile(request, piece + got, wanted, &read)) return false;
+      state_.update([&] { state_.watch.received(read, nowMs()); });
+      if (read == 0) return true;
+      got += read;
+    }
+    return true;
   }
 
   TransferState& state_;

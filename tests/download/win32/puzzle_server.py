@@ -82,7 +82,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         elif parts[0] == "redirect":
             left = int(parts[1])
             rest = "/".join(parts[2:])
-            self.redirect("/redirect/%d/%s" % (left - 1, rest) if left > 0 else "/" + rest)
+            self.redirect("/redirect/%d/%s" % (left - 1, rest) if left > 1 else "/" + rest)
         elif parts[0] == "loop":
             self.redirect("/loop/%d" % (int(parts[1]) + 1))
         elif parts[0] == "https":
