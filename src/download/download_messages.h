@@ -2,6 +2,7 @@
 // and caption), in one place for the code and its tests.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -36,5 +37,12 @@ std::string downloadingText(uint64_t bytesSoFar);
 
 std::string connectionMessage(const std::string& host);
 std::string downloadCompleteText(const std::string& setName);
+
+// Names and addresses from the server are cut to this many characters in a
+// box, so that no box grows wider than the screen.
+inline constexpr size_t kBoxTextLength = 60;
+std::string cutForBox(const std::string& text);
+// A message with the reason under its first line: "first\nreason\nrest".
+std::string withReason(const std::string& message, const std::string& reason);
 
 }  // namespace trelux

@@ -24,6 +24,9 @@ struct TransferFailure {
   uint32_t status = 0;  // the server's answer, for HttpStatus
 };
 
+// The line under a message's first that says what happened, in a player's
+// words, naming the server: "Cannot connect to host:81."
+std::string failureReason(const TransferFailure& failure);
 // The error to throw for failure; detail is for diagnosis only.
 InternetError transferError(const TransferFailure& failure, const std::string& detail);
 

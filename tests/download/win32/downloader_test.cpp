@@ -48,6 +48,13 @@ std::string section(const std::string& id, const std::string& name, const std::s
   return text;
 }
 
+// The failed download's message, with what happened under its first line.
+std::string failedBecause(const std::string& reason) {
+  return withReason(kDownloadFailedMessage, reason);
+}
+
+std::string onServer(const std::string& what) { return what + " " + testServer(); }
+
 std::vector<std::string> catalogueNames(bool includeLocked) {
   std::vector<PuzzleSetEntry> list;
   scanPuzzleSets(list, includeLocked);
@@ -238,8 +245,9 @@ TEST_F(DownloaderTest, EndlessManifestIsRefusedPastItsLimit) {
 
 TEST_F(DownloaderTest, ServerDownOrManifestMissingFailsTheDownload) {
   DialogAnswerer dialogs;
-  dialogs.expectMessage("Trelux", kDownloadFailedMessage);
-  dialogs.expectMessage("Trelux", kDownloadFailedMessage);
+  dialogs.expectMessage("Trelux", failedBecause("Cannot connect to " + closedServer() + "."));
+  dialogs.expectMessage("Trelux", failedBecause(onServer("The server") + " answered 404 (not found)"
+                                                " for /download/files/trelux/download.php."));
   run(closedServer());
   DeleteFileA(servedFile("download/files/trelux/download.php").c_str());
   run(testServer());
@@ -248,7 +256,8 @@ TEST_F(DownloaderTest, ServerDownOrManifestMissingFailsTheDownload) {
 
 TEST_F(DownloaderTest, MissingSetFileFailsTheDownload) {
   publishGlow("sets/none.dat");
-  downloadExpecting(kDownloadFailedMessage);
+  downloadExpecting(failedBecause(onServer("The server") + " answered 404 (not found) for " +
+                                  "/sets/none.dat."));
   EXPECT_THAT(catalogueNames(true), IsEmpty());
 }
 
@@ -326,7 +335,7 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 TEST_F(DownloaderTest, ConnectionNeverMadeFailsAtItsDeadline) {
   limits_ = kQuick;
   DialogAnswerer dialogs;
-  dialogs.expectMessage("Trelux", kDownloadFailedMessage);
+  dialogs.expectMessage("Trelux", failedBecause("Cannot connect to " + stalledServer() + "."));
   const auto start = std::chrono::steady_clock::now();
   run(stalledServer());
   EXPECT_LT(secondsSince(start), 2.0);
@@ -337,7 +346,7 @@ TEST_F(DownloaderTest, ServerThatNeverAnswersFailsAtItsDeadline) {
   limits_ = kQuick;
   publishGlow("stall/sets/glow.dat");
   const auto start = std::chrono::steady_clock::now();
-  downloadExpecting(kDownloadFailedMessage);
+  downloadExpecting(failedBecause(onServer("The server") + " stopped answering."));
   EXPECT_LT(secondsSince(start), 2.5);
   EXPECT_THAT(catalogueNames(true), IsEmpty());
 }
@@ -347,7 +356,7 @@ TEST_F(DownloaderTest, TrickleFailsOnceItsAverageIsJudged) {
   limits_ = kQuick;
   publishGlow("trickle/100/sets/glow.dat");
   const auto start = std::chrono::steady_clock::now();
-  downloadExpecting(kDownloadFailedMessage);
+  downloadExpecting(failedBecause(onServer("The server") + " sends too slowly."));
   EXPECT_LT(secondsSince(start), 3.0);
   EXPECT_THAT(catalogueNames(true), IsEmpty());
 }
@@ -355,11 +364,12 @@ TEST_F(DownloaderTest, TrickleFailsOnceItsAverageIsJudged) {
 TEST_F(DownloaderTest, FiveRedirectsAreFollowedOverPlainHttpOnly) {
   for (const auto& [path, message] : std::vector<std::pair<std::string, std::string>>{
            {"redirect/5/sets/glow.dat", "Download complete!\nPuzzle set: Glow"},
-           {"redirect/6/sets/glow.dat", kDownloadFailedMessage},
-           {"loop/0", kDownloadFailedMessage},
-           {"https/sets/glow.dat", kDownloadFailedMessage}}) {
+           {"redirect/6/sets/glow.dat", failedBecause(onServer("Too many redirects from") + ".")},
+           {"loop/0", failedBecause(onServer("Too many redirects from") + ".")},
+           {"https/sets/glow.dat", failedBecause("Only http:// addresses are followed, not https://" +
+                                                 testServer() + "/sets/glow.dat.")}}) {
     SCOPED_TRACE(path);
-    publishGlow(path);
+    publishGlow(path, "");  // without a guid: no repeated-download question
     downloadExpecting(message);
   }
   EXPECT_THAT(catalogueNames(true), ElementsAre("Glow"));
