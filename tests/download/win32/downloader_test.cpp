@@ -159,6 +159,19 @@ TEST_F(DownloaderTest, DownloadInstallsALockedSetThatOnlyPlayOffers) {
   dialogs.verify();
 }
 
+TEST_F(DownloaderTest, CompletionBoxIsOwnedByTheList) {
+  publishGlow("sets/glow.dat");
+  DialogStep box;
+  box.caption = "Trelux";
+  box.inspect = [](HWND window) {
+    EXPECT_EQ(windowText(GetWindow(window, GW_OWNER)), "Download Web Puzzles");
+  };
+  DialogAnswerer dialogs;
+  dialogs.expect(downloadLine(0)).expect(box).expect(finished());
+  run(testServer());
+  dialogs.verify();
+}
+
 TEST_F(DownloaderTest, TakenNameGetsTheFirstFreeNumber) {
   addSet("Lasers", {kLevel});
   addSet("Lasers (2)", {kLevel});
