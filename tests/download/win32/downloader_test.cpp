@@ -320,11 +320,13 @@ TEST_F(DownloaderTest, ProgressTextsFollowTheTransfer) {
       << "each read but the last brings 256 bytes";
 }
 
+// The setting is read when Get Puzzles starts: an edit needs no restart.
 TEST_F(DownloaderTest, GetPuzzlesUsesTheServerSetting) {
+  const std::string settings = "[settings]\r\nsound = 0\r\nmusic = 0\r\nserver = ";
   writeFile("startup.dat", "stp\r\n");
-  writeFile("trelux.ini",
-            "[settings]\r\nsound = 0\r\nmusic = 0\r\nserver = " + testServer() + "\r\n");
+  writeFile("trelux.ini", settings + closedServer() + "\r\n");
   ASSERT_EQ(loadStartupFiles(), "");
+  writeFile("trelux.ini", settings + testServer() + "\r\n");
   publishGlow("sets/glow.dat");
   DialogStep list = finished(false);
   list.inspect = [](HWND dialog) {
