@@ -24,6 +24,9 @@ inline constexpr const char* kRepeatQuestion =
 // Ours: a set file that is not one the game can play is not installed.
 inline constexpr const char* kDamagedSetMessage =
     "The downloaded puzzle set is damaged, so it was not installed.\nPlease try again later.";
+// Ours: the reason under kManifestMessage for a list beyond its limits.
+inline constexpr const char* kLongManifestReason =
+    "The list holds more than 1,000 sets, or a set more than 64 lines.";
 // Ours: the list of downloaded sets exists but cannot be read.
 inline constexpr const char* kUnreadableListMessage =
     "Trelux can't read its list of downloaded puzzle sets (levels\\download.guid).\n"
