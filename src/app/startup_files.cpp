@@ -50,11 +50,20 @@ void saveSettings() {
   doc.addSection(kSection);
   doc.setValue(kSection, "sound", std::to_string(soundVolume()));
   doc.setValue(kSection, "music", std::to_string(musicVolume()));
-  if (!gPuzzleServer.empty()) doc.setValue(kSection, kServerKey, gPuzzleServer);
+  const std::string server = puzzleServerSetting();
+  if (!server.empty()) doc.setValue(kSection, kServerKey, server);
   doc.saveFile(kSettingsFile);
 }
 
-std::string puzzleServerSetting() { return gPuzzleServer; }
+// Read again each time, so that a server named in trelux.ini while the game
+// runs is used without a restart, and not overwritten at exit. A file that
+// cannot be read now leaves the setting as it was.
+std::string puzzleServerSetting() {
+  KeyedDocument doc;
+  configure(doc);
+  if (doc.loadFile(kSettingsFile)) gPuzzleServer = doc.getValue(kSection, kServerKey);
+  return gPuzzleServer;
+}
 
 // The scroll bars keep both positions within 0 to 100; the setters' range
 // check stays anyway, since a volume above 100 would ask the sound device

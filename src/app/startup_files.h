@@ -21,7 +21,8 @@ std::string loadStartupFiles();
 // keeps its old content.
 void saveSettings();
 // The puzzle server named by the optional key "server" of the settings file
-// (host, or host:port), empty when the file names none. Kept when saving.
+// (host, or host:port), empty when the file names none; read anew at each
+// call. Kept when saving.
 std::string puzzleServerSetting();
 
 // The options dialog's end value: -1 when cancelled, else sound x 256 + music.

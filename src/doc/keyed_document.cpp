@@ -47,6 +47,11 @@ bool KeyedDocument::setLenient(bool lenient) {
   return true;
 }
 
+void KeyedDocument::setLoadLimits(size_t maxSections, size_t maxKeys) {
+  maxSections_ = maxSections;
+  maxKeys_ = maxKeys;
+}
+
 std::string KeyedDocument::normalSection(std::string section) const {
   if (sectionMode_ == SectionNames::LowerCase) return toLowerAscii(section);
   if (sectionMode_ == SectionNames::Single) return {};

@@ -7,6 +7,7 @@
 // query and change, optionally saveFile. Options are fixed once content exists.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -37,6 +38,12 @@ class KeyedDocument {
   bool setNameCase(KeepCase keep);
   // Lenient parsing accepts keys before the first section header.
   bool setLenient(bool lenient);
+  // A load fails at the first section beyond maxSections, or key beyond
+  // maxKeys in one section, as it reads: a file from elsewhere is bounded
+  // before it is all in memory. Unlimited by default.
+  void setLoadLimits(size_t maxSections, size_t maxKeys);
+  // True when the last failed load stopped at one of those limits.
+  bool loadHitLimit() const { return limitHit_; }
 
   bool isLoaded() const;
   bool hasSection(std::string section) const;
@@ -78,6 +85,9 @@ class KeyedDocument {
   SectionNames sectionMode_ = SectionNames::KeepCase;
   KeepCase keepCase_ = KeepCase::KeysAndValues;
   bool lenient_ = false;
+  size_t maxSections_ = SIZE_MAX;
+  size_t maxKeys_ = SIZE_MAX;
+  bool limitHit_ = false;
 };
 
 }  // namespace trelux

@@ -61,36 +61,55 @@ class KeyedDocument::Parser {
   }
 
   std::unique_ptr<SectionTable> take() { return std::move(table_); }
+  bool hitLimit() const { return limitHit_; }
 
  private:
   bool parseLine(const std::string& line) {
     if (line.empty() || line.front() == ';') return true;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       current_ = doc_.normalSection(line.substr(1, line.size() - 2));
-      table_->findOrAppend(current_);
       headerSeen_ = true;
-      return true;
+      return section() != nullptr;
     }
     if (isKeyLine(line)) {
       if (!headerSeen_ && !doc_.lenient_) return false;
       size_t eq = line.find('=');
       std::string key = doc_.normalKey(trimBlanks(std::string_view(line).substr(0, eq)));
       std::string value = doc_.normalValue(trimBlanks(std::string_view(line).substr(eq + 1)));
-      table_->findOrAppend(current_).keys.findOrAppend(key).value = std::move(value);
+      SectionEntry* entry = section();
+      if (!entry) return false;
+      KeyEntry* found = entry->keys.find(key);
+      if (!found && entry->keys.size() >= doc_.maxKeys_) return limitHit();
+      (found ? *found : entry->keys.append(std::move(key))).value = std::move(value);
       return true;
     }
     return doc_.lenient_;
+  }
+
+  // The current section, added if new; null beyond the limit.
+  SectionEntry* section() {
+    if (SectionEntry* entry = table_->find(current_)) return entry;
+    if (table_->size() >= doc_.maxSections_) return limitHit(), nullptr;
+    return &table_->append(current_);
+  }
+
+  bool limitHit() {
+    limitHit_ = true;
+    return false;
   }
 
   const KeyedDocument& doc_;
   std::unique_ptr<SectionTable> table_ = std::make_unique<SectionTable>();
   std::string current_;
   bool headerSeen_ = false;
+  bool limitHit_ = false;
 };
 
 bool KeyedDocument::loadText(std::string_view text) {
   Parser parser(*this);
-  if (!parser.parse(text)) return false;
+  const bool parsed = parser.parse(text);
+  limitHit_ = parser.hitLimit();
+  if (!parsed) return false;
   sections_ = parser.take();
   return true;
 }

@@ -21,12 +21,17 @@ void configureManifest(KeyedDocument& doc) {
   doc.setLenient(false);
   doc.setNameCase(KeepCase::Values);
   doc.setSectionCase(SectionNames::LowerCase);
+  doc.setLoadLimits(kMaxManifestSets, kMaxSetKeys);
 }
 
 void readManifest(KeyedDocument& doc, const std::string& file, bool complete) {
   configureManifest(doc);
   const std::optional<std::string> text = readTextFile(file);
   if (!text || !complete || text->size() > kMaxManifestSize || !doc.loadText(*text)) {
+    if (doc.loadHitLimit()) {
+      throw InternetError{"The manifest list is too long.",
+                          withReason(kManifestMessage, kLongManifestReason)};
+    }
     refuse("Couldn't parse the manifest list.");
   }
   for (const std::string& section : doc.sectionNames()) {

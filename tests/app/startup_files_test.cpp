@@ -193,6 +193,16 @@ TEST_F(StartupFiles, TheServerKeyIsReadAndKeptWhenSaving) {
   EXPECT_EQ(puzzleServerSetting(), "127.0.0.1:8080");
 }
 
+// Edited while the game runs: used at the next Get Puzzles, kept at exit.
+TEST_F(StartupFiles, TheServerKeyIsReadAgainAtEachUse) {
+  writeSettings("[settings]\nsound = 1\nmusic = 2\nserver = old.example\n");
+  ASSERT_EQ(loadStartupFiles(), "");
+  writeSettings("[settings]\nsound = 1\nmusic = 2\nserver = new.example:81\n");
+  EXPECT_EQ(puzzleServerSetting(), "new.example:81");
+  saveSettings();
+  EXPECT_NE(readFile("trelux.ini").find("server = new.example:81"), std::string::npos);
+}
+
 TEST_F(StartupFiles, WithoutAServerKeyNoneIsNamedOrWritten) {
   writeSettings("[settings]\nsound = 5\nmusic = 6\nserver = localhost\n");
   ASSERT_EQ(loadStartupFiles(), "");

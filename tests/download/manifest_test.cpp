@@ -69,5 +69,33 @@ TEST(Manifest, UnreadableIncompleteOrOversizedIsRefused) {
   EXPECT_THROW(readManifest(doc, "missing.tmp"), InternetError);
 }
 
+// count sets of keys lines each, "name" and "path" among them.
+std::string manyLines(size_t count, size_t keys) {
+  std::string text;
+  for (size_t i = 0; i < count; ++i) {
+    text += "[s" + std::to_string(i) + "]\nname = n\npath = p\n";
+    for (size_t k = 2; k < keys; ++k) text += "k" + std::to_string(k) + " = v\n";
+  }
+  return text;
+}
+
+TEST(Manifest, ListsBeyondTheLimitsAreRefused) {
+  ScratchFolder scratch;
+  const auto message = [](const std::string& text) -> std::string {
+    writeFile("m.tmp", text);
+    KeyedDocument doc;
+    try {
+      readManifest(doc, "m.tmp");
+    } catch (const InternetError& error) {
+      return error.message;
+    }
+    return "taken";
+  };
+  EXPECT_EQ(message(manyLines(kMaxManifestSets, kMaxSetKeys)), "taken");
+  const std::string refused = withReason(kManifestMessage, kLongManifestReason);
+  EXPECT_EQ(message(manyLines(kMaxManifestSets + 1, 2)), refused);
+  EXPECT_EQ(message(manyLines(1, kMaxSetKeys + 1)), refused);
+}
+
 }  // namespace
 }  // namespace trelux

@@ -14,14 +14,15 @@
 
 namespace trelux {
 
-void runDownloader(HWND owner, HINSTANCE instance, const std::string& serverSetting) {
+void runDownloader(HWND owner, HINSTANCE instance, const std::string& serverSetting,
+                   const TransferLimits& limits) {
   TempFile manifestFile;
   KeyedDocument manifest;
-  InternetSession session;
+  InternetSession session(limits);
   std::unique_ptr<ProgressWindow> progress;
   const PuzzleServer server = puzzleServerFrom(serverSetting);
   try {
-    progress = std::make_unique<ProgressWindow>(instance, owner);
+    progress = std::make_unique<ProgressWindow>(instance, owner, owner);
     if (!progress->exists()) throw InternetError{"No window!", kUserInterfaceMessage};
     session.connect(server, *progress);
     const TransferResult got =
@@ -33,6 +34,8 @@ void runDownloader(HWND owner, HINSTANCE instance, const std::string& serverSett
   } catch (const InternetError& error) {
     if (progress) progress->hide();
     MessageBoxA(owner, error.message.c_str(), kDownloaderCaption, MB_ICONEXCLAMATION);
+  } catch (const DownloadCancelled&) {
+    if (progress) progress->hide();
   }
 }
 

@@ -7,10 +7,14 @@
 
 #include <string>
 
+#include "download/transfer_limits.h"
+
 namespace trelux {
 
 // serverSetting is the "server" setting of trelux.ini (empty for the
-// default host). Failures end the run with a message box.
-void runDownloader(HWND owner, HINSTANCE instance, const std::string& serverSetting);
+// default host). Failures end the run with a message box; a transfer the
+// player cancels ends it silently.
+void runDownloader(HWND owner, HINSTANCE instance, const std::string& serverSetting,
+                   const TransferLimits& limits = kTransferLimits);
 
 }  // namespace trelux

@@ -1,41 +1,67 @@
 #include "download/win32/internet_session.h"
 
 #include <fstream>
-#include <optional>
 
 #include "download/download_messages.h"
 #include "download/internet_error.h"
 #include "download/win32/progress_window.h"
+#include "download/win32/transfer_job.h"
 
 namespace trelux {
 
 namespace {
 
-constexpr DWORD kPieceSize = 256;
-constexpr DWORD_PTR kContext = 1024;
-
-class UrlHandle {
- public:
-  explicit UrlHandle(HINTERNET handle) : handle_(handle) {}
-  ~UrlHandle() {
-    if (handle_) InternetCloseHandle(handle_);
-  }
-  UrlHandle(const UrlHandle&) = delete;
-  UrlHandle& operator=(const UrlHandle&) = delete;
-  HINTERNET get() const { return handle_; }
-
- private:
-  HINTERNET handle_;
-};
-
-// A number the response's headers give; false when it has none.
-bool headerNumber(HINTERNET url, DWORD query, DWORD& value) {
-  DWORD size = sizeof value;
-  return HttpQueryInfoA(url, query | HTTP_QUERY_FLAG_NUMBER, &value, &size, nullptr) != FALSE;
+// WinINet's own time-outs match the deadlines, so that the thread of a
+// transfer given up does not stay blocked much longer than it was watched.
+void setTimeouts(HINTERNET handle, const TransferLimits& limits) {
+  auto set = [handle](DWORD option, uint64_t ms) {
+    DWORD value = static_cast<DWORD>(ms);
+    InternetSetOptionA(handle, option, &value, sizeof value);
+  };
+  set(INTERNET_OPTION_CONNECT_TIMEOUT, limits.connectMs);
+  set(INTERNET_OPTION_SEND_TIMEOUT, limits.silenceMs);
+  set(INTERNET_OPTION_RECEIVE_TIMEOUT, limits.silenceMs);
+  set(INTERNET_OPTION_CONNECT_RETRIES, 1);
 }
 
-[[noreturn]] void downloadFailed(const std::string& detail) {
-  throw InternetError{detail, kDownloadFailedMessage};
+class TransferScope {
+ public:
+  explicit TransferScope(ProgressWindow& progress) : progress_(progress) {
+    progress_.beginTransfer();
+  }
+  ~TransferScope() { progress_.endTransfer(); }
+  TransferScope(const TransferScope&) = delete;
+  TransferScope& operator=(const TransferScope&) = delete;
+
+ private:
+  ProgressWindow& progress_;
+};
+
+// Shows the job's progress until it ends; a deadline passed or a cancel
+// leaves the job to end by itself.
+TransferOutcome await(TransferJob& job, ProgressWindow& progress) {
+  TransferScope scope(progress);
+  for (;;) {
+    // Asked first: a job that has finished has said all it will say.
+    const bool finished = job.finished();
+    for (const std::string& text : job.takeTexts()) progress.setText(text);
+    if (finished) return job.outcome();
+    if (const auto late = job.overdue()) {
+      return {late, "Deadline passed downloading " + late->url, {}, {}};
+    }
+    if (!progress.wait(job.signal(), job.untilNextCheck())) throw DownloadCancelled{};
+  }
+}
+
+void writeBody(const std::string& file, const std::string& body) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  if (file.empty() || !out) {
+    throw InternetError{"Couldn't open the local file " + file + " for writing.",
+                        kLocalFileMessage};
+  }
+  out.write(body.data(), static_cast<std::streamsize>(body.size()));
+  out.close();
+  if (!out) throw InternetError{"Couldn't write the local file " + file + ".", kLocalFileMessage};
 }
 
 }  // namespace
@@ -44,44 +70,17 @@ void InternetSession::connect(const PuzzleServer& server, ProgressWindow& progre
   progress.setText(connectingText(server.host));
   handle_ = InternetOpenA("Trelux Downloader", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
   if (!handle_) throw InternetError{"InternetOpen failed", connectionMessage(server.host)};
+  setTimeouts(handle_, limits_);
+  watchConnections(handle_);
 }
 
 TransferResult InternetSession::transfer(const std::string& url, const std::string& file,
                                          ProgressWindow& progress, uint64_t limit) {
-  const std::string where = url + " to " + file;
-  progress.setText(kQueryingText);
-  UrlHandle request(handle_ ? InternetOpenUrlA(handle_, url.c_str(), nullptr, 0,
-                                               INTERNET_FLAG_DONT_CACHE, kContext)
-                            : nullptr);
-  if (!request.get()) downloadFailed("InternetOpenUrl failed downloading " + where);
-  DWORD status = 0;
-  if (!headerNumber(request.get(), HTTP_QUERY_STATUS_CODE, status) || status != HTTP_STATUS_OK) {
-    downloadFailed("HTTP status " + std::to_string(status) + " downloading " + where);
-  }
-  DWORD length = 0;
-  std::optional<uint64_t> announced;
-  if (headerNumber(request.get(), HTTP_QUERY_CONTENT_LENGTH, length)) announced = length;
-
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (file.empty() || !out) {
-    throw InternetError{"Couldn't open the local file " + file + " for writing.",
-                        kLocalFileMessage};
-  }
-  TransferCount count(announced, limit);
-  char piece[kPieceSize];
-  for (;;) {
-    progress.setText(count.progressText());
-    DWORD read = 0;
-    if (!InternetReadFile(request.get(), piece, kPieceSize, &read)) {
-      downloadFailed("InternetReadFile error downloading " + where);
-    }
-    if (read == 0) break;
-    out.write(piece, read);
-    if (!count.add(read)) break;
-  }
-  out.close();
-  if (!out) throw InternetError{"Couldn't write the local file " + file + ".", kLocalFileMessage};
-  return count.result();
+  TransferJob job(handle_, url, limit, limits_);
+  const TransferOutcome outcome = await(job, progress);
+  if (outcome.failure) throw transferError(*outcome.failure, outcome.detail + " to " + file);
+  writeBody(file, outcome.body);
+  return outcome.result;
 }
 
 void InternetSession::close() {

@@ -39,17 +39,21 @@ void downloadSet(HWND list, const DownloadContext& context, const std::string& p
   TempFile file;
   std::unique_ptr<ProgressWindow> progress;
   try {
-    progress = std::make_unique<ProgressWindow>(context.instance, context.owner);
+    progress = std::make_unique<ProgressWindow>(context.instance, context.owner, list);
     if (!progress->exists()) throw InternetError{"No window!", kUserInterfaceMessage};
     const TransferResult got =
         context.session->transfer(path, file.path(), *progress, kMaxSetFileSize);
     const std::string chosen = installDownloadedSet(file.path(), got.complete, name, guid);
     progress->hide();
-    MessageBoxA(nullptr, downloadCompleteText(chosen).c_str(), kDownloaderCaption,
+    // Owned by the list, like every box of a download: nothing behind it
+    // can be pressed, and it cannot fall behind the main menu.
+    MessageBoxA(list, downloadCompleteText(chosen).c_str(), kDownloaderCaption,
                 MB_ICONINFORMATION);
   } catch (const InternetError& error) {
     if (progress) progress->hide();
     showProblem(list, error.message.c_str());
+  } catch (const DownloadCancelled&) {
+    if (progress) progress->hide();
   }
 }
 

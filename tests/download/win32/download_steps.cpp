@@ -26,6 +26,8 @@ std::string testServer() { return environment("TRELUX_TEST_SERVER"); }
 
 std::string closedServer() { return "127.0.0.1:" + environment("TRELUX_TEST_CLOSED_PORT"); }
 
+std::string stalledServer() { return "127.0.0.1:" + environment("TRELUX_TEST_STALLED_PORT"); }
+
 std::string servedFile(const std::string& relative) {
   std::string path = "Z:" + environment("TRELUX_TEST_SERVER_ROOT") + "/" + relative;
   for (char& c : path) {

@@ -16,6 +16,8 @@ namespace trelux::test {
 std::string testServer();
 // A server setting that names a port nothing listens on.
 std::string closedServer();
+// A server setting whose connection is never made.
+std::string stalledServer();
 // The Windows path of a file under the server's folder.
 std::string servedFile(const std::string& relative);
 std::string servedUrl(const std::string& relative);

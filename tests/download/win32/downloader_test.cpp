@@ -7,14 +7,17 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/startup_files.h"
 #include "app/win32/shell.h"
 #include "download/download_messages.h"
 #include "download/manifest.h"
+#include "download/transfer_limits.h"
 #include "puzzles/catalogue.h"
 #include "resources/win32/resource_ids.h"
 #include "support/level_files.h"
@@ -45,6 +48,12 @@ std::string section(const std::string& id, const std::string& name, const std::s
   return text;
 }
 
+std::string failedBecause(const std::string& reason) {
+  return withReason(kDownloadFailedMessage, reason);
+}
+
+std::string onServer(const std::string& what) { return what + " " + testServer(); }
+
 std::vector<std::string> catalogueNames(bool includeLocked) {
   std::vector<PuzzleSetEntry> list;
   scanPuzzleSets(list, includeLocked);
@@ -71,7 +80,7 @@ class DownloaderTest : public GameFixture {
     publishManifest(section("set1", "Glow", servedUrl(path), guid));
   }
   void run(const std::string& server) {
-    runDownloader(mainWindow, programInstance, server);
+    runDownloader(mainWindow, programInstance, server, limits_);
     pump();
   }
   // Downloads line 0 and expects message as the answer.
@@ -83,6 +92,9 @@ class DownloaderTest : public GameFixture {
     run(testServer());
     dialogs.verify();
   }
+
+  // The game's rules with deadlines short enough for a test.
+  TransferLimits limits_ = kTransferLimits;
 
  private:
   std::vector<std::string> tempBefore_;
@@ -143,6 +155,19 @@ TEST_F(DownloaderTest, DownloadInstallsALockedSetThatOnlyPlayOffers) {
   dialogs.expect(play).expect(edit);
   command(IDC_NEW_GAME);
   command(IDC_LEVEL_EDITOR);
+  dialogs.verify();
+}
+
+TEST_F(DownloaderTest, CompletionBoxIsOwnedByTheList) {
+  publishGlow("sets/glow.dat");
+  DialogStep box;
+  box.caption = "Trelux";
+  box.inspect = [](HWND window) {
+    EXPECT_EQ(windowText(GetWindow(window, GW_OWNER)), "Download Web Puzzles");
+  };
+  DialogAnswerer dialogs;
+  dialogs.expect(downloadLine(0)).expect(box).expect(finished());
+  run(testServer());
   dialogs.verify();
 }
 
@@ -232,8 +257,9 @@ TEST_F(DownloaderTest, EndlessManifestIsRefusedPastItsLimit) {
 
 TEST_F(DownloaderTest, ServerDownOrManifestMissingFailsTheDownload) {
   DialogAnswerer dialogs;
-  dialogs.expectMessage("Trelux", kDownloadFailedMessage);
-  dialogs.expectMessage("Trelux", kDownloadFailedMessage);
+  dialogs.expectMessage("Trelux", failedBecause("Cannot connect to " + closedServer() + "."));
+  dialogs.expectMessage("Trelux", failedBecause(onServer("The server") + " answered 404 (not found)"
+                                                " for /download/files/trelux/download.php."));
   run(closedServer());
   DeleteFileA(servedFile("download/files/trelux/download.php").c_str());
   run(testServer());
@@ -242,7 +268,8 @@ TEST_F(DownloaderTest, ServerDownOrManifestMissingFailsTheDownload) {
 
 TEST_F(DownloaderTest, MissingSetFileFailsTheDownload) {
   publishGlow("sets/none.dat");
-  downloadExpecting(kDownloadFailedMessage);
+  downloadExpecting(failedBecause(onServer("The server") + " answered 404 (not found) for " +
+                                  "/sets/none.dat."));
   EXPECT_THAT(catalogueNames(true), IsEmpty());
 }
 
@@ -292,11 +319,13 @@ TEST_F(DownloaderTest, ProgressTextsFollowTheTransfer) {
       << "each read but the last brings 256 bytes";
 }
 
+// The setting is read when Get Puzzles starts: an edit needs no restart.
 TEST_F(DownloaderTest, GetPuzzlesUsesTheServerSetting) {
+  const std::string settings = "[settings]\r\nsound = 0\r\nmusic = 0\r\nserver = ";
   writeFile("startup.dat", "stp\r\n");
-  writeFile("trelux.ini",
-            "[settings]\r\nsound = 0\r\nmusic = 0\r\nserver = " + testServer() + "\r\n");
+  writeFile("trelux.ini", settings + closedServer() + "\r\n");
   ASSERT_EQ(loadStartupFiles(), "");
+  writeFile("trelux.ini", settings + testServer() + "\r\n");
   publishGlow("sets/glow.dat");
   DialogStep list = finished(false);
   list.inspect = [](HWND dialog) {
@@ -306,6 +335,105 @@ TEST_F(DownloaderTest, GetPuzzlesUsesTheServerSetting) {
   dialogs.expect(list);
   command(IDC_GET_PUZZLES);
   dialogs.verify();
+}
+
+
+// Deadlines a test can wait for: connect 0.6 s, silence 0.8 s, under
+// 1 KiB/s after 1.5 s.
+constexpr TransferLimits kQuick{600, 800, 1500, 1024, 5};
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST_F(DownloaderTest, ConnectionNeverMadeFailsAtItsDeadline) {
+  limits_ = kQuick;
+  DialogAnswerer dialogs;
+  dialogs.expectMessage("Trelux", failedBecause("Cannot connect to " + stalledServer() + "."));
+  const auto start = std::chrono::steady_clock::now();
+  run(stalledServer());
+  EXPECT_LT(secondsSince(start), 2.0);
+  dialogs.verify();
+}
+
+TEST_F(DownloaderTest, ServerThatNeverAnswersFailsAtItsDeadline) {
+  limits_ = kQuick;
+  publishGlow("stall/sets/glow.dat");
+  const auto start = std::chrono::steady_clock::now();
+  downloadExpecting(failedBecause(onServer("The server") + " stopped answering."));
+  EXPECT_LT(secondsSince(start), 2.5);
+}
+
+// A byte every 0.1 s never falls silent for 0.8 s, but averages 10 bytes/s.
+TEST_F(DownloaderTest, TrickleFailsOnceItsAverageIsJudged) {
+  limits_ = kQuick;
+  publishGlow("trickle/100/sets/glow.dat");
+  const auto start = std::chrono::steady_clock::now();
+  downloadExpecting(failedBecause(onServer("The server") + " sends too slowly."));
+  EXPECT_LT(secondsSince(start), 3.0);
+}
+
+TEST_F(DownloaderTest, FiveRedirectsAreFollowedOverPlainHttpOnly) {
+  for (const auto& [path, message] : std::vector<std::pair<std::string, std::string>>{
+           {"redirect/5/sets/glow.dat", "Download complete!\nPuzzle set: Glow"},
+           {"redirect/6/sets/glow.dat", failedBecause(onServer("Too many redirects from") + ".")},
+           {"loop/0", failedBecause(onServer("Too many redirects from") + ".")},
+           {"https/sets/glow.dat", failedBecause("Only http:// addresses are followed, not https://" +
+                                                 testServer() + "/sets/glow.dat.")}}) {
+    SCOPED_TRACE(path);
+    publishGlow(path, "");  // without a guid: no repeated-download question
+    downloadExpecting(message);
+  }
+  EXPECT_THAT(catalogueNames(true), ElementsAre("Glow"));
+}
+
+// From another thread, while the server says nothing: the progress window
+// answers with its text, then Esc stops the transfer without a word.
+TEST_F(DownloaderTest, ProgressWindowAnswersWhileTheServerStallsAndEscStopsIt) {
+  publishGlow("stall/sets/glow.dat");
+  std::string shown;
+  std::thread asker;
+  DialogStep progress;
+  progress.button = kNoButton;
+  progress.inspect = [&](HWND window) {
+    asker = std::thread([&shown, window] {
+      Sleep(400);
+      char text[64] = {};
+      SendMessageTimeoutA(GetDlgItem(window, IDC_PROGRESS_TEXT), WM_GETTEXT, sizeof text,
+                          reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 1000, nullptr);
+      shown = text;
+      PostMessageA(GetDlgItem(window, IDCANCEL), WM_KEYDOWN, VK_ESCAPE, 1);
+    });
+  };
+  DialogAnswerer dialogs;
+  dialogs.expect(downloadLine(0)).expect(progress).expect(finished());
+  const auto start = std::chrono::steady_clock::now();
+  run(testServer());
+  asker.join();
+  EXPECT_LT(secondsSince(start), 2.0);
+  dialogs.verify();
+  EXPECT_EQ(shown, "Querying server...");
+  EXPECT_THAT(catalogueNames(true), IsEmpty());
+}
+
+void CALLBACK pressCancel(HWND progress, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(progress, timer);
+  PostMessageA(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(progress, IDCANCEL)));
+}
+
+TEST_F(DownloaderTest, CancelStopsATransferAtOnceAndInstallsNothing) {
+  publishGlow("trickle/50/sets/glow.dat");
+  DialogStep progress;
+  progress.button = kNoButton;
+  progress.inspect = [](HWND window) { SetTimer(window, 1, 300, pressCancel); };
+  DialogAnswerer dialogs;
+  dialogs.expect(downloadLine(0)).expect(progress).expect(finished());
+  const auto start = std::chrono::steady_clock::now();
+  run(testServer());
+  EXPECT_LT(secondsSince(start), 1.5);
+  dialogs.verify();
+  EXPECT_THAT(catalogueNames(true), IsEmpty());
 }
 
 }  // namespace

@@ -66,6 +66,9 @@ LRESULT CALLBACK DialogAnswerer::hook(int code, WPARAM wParam, LPARAM lParam) {
 void DialogAnswerer::onActivate(HWND window) {
   if (!isDialog(window)) return;
   const std::string caption = windowText(window);
+  // The downloader's progress window, which has no caption, takes the
+  // keyboard during each transfer; it is answered only when a step asks.
+  if (caption.empty() && (steps_.empty() || !steps_.front().caption.empty())) return;
   const bool returning =
       std::find(handled_.begin(), handled_.end(), window) != handled_.end();
   if (returning) {
