@@ -96,12 +96,14 @@ bool EditorModel::addLevel() {
   return goToLevel(set_.currentLevel());
 }
 
+// The level to show afterwards is read first (the one before, else the one
+// after): when neither can be read, the level stays, and so does the board.
 bool EditorModel::deleteLevel() {
   const int32_t n = set_.currentLevel();
-  if (!set_.seekLevel(n + 1) && !set_.seekLevel(n - 1)) return false;
+  const bool toPrevious = canReadLevel(n - 1);
+  if (!toPrevious && !canReadLevel(n + 1)) return false;
   if (!set_.seekLevel(n) || !set_.deleteLevel()) return false;
-  if (goToLevel(n - 1)) return true;
-  return goToLevel(n);
+  return goToLevel(toPrevious ? n - 1 : n);
 }
 
 bool EditorModel::setCompletionCode(bool enabled, std::string code) {

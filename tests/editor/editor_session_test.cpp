@@ -147,6 +147,28 @@ TEST_F(EditorSessionTest, GoingToTheCurrentOrAMissingLevelStays) {
   EXPECT_FALSE(session_.modified());
 }
 
+// Before, the board was emptied and the set moved onto the broken level:
+// every later save failed, and the edits with it.
+TEST_F(EditorSessionTest, AnUnreadableTargetKeepsTheLevelShownAndItsEdits) {
+  open({kLab, test::roomOfWidth(5)});
+  std::string bytes = readFileBytes(model_.workingCopyPath()).value();
+  bytes.at(test::markerAt(1) + 2) = 0;  // the second level's width
+  model_.puzzleSet().close();
+  ASSERT_TRUE(writeFileBytes(model_.workingCopyPath(), bytes));
+  session_.click(toolOf(1), mid(4), mid(3));
+  const std::string edited = shown();
+
+  EXPECT_EQ(session_.goTo(2), EditorSession::GoTo::Missing);
+  EXPECT_FALSE(session_.deleteLevel()) << "the only level left to show cannot be read";
+  EXPECT_EQ(shown(), edited);
+  EXPECT_EQ(model_.currentLevel(), 0);
+  ASSERT_TRUE(session_.save());
+  EditorModel reopened;
+  ASSERT_TRUE(reopened.loadSet(kSetFile) && reopened.goToLevel(0));
+  EXPECT_EQ(formatLevelText(reopened.grid()), edited);
+  EXPECT_EQ(reopened.puzzleSet().countLevels(), 2) << "nothing was deleted";
+}
+
 TEST_F(EditorSessionTest, AddingAndDeletingLevelsAreEdits) {
   open({kLab});
   EXPECT_FALSE(session_.deleteLevel());
