@@ -40,11 +40,19 @@ EditorSession::Click EditorSession::click(const PaletteTool& tool, int32_t pixel
 
 // ---- Levels --------------------------------------------------------------------
 
+// The set edited before is closed, its working copy gone, whatever comes of
+// the new one.
 bool EditorSession::openSet(const std::string& levelFile, const std::string& descriptor,
                             const std::string& folder) {
+  modified_ = false;
   const bool loaded = model_.loadSet(levelFile);
   model_.setSetPaths(levelFile, descriptor, folder);
   return loaded && model_.goToLevel(0);
+}
+
+bool EditorSession::createSet(const std::string& name) {
+  modified_ = false;
+  return model_.createPuzzleSet(name);
 }
 
 bool EditorSession::commit() { return model_.commitLevel(); }
@@ -142,7 +150,9 @@ bool EditorSession::save() {
 EditorSession::Close EditorSession::answerUnsaved(Answer answer) {
   switch (answer) {
     case Answer::Yes: return save() ? Close::Leave : Close::SaveFailed;
-    case Answer::No: modified_ = false; return Close::Leave;
+    // The edits are given up only when another set takes their place or the
+    // editor ends: an Open or a New cancelled afterwards keeps them, unsaved.
+    case Answer::No: return Close::Leave;
     case Answer::Cancel: break;
   }
   return Close::Stay;

@@ -37,6 +37,9 @@ class EditorSession {
   bool openSet(const std::string& levelFile, const std::string& descriptor,
                const std::string& folder);
 
+  // Creates the set named name and opens it; false when it could not be made.
+  bool createSet(const std::string& name);
+
   // Writes the level to the working copy, as before every step to another
   // level; false means the set may be corrupted and the editor must close.
   bool commit();

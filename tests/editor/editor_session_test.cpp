@@ -169,6 +169,21 @@ TEST_F(EditorSessionTest, AnUnreadableTargetKeepsTheLevelShownAndItsEdits) {
   EXPECT_EQ(reopened.puzzleSet().countLevels(), 2) << "nothing was deleted";
 }
 
+// Ctrl+O, "No" to saving, then Cancel in the chooser: before, the edits
+// were marked saved, and Exit left without asking.
+TEST_F(EditorSessionTest, NoToSavingGivesTheEditsUpOnlyWhenAnotherSetTakesTheirPlace) {
+  open({kLab});
+  session_.click(toolOf(1), mid(4), mid(3));
+  EXPECT_EQ(session_.answerUnsaved(EditorSession::Answer::No), EditorSession::Close::Leave);
+  EXPECT_TRUE(session_.modified());
+  EXPECT_TRUE(session_.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
+  EXPECT_FALSE(session_.modified());
+  session_.click(toolOf(1), mid(4), mid(3));
+  session_.answerUnsaved(EditorSession::Answer::No);
+  EXPECT_TRUE(session_.createSet("Other"));
+  EXPECT_FALSE(session_.modified());
+}
+
 TEST_F(EditorSessionTest, AddingAndDeletingLevelsAreEdits) {
   open({kLab});
   EXPECT_FALSE(session_.deleteLevel());
