@@ -34,18 +34,24 @@ EditorSession::Click EditorSession::click(const PaletteTool& tool, int32_t pixel
     if (!model_.placeObject(static_cast<ObjectKind>(tool.kind), x, y, tool.colour, tool.variant))
       return Click::Unchanged;
   }
-  modified_ = true;
+  edited();
   return Click::Changed;
+}
+
+void EditorSession::edited() {
+  modified_ = true;
+  model_.keepEdits();
 }
 
 // ---- Levels --------------------------------------------------------------------
 
 // The set edited before is closed, its working copy gone, whatever comes of
-// the new one.
+// the new one. Restored edits are still unsaved.
 bool EditorSession::openSet(const std::string& levelFile, const std::string& descriptor,
-                            const std::string& folder) {
-  modified_ = false;
-  const bool loaded = model_.loadSet(levelFile);
+                            const std::string& folder, const std::string& leftCopy) {
+  modified_ = !leftCopy.empty();
+  const bool loaded =
+      leftCopy.empty() ? model_.loadSet(levelFile) : model_.restoreSet(levelFile, leftCopy);
   model_.setSetPaths(levelFile, descriptor, folder);
   return loaded && model_.goToLevel(0);
 }
@@ -81,13 +87,13 @@ EditorSession::GoTo EditorSession::goTo(int32_t number) {
 
 bool EditorSession::addLevel() {
   if (!commit() || !model_.addLevel()) return false;
-  modified_ = true;
+  edited();
   return true;
 }
 
 bool EditorSession::deleteLevel() {
   if (!model_.deleteLevel()) return false;
-  modified_ = true;
+  edited();
   return true;
 }
 
@@ -96,7 +102,7 @@ void EditorSession::clearLevel() {
   for (int32_t x = 1; x <= model_.gridWidth() - kRingCells; ++x)
     for (int32_t y = 1; y <= model_.gridHeight() - kRingCells; ++y)
       model_.placeObject(ObjectKind::Floor, x, y, 0, 0);
-  modified_ = true;
+  edited();
 }
 
 // ---- Size ----------------------------------------------------------------------
@@ -124,19 +130,20 @@ void EditorSession::resize(int32_t interiorWidth, int32_t interiorHeight) {
     model_.setRobotStart(x, y);
     model_.placeObject(ObjectKind::Floor, x, y, 0, 0);
   }
-  modified_ = true;
+  edited();
 }
 
 // ---- Texts ---------------------------------------------------------------------
 
 void EditorSession::setDescription(bool enabled, std::string text) {
   model_.setLevelDescription(enabled, blankHighBytes(std::move(text)));
-  modified_ = true;
+  edited();
 }
 
 bool EditorSession::setCompletionCode(bool enabled, std::string code) {
-  modified_ = true;
-  return model_.setCompletionCode(enabled, blankHighBytes(std::move(code)));
+  const bool written = model_.setCompletionCode(enabled, blankHighBytes(std::move(code)));
+  edited();
+  return written;
 }
 
 // ---- Saving --------------------------------------------------------------------
