@@ -1,10 +1,13 @@
 #include "editor/editor_model.h"
 
+#include <ctime>
+#include <optional>
 #include <utility>
 
 #include "base/files.h"
 #include "base/text.h"
 #include "doc/keyed_document.h"
+#include "editor/edit_recovery.h"
 #include "editor/level_snapshot.h"
 #include "puzzles/catalogue.h"
 #include "world/objects.h"
@@ -14,7 +17,6 @@ namespace trelux {
 namespace {
 
 constexpr const char* kSetsFolder = ".\\Levels\\";
-constexpr const char* kWorkingCopyPrefix = "_ple_";
 
 }  // namespace
 
@@ -27,7 +29,7 @@ EditorModel::~EditorModel() { discardWorkingCopy(); }
 bool EditorModel::loadSet(const std::string& levelFile) {
   // The new copy is named while the old one still exists, so the names
   // differ from the copy being replaced.
-  std::string copy = createUniqueFile(kSetsFolder, kWorkingCopyPrefix);
+  std::string copy = createUniqueFile(kWorkingCopyFolder, kWorkingCopyPrefix);
   discardWorkingCopy();
   descriptor_.clear();
   folder_.clear();
@@ -35,6 +37,20 @@ bool EditorModel::loadSet(const std::string& levelFile) {
   workingCopy_ = std::move(copy);
   if (levelFile.empty() || workingCopy_.empty()) return false;
   if (!copyFileBytes(levelFile, workingCopy_)) return false;
+  // Should the editor end without closing, the next one knows whose copy
+  // this was.
+  writeEditRecord(workingCopy_, levelFile_, std::nullopt);
+  return set_.open(workingCopy_);
+}
+
+// The copy stays as it was left, its record included: its edits are still
+// not saved.
+bool EditorModel::restoreSet(const std::string& levelFile, const std::string& leftCopy) {
+  discardWorkingCopy();
+  descriptor_.clear();
+  folder_.clear();
+  levelFile_ = levelFile;
+  workingCopy_ = leftCopy;
   return set_.open(workingCopy_);
 }
 
@@ -50,7 +66,7 @@ void EditorModel::setSetPaths(std::string levelFile, std::string descriptor, std
 void EditorModel::discardWorkingCopy() {
   set_.forget();
   if (workingCopy_.empty()) return;
-  removeFile(workingCopy_);
+  removeWorkingCopy(workingCopy_);
   workingCopy_.clear();
 }
 
@@ -78,6 +94,14 @@ bool EditorModel::commitLevel() {
   return set_.writeLevel(grid_);
 }
 
+// Failures are left to the commit before the next step or save, which
+// reports them.
+void EditorModel::keepEdits() {
+  if (workingCopy_.empty()) return;
+  commitLevel();
+  writeEditRecord(workingCopy_, levelFile_, std::time(nullptr));
+}
+
 std::string EditorModel::levelSnapshot() {
   grid_.setDescription(pendingDescription_, pendingText_);
   return snapshotLevel(grid_);
@@ -88,7 +112,9 @@ std::string EditorModel::levelSnapshot() {
 bool EditorModel::saveSet() {
   if (!commitLevel()) return false;
   set_.close();
-  return replaceFileWithCopy(workingCopy_, levelFile_);
+  if (!replaceFileWithCopy(workingCopy_, levelFile_)) return false;
+  writeEditRecord(workingCopy_, levelFile_, std::nullopt);
+  return true;
 }
 
 bool EditorModel::addLevel() {
@@ -96,12 +122,14 @@ bool EditorModel::addLevel() {
   return goToLevel(set_.currentLevel());
 }
 
+// The level to show afterwards is read first (the one before, else the one
+// after): when neither can be read, the level stays, and so does the board.
 bool EditorModel::deleteLevel() {
   const int32_t n = set_.currentLevel();
-  if (!set_.seekLevel(n + 1) && !set_.seekLevel(n - 1)) return false;
+  const bool toPrevious = canReadLevel(n - 1);
+  if (!toPrevious && !canReadLevel(n + 1)) return false;
   if (!set_.seekLevel(n) || !set_.deleteLevel()) return false;
-  if (goToLevel(n - 1)) return true;
-  return goToLevel(n);
+  return goToLevel(toPrevious ? n - 1 : n);
 }
 
 bool EditorModel::setCompletionCode(bool enabled, std::string code) {

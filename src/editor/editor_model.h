@@ -19,6 +19,9 @@ class EditorModel : public PuzzleModel {
 
   // Opens the set at levelFile through a fresh working copy.
   bool loadSet(const std::string& levelFile) override;
+  // Opens the set at levelFile through the working copy an editor left with
+  // unsaved edits (see edit_recovery.h).
+  bool restoreSet(const std::string& levelFile, const std::string& leftCopy);
   void setSetPaths(std::string levelFile, std::string descriptor, std::string folder);
   std::string levelFilePath() const { return levelFile_; }
   std::string descriptorPath() const { return descriptor_; }
@@ -33,6 +36,9 @@ class EditorModel : public PuzzleModel {
   void setLevelDescription(bool enabled, std::string text);
 
   bool commitLevel();
+  // After every edit: the level goes to the working copy, and the copy's
+  // record says when, so that a crash loses none of it.
+  void keepEdits();
   // The level as it stands on the board, its pending description included,
   // for test play and the solver.
   std::string levelSnapshot();

@@ -34,17 +34,31 @@ EditorSession::Click EditorSession::click(const PaletteTool& tool, int32_t pixel
     if (!model_.placeObject(static_cast<ObjectKind>(tool.kind), x, y, tool.colour, tool.variant))
       return Click::Unchanged;
   }
-  modified_ = true;
+  edited();
   return Click::Changed;
+}
+
+void EditorSession::edited() {
+  modified_ = true;
+  model_.keepEdits();
 }
 
 // ---- Levels --------------------------------------------------------------------
 
+// The set edited before is closed, its working copy gone, whatever comes of
+// the new one. Restored edits are still unsaved.
 bool EditorSession::openSet(const std::string& levelFile, const std::string& descriptor,
-                            const std::string& folder) {
-  const bool loaded = model_.loadSet(levelFile);
+                            const std::string& folder, const std::string& leftCopy) {
+  modified_ = !leftCopy.empty();
+  const bool loaded =
+      leftCopy.empty() ? model_.loadSet(levelFile) : model_.restoreSet(levelFile, leftCopy);
   model_.setSetPaths(levelFile, descriptor, folder);
   return loaded && model_.goToLevel(0);
+}
+
+bool EditorSession::createSet(const std::string& name) {
+  modified_ = false;
+  return model_.createPuzzleSet(name);
 }
 
 bool EditorSession::commit() { return model_.commitLevel(); }
@@ -73,13 +87,13 @@ EditorSession::GoTo EditorSession::goTo(int32_t number) {
 
 bool EditorSession::addLevel() {
   if (!commit() || !model_.addLevel()) return false;
-  modified_ = true;
+  edited();
   return true;
 }
 
 bool EditorSession::deleteLevel() {
   if (!model_.deleteLevel()) return false;
-  modified_ = true;
+  edited();
   return true;
 }
 
@@ -88,7 +102,7 @@ void EditorSession::clearLevel() {
   for (int32_t x = 1; x <= model_.gridWidth() - kRingCells; ++x)
     for (int32_t y = 1; y <= model_.gridHeight() - kRingCells; ++y)
       model_.placeObject(ObjectKind::Floor, x, y, 0, 0);
-  modified_ = true;
+  edited();
 }
 
 // ---- Size ----------------------------------------------------------------------
@@ -116,19 +130,20 @@ void EditorSession::resize(int32_t interiorWidth, int32_t interiorHeight) {
     model_.setRobotStart(x, y);
     model_.placeObject(ObjectKind::Floor, x, y, 0, 0);
   }
-  modified_ = true;
+  edited();
 }
 
 // ---- Texts ---------------------------------------------------------------------
 
 void EditorSession::setDescription(bool enabled, std::string text) {
   model_.setLevelDescription(enabled, blankHighBytes(std::move(text)));
-  modified_ = true;
+  edited();
 }
 
 bool EditorSession::setCompletionCode(bool enabled, std::string code) {
-  modified_ = true;
-  return model_.setCompletionCode(enabled, blankHighBytes(std::move(code)));
+  const bool written = model_.setCompletionCode(enabled, blankHighBytes(std::move(code)));
+  edited();
+  return written;
 }
 
 // ---- Saving --------------------------------------------------------------------
@@ -142,7 +157,9 @@ bool EditorSession::save() {
 EditorSession::Close EditorSession::answerUnsaved(Answer answer) {
   switch (answer) {
     case Answer::Yes: return save() ? Close::Leave : Close::SaveFailed;
-    case Answer::No: modified_ = false; return Close::Leave;
+    // The edits are given up only when another set takes their place or the
+    // editor ends: an Open or a New cancelled afterwards keeps them, unsaved.
+    case Answer::No: return Close::Leave;
     case Answer::Cancel: break;
   }
   return Close::Stay;

@@ -33,9 +33,14 @@ class EditorSession {
   // Opens the set the chooser gave at its first level. False when the set or
   // that level cannot be read: the level still shown belongs to the set
   // closed before, and saving it would write it into this one, so the
-  // editor must close.
+  // editor must close. With leftCopy, the set opens through the working copy
+  // an editor left with unsaved edits (edit_recovery.h), and they stay
+  // unsaved.
   bool openSet(const std::string& levelFile, const std::string& descriptor,
-               const std::string& folder);
+               const std::string& folder, const std::string& leftCopy = {});
+
+  // Creates the set named name and opens it; false when it could not be made.
+  bool createSet(const std::string& name);
 
   // Writes the level to the working copy, as before every step to another
   // level; false means the set may be corrupted and the editor must close.
@@ -79,6 +84,8 @@ class EditorSession {
 
  private:
   Step stepTo(int32_t index);
+  // Marks the set modified and keeps the edit in the working copy.
+  void edited();
 
   EditorModel& model_;
   bool modified_ = false;

@@ -1,38 +1,43 @@
 #include "editor/editor_solve.h"
 
 #include <cstddef>
-#include <new>
 #include <utility>
 
 #include "editor/level_snapshot.h"
+#include "solver/search_guard.h"
 #include "world/level_grid.h"
 
 namespace trelux {
 
 SolveResult solveSnapshot(const std::string& snapshot, const SolveLimits& limits) {
-  SolveResult result;
-  LevelGrid grid;
-  if (!restoreLevel(snapshot, grid)) {
-    result.outcome = SolveOutcome::Unsupported;
-    return result;
-  }
-  try {
+  return guardedSearch([&] {
+    LevelGrid grid;
+    if (!restoreLevel(snapshot, grid)) {
+      SolveResult unreadable;
+      unreadable.outcome = SolveOutcome::Unsupported;
+      return unreadable;
+    }
     return solveLevel(grid, limits);
-  } catch (const std::bad_alloc&) {
-    result.outcome = SolveOutcome::LimitReached;
-    return result;
-  }
+  });
 }
 
-SolveJob::SolveJob(std::string snapshot, uint64_t maxStates)
-    : maxStates_(maxStates), thread_([this, level = std::move(snapshot)] {
-        SolveLimits limits;
-        limits.maxStates = maxStates_;
-        limits.cancel = &cancel_;
-        limits.statesSeen = &states_;
-        result_ = solveSnapshot(level, limits);
-        finished_ = true;
-      }) {}
+// A thread that cannot be started is a search that failed: the editor says
+// so, and the edits stay.
+SolveJob::SolveJob(std::string snapshot, uint64_t maxStates) : maxStates_(maxStates) {
+  try {
+    thread_ = std::thread([this, level = std::move(snapshot)] {
+      SolveLimits limits;
+      limits.maxStates = maxStates_;
+      limits.cancel = &cancel_;
+      limits.statesSeen = &states_;
+      result_ = solveSnapshot(level, limits);
+      finished_ = true;
+    });
+  } catch (...) {
+    result_.outcome = SolveOutcome::Failed;
+    finished_ = true;
+  }
+}
 
 SolveJob::~SolveJob() {
   cancel();
@@ -64,6 +69,8 @@ std::string solveReport(const SolveResult& result, uint64_t maxStates) {
     case SolveOutcome::Unsupported:
       return "The solver can't search this level: it has more than " +
              std::to_string(kMaxSolverObjects) + " objects that can be moved.";
+    case SolveOutcome::Failed:
+      return "The solver ran into a problem and stopped.  The level is as it was.";
     case SolveOutcome::Cancelled: break;
   }
   return {};

@@ -17,7 +17,7 @@ namespace trelux {
 inline constexpr uint64_t kEditorSolveStates = 4'000'000;
 
 // The search for a level snapshot (see level_snapshot.h). Running out of
-// memory ends it as LimitReached.
+// memory ends it as LimitReached, any other exception as Failed.
 SolveResult solveSnapshot(const std::string& snapshot, const SolveLimits& limits);
 
 class SolveJob {
@@ -41,7 +41,7 @@ class SolveJob {
   std::atomic<uint64_t> states_ = 0;
   uint64_t maxStates_;
   SolveResult result_;
-  std::thread thread_;  // last: starts once everything above is set
+  std::thread thread_;  // started once everything above is set
 };
 
 // A count as the editor shows it: 1234567 as "1,234,567".

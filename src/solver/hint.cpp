@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "solver/search_guard.h"
 #include "world/level_codec.h"
 #include "world/level_grid.h"
 
@@ -27,6 +28,7 @@ HintAnswer answerOf(const SolveResult& result) {
     case SolveOutcome::LimitReached: return HintAnswer::LimitReached;
     case SolveOutcome::Cancelled: return HintAnswer::Cancelled;
     case SolveOutcome::Unsupported: return HintAnswer::Unsupported;
+    case SolveOutcome::Failed: return HintAnswer::Failed;
   }
   return HintAnswer::Unsupported;
 }
@@ -41,14 +43,17 @@ HintPosition capturePosition(const LevelGrid& grid, Position robot, Direction di
 
 Hint findHint(const HintPosition& position, const SolveLimits& limits) {
   Hint hint;
-  // Made and ended on this thread, as the search's own copy is.
-  LevelGrid grid;
-  std::istringstream content(position.level);
-  if (!grid.read(content)) {
-    hint.answer = HintAnswer::Unsupported;
-    return hint;
-  }
-  const SolveResult result = solveFrom(grid, position.robot, position.direction, limits);
+  const SolveResult result = guardedSearch([&] {
+    // Made and ended on this thread, as the search's own copy is.
+    LevelGrid grid;
+    std::istringstream content(position.level);
+    if (!grid.read(content)) {
+      SolveResult unreadable;
+      unreadable.outcome = SolveOutcome::Unsupported;
+      return unreadable;
+    }
+    return solveFrom(grid, position.robot, position.direction, limits);
+  });
   hint.answer = answerOf(result);
   hint.states = result.states;
   if (hint.answer == HintAnswer::Key) {

@@ -35,6 +35,7 @@ enum class HintAnswer {
   LimitReached,  // no win within the search's limit of states
   Cancelled,     // the caller's cancel flag ended the search
   Unsupported,   // more objects or cells than the solver takes
+  Failed,        // the search went wrong
 };
 
 struct Hint {

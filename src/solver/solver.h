@@ -38,6 +38,7 @@ enum class SolveOutcome {
   LimitReached,   // no solution among the first maxStates states
   Unsupported,    // the level has more objects than the search can pack
   Cancelled,      // the caller's cancel flag ended the search
+  Failed,         // the search itself went wrong: nothing is known of the level
 };
 
 struct SolveResult {

@@ -22,6 +22,8 @@ Wall& outsideWall() {
 
 LevelGrid::LevelGrid() = default;
 LevelGrid::~LevelGrid() = default;
+LevelGrid::LevelGrid(LevelGrid&&) noexcept = default;
+LevelGrid& LevelGrid::operator=(LevelGrid&&) noexcept = default;
 
 bool LevelGrid::inBounds(int32_t x, int32_t y) const {
   return x >= 0 && x < width_ && y >= 0 && y < height_;
@@ -60,21 +62,21 @@ void LevelGrid::close() {
   levelBytes_.reset();
 }
 
+// A level that cannot be read must not cost the one shown: the editor keeps
+// showing it, with its unsaved edits, and the play screen its position.
 bool LevelGrid::read(std::istream& in) {
-  close();
+  LevelGrid level;
   const std::streampos begin = in.tellg();
-  if (!parseLevel(in, *this)) {
-    // Nothing of a level that failed to read stays, not even its start.
-    close();
-    return false;
-  }
+  if (!parseLevel(in, level)) return false;
   const std::streampos end = in.tellg();
   std::string bytes(static_cast<size_t>(end - begin), '\0');
   in.seekg(begin);
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   in.seekg(end);
-  levelBytes_ = std::move(bytes);
-  return static_cast<bool>(in);
+  if (!in) return false;
+  level.levelBytes_ = std::move(bytes);
+  *this = std::move(level);
+  return true;
 }
 
 void LevelGrid::beginLevel(int32_t width, int32_t height) {

@@ -26,6 +26,8 @@ class LevelGrid {
   ~LevelGrid();
   LevelGrid(const LevelGrid&) = delete;
   LevelGrid& operator=(const LevelGrid&) = delete;
+  LevelGrid(LevelGrid&&) noexcept;
+  LevelGrid& operator=(LevelGrid&&) noexcept;
 
   GridObject& cell(int32_t x, int32_t y);
   const GridObject& cell(int32_t x, int32_t y) const;
@@ -51,7 +53,8 @@ class LevelGrid {
   void close();
 
   // Reads a level record's content from in (positioned after the marker) and
-  // leaves in after it. On failure the grid is left without a level.
+  // leaves in after it. The level is read whole before it replaces the one
+  // held, so on failure the grid keeps what it held.
   bool read(std::istream& in);
 
   // Starts a level of the given size with no cells; the reader and the

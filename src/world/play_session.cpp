@@ -105,7 +105,7 @@ bool PlaySession::canRestart() const { return model_.isRunning() && !model_.isLe
 void PlaySession::restart() {
   followLevel();
   model_.stopRunning();
-  // A level that cannot be read again stays as the reader left it.
+  // A level that cannot be read again stays as it was played.
   model_.goToLevel(model_.currentLevel());
   model_.startRunning();
   PlayPosition start = capturePlayPosition(model_);

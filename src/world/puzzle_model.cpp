@@ -11,12 +11,26 @@ void PuzzleModel::refresh() { refreshLight(grid_); }
 
 bool PuzzleModel::loadSet(const std::string& path) { return set_.open(path); }
 
+// A level that cannot be read leaves the level shown and the set's current
+// level as they were, so what is saved next still lands on the level shown.
 bool PuzzleModel::goToLevel(int32_t index) {
-  if (!set_.seekLevel(index) || !set_.readLevel(grid_)) return false;
+  const int32_t shown = set_.currentLevel();
+  if (!set_.seekLevel(index) || !set_.readLevel(grid_)) {
+    if (shown >= 0) set_.seekLevel(shown);
+    return false;
+  }
   robot_ = grid_.start();
   robotDirection_ = kNorth;
   refresh();
   return true;
+}
+
+bool PuzzleModel::canReadLevel(int32_t index) {
+  const int32_t shown = set_.currentLevel();
+  LevelGrid level;
+  const bool read = set_.seekLevel(index) && set_.readLevel(level);
+  if (shown >= 0) set_.seekLevel(shown);
+  return read;
 }
 
 std::string PuzzleModel::description() const { return grid_.description(); }

@@ -23,6 +23,8 @@ class PuzzleModel {
   // Makes level index (0-based) of the open set current: the robot stands at
   // its start facing north and the light is computed.
   virtual bool goToLevel(int32_t index);
+  // Whether level index reads whole; the level shown stays current.
+  bool canReadLevel(int32_t index);
   virtual bool isRunning() const = 0;
   virtual std::string description() const;
   virtual bool hasDescription() const;

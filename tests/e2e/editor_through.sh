@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # A puzzle author's first set, as a user makes it: from a fresh game folder,
 # "Level Editor" asks for a new set, tools picked on the toolbar place a
-# laser, a mirror, a sensor and the robot's start, Ctrl+S saves, "Exit
-# Editor" leads back to the menu, and "New Game" plays the new set to its
-# congratulation. trelux-tool reads the set the editor wrote. Every step
-# waits, with a deadline, for what it needs to see; screenshots are checked
-# at known pixels and kept.
+# laser, a mirror, a sensor and the robot's start, Ctrl+S saves; a wall
+# placed next survives kill -KILL and is restored when the game, started
+# again, opens the set in the editor; "Exit Editor" leads back to the menu,
+# and "New Game" plays the new set to its congratulation. trelux-tool reads
+# the set the editor wrote. Every step waits, with a deadline, for what it
+# needs to see; screenshots are checked at known pixels and kept.
 #   editor_through.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 
@@ -96,12 +97,46 @@ saved() {
 }
 wait_until 20 saved || fail "trelux-tool does not read the saved level: $("$tool" info "$run/game/levels/$folder/levels.dat" 2>&1)"
 
+# --- A wall not saved, the game killed, the wall restored --------------------
+# Every edit reaches the working copy at once, and its record says when.
+tool 1 0; cell 1 1   # a wall in the top-left corner, off the solution's way
+kept() { grep -qs '^time = ' "$run/game/levels/"_ple_*.edits; }
+wait_until 20 kept || fail "the wall did not reach the working copy's record"
+kill -KILL "$game"
+wait_until 20 gone "$game" || fail "the game outlived kill -KILL"
+ls "$run/game/levels/"_ple_*.tmp >/dev/null 2>&1 || fail "the killed editor left no working copy"
+
+HOME="$run/home" TRELUX_KEEP_HOME=1 "$build/wine-run" trelux.exe >>"$run/game.log" 2>&1 &
+game=$!
+window=$(wait_until 60 window_named_other '^Trelux$') || fail "the main window did not appear again"
+read -r mx my < <(wait_until 30 seen menu-restarted locate "$art/colors.bmp") || fail "no main menu after the kill"
+click $(( mx + width / 2 )) $(( my + 2 * row + row / 2 ))
+chooser=$(wait_until 20 window_named_other '^Choose Puzzle Set$') || fail "no chooser for the editor"
+wait_until 10 focused "$chooser" || fail "the editor's chooser does not have the keyboard"
+xdotool key m Return
+box=$(wait_until 20 window_named_other '^Trelux$' "$window") || fail "restoring the unsaved wall was not offered"
+import -window root "$shots/restore-question.png"
+wait_until 10 focused "$box" || fail "the restore question does not have the keyboard"
+xdotool key Return   # Yes, the default
+toolbar=$(wait_until 20 window_named_other '^Editor Toolbar$') || fail "no editor toolbar after restoring"
+read -r tx ty < <(wait_until 20 seen editor-restored locate "$run/tmirrors.png") ||
+  fail "the restored editor shows no palette"
+tx=$(( tx - 50 ))
+read -r px py < <(check locate "$shots/editor-restored.png" "$art/colors.bmp") || fail "the restored editor shows no panel"
+bx=$(( px - 7 * 25 )); by=$py
+xdotool windowactivate "$window" 2>/dev/null || true
+wait_until 10 focused "$window" || fail "the restored board does not have the keyboard"
+xdotool key ctrl+s
+restored() { "$tool" decompile "$run/game/levels/$folder/levels.dat" | grep -q '^# # \. \. S'; }
+wait_until 20 restored || fail "the saved set lacks the restored wall: $("$tool" decompile "$run/game/levels/$folder/levels.dat" 2>&1)"
+
 # --- Exit Editor from the toolbar's File menu ----------------------------------
 click $(( tx + 12 )) $(( ty - 9 ))
 wait_until 10 focused "$toolbar" || fail "the toolbar's menu does not have the keyboard"
 xdotool key x
 menu_back() { ! window_named_other '^Editor Toolbar$' >/dev/null && seen menu-after-editor locate "$art/colors.bmp" >/dev/null; }
 wait_until 20 menu_back || fail "Exit Editor does not lead back to the main menu"
+if ls "$run/game/levels/"_ple_* >/dev/null 2>&1; then fail "the editor left files: $(ls "$run/game/levels/"_ple_*)"; fi
 
 # --- New Game: My Lab, won with R U U L U -------------------------------------
 click $(( mx + width / 2 )) $(( my + row / 2 ))

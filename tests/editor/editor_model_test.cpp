@@ -55,10 +55,11 @@ std::vector<std::string> entriesOf(const fs::path& folder) {
   return names;
 }
 
+// The working copies, their records aside.
 std::vector<std::string> workingCopies() {
   std::vector<std::string> copies;
   for (const std::string& name : entriesOf("Levels")) {
-    if (name.rfind("_ple_", 0) == 0) copies.push_back(name);
+    if (name.rfind("_ple_", 0) == 0 && name.ends_with(".tmp")) copies.push_back(name);
   }
   return copies;
 }
@@ -237,7 +238,7 @@ TEST(EditorWorkingCopy, SaveFailsWhenTheSetFolderIsGoneAndKeepsTheEdits) {
 
   EXPECT_FALSE(model.saveSet());
   EXPECT_FALSE(fs::exists("Levels/s"));
-  EXPECT_EQ(entriesOf("Levels").size(), 1u);  // the working copy only
+  EXPECT_EQ(entriesOf("Levels").size(), 2u);  // the working copy and its record only
   PuzzleSetFile copy;
   LevelGrid grid;
   ASSERT_TRUE(copy.open(model.workingCopyPath()));

@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "base/files.h"
+#include "editor/edit_recovery.h"
 #include "editor/editor_model.h"
 #include "editor/palette.h"
 #include "puzzles/level_text.h"
@@ -145,6 +147,92 @@ TEST_F(EditorSessionTest, GoingToTheCurrentOrAMissingLevelStays) {
   EXPECT_EQ(session_.goTo(2), EditorSession::GoTo::Moved);
   EXPECT_EQ(model_.currentLevel(), 1);
   EXPECT_FALSE(session_.modified());
+}
+
+// Before, the board was emptied and the set moved onto the broken level:
+// every later save failed, and the edits with it.
+TEST_F(EditorSessionTest, AnUnreadableTargetKeepsTheLevelShownAndItsEdits) {
+  open({kLab, test::roomOfWidth(5)});
+  std::string bytes = readFileBytes(model_.workingCopyPath()).value();
+  bytes.at(test::markerAt(1) + 2) = 0;  // the second level's width
+  model_.puzzleSet().close();
+  ASSERT_TRUE(writeFileBytes(model_.workingCopyPath(), bytes));
+  session_.click(toolOf(1), mid(4), mid(3));
+  const std::string edited = shown();
+
+  EXPECT_EQ(session_.goTo(2), EditorSession::GoTo::Missing);
+  EXPECT_FALSE(session_.deleteLevel()) << "the only level left to show cannot be read";
+  EXPECT_EQ(shown(), edited);
+  EXPECT_EQ(model_.currentLevel(), 0);
+  ASSERT_TRUE(session_.save());
+  EditorModel reopened;
+  ASSERT_TRUE(reopened.loadSet(kSetFile) && reopened.goToLevel(0));
+  EXPECT_EQ(formatLevelText(reopened.grid()), edited);
+  EXPECT_EQ(reopened.puzzleSet().countLevels(), 2) << "nothing was deleted";
+}
+
+// Ctrl+O, "No" to saving, then Cancel in the chooser: before, the edits
+// were marked saved, and Exit left without asking.
+TEST_F(EditorSessionTest, NoToSavingGivesTheEditsUpOnlyWhenAnotherSetTakesTheirPlace) {
+  open({kLab});
+  session_.click(toolOf(1), mid(4), mid(3));
+  EXPECT_EQ(session_.answerUnsaved(EditorSession::Answer::No), EditorSession::Close::Leave);
+  EXPECT_TRUE(session_.modified());
+  EXPECT_TRUE(session_.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
+  EXPECT_FALSE(session_.modified());
+  session_.click(toolOf(1), mid(4), mid(3));
+  session_.answerUnsaved(EditorSession::Answer::No);
+  EXPECT_TRUE(session_.createSet("Other"));
+  EXPECT_FALSE(session_.modified());
+}
+
+// The working copies and their records in the levels folder, by name.
+std::map<std::string, std::string> leftFiles() {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator("Levels")) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("_ple_", 0) == 0) files[name] = test::readFile(entry.path());
+  }
+  return files;
+}
+
+void putBack(const std::map<std::string, std::string>& files) {
+  for (const auto& [name, bytes] : files) test::writeFile("Levels/" + name, bytes);
+}
+
+// A killed editor cannot remove its working copy: its files are put back
+// here as the kill leaves them.
+TEST_F(EditorSessionTest, EditsAnEditorLeftAreRestoredOrDiscardedWithoutAFileLeft) {
+  std::filesystem::create_directories("Levels/s");
+  test::writeSetFile(kSetFile, {kLab});
+  const std::time_t before = std::time(nullptr);
+  std::map<std::string, std::string> left;
+  std::string edited;
+  {
+    EditorModel killed;
+    EditorSession editing(killed);
+    ASSERT_TRUE(editing.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
+    editing.click(toolOf(1), mid(4), mid(3));
+    edited = formatLevelText(killed.grid());
+    left = leftFiles();
+  }
+  putBack(left);
+  std::optional<LeftEdits> found = findLeftEdits(kSetFile, "");
+  ASSERT_TRUE(found);
+  EXPECT_GE(found->madeAt, before);
+  ASSERT_TRUE(session_.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\",
+                               found->workingCopy));
+  EXPECT_EQ(shown(), edited);
+  EXPECT_TRUE(session_.modified());
+  ASSERT_TRUE(session_.save());
+  model_.discardWorkingCopy();
+  EXPECT_TRUE(leftFiles().empty());
+
+  putBack(left);
+  found = findLeftEdits(kSetFile, "");
+  ASSERT_TRUE(found);
+  removeWorkingCopy(found->workingCopy);
+  EXPECT_TRUE(leftFiles().empty());
 }
 
 TEST_F(EditorSessionTest, AddingAndDeletingLevelsAreEdits) {

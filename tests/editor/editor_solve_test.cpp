@@ -88,6 +88,10 @@ TEST(EditorSolve, ReportsLevelsWithoutSolutionAndSearchesAtTheirLimit) {
   SolveJob crowded(snapshotLevel(grid));
   EXPECT_EQ(solveReport(crowded.result()),
             "The solver can't search this level: it has more than 13 objects that can be moved.");
+  SolveResult failed;
+  failed.outcome = SolveOutcome::Failed;
+  EXPECT_EQ(solveReport(failed),
+            "The solver ran into a problem and stopped.  The level is as it was.");
   EXPECT_EQ(groupedNumber(999), "999");
   EXPECT_EQ(groupedNumber(4'000'000), "4,000,000");
 }

@@ -325,7 +325,8 @@ TEST(LevelGridRead, DescriptionBlock) {
   }
 }
 
-TEST(LevelGridRead, AKindAboveSixFailsAndLeavesNoLevel) {
+// The editor goes on showing the level it held, unsaved edits and all.
+TEST(LevelGridRead, AKindAboveSixFailsAndKeepsTheLevelHeld) {
   LevelGrid grid;
   test::buildLevel(grid, "# # #\n# @ #\n# # #\n");
   grid.setDescription(true, "old");
@@ -333,16 +334,16 @@ TEST(LevelGridRead, AKindAboveSixFailsAndLeavesNoLevel) {
   ASSERT_EQ(sensorCount(), 0);
 
   EXPECT_FALSE(grid.read(in));
-  EXPECT_FALSE(grid.isLoaded());
-  EXPECT_FALSE(grid.hasDescription());
-  EXPECT_FALSE(grid.levelBytes().has_value());
+  EXPECT_TRUE(grid.isLoaded());
+  EXPECT_EQ(grid.description(), "old");
+  EXPECT_EQ(grid.height(), 3);
+  EXPECT_EQ(kindAt(grid, 1, 1), ObjectKind::Floor);
   // The sensor read before the bad cell is gone again.
   EXPECT_EQ(sensorCount(), 0);
-  EXPECT_EQ(kindAt(grid, 0, 0), ObjectKind::Wall);
-  EXPECT_EQ(kindAt(grid, 1, 0), ObjectKind::Wall);
 
   std::istringstream high(bytes({0x00, 1, 1, 0, 0, 0xFF}));
   EXPECT_FALSE(grid.read(high));
+  EXPECT_EQ(grid.width(), 3);
 }
 
 TEST(LevelGridRead, FailsOnAZeroSizeOrWhenTheDataEnds) {

@@ -43,6 +43,7 @@ std::string describeFailure(const SolveResult& r, const SolveLimits& limits) {
       return "the solver takes levels of at most " + std::to_string(kMaxSolverObjects) +
              " pushable objects, at most 512 cells, and the robot inside the grid";
     case SolveOutcome::Cancelled: return "the search was cancelled";
+    case SolveOutcome::Failed: return "the search failed";
     case SolveOutcome::Solved: break;
   }
   return "";

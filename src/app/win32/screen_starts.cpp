@@ -67,8 +67,7 @@ bool startEditorScreen() {
     std::string levelFile, descriptorFile, folder;
     if (!choosePuzzleSet(levelFile, programInstance, mainWindow, false, &descriptorFile, &folder))
       return cancelled();
-    model->loadSet(levelFile);
-    model->setSetPaths(levelFile, descriptorFile, folder);
+    controller->openSet(levelFile, descriptorFile, folder);
   }
 
   if (!view->loadTileset(kTilesetName)) throw ScreenError{kTilesetError};

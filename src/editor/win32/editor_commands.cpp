@@ -1,8 +1,10 @@
 // The editor's commands that open a dialog or ask a question first.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/win32/shell.h"
+#include "editor/edit_recovery.h"
 #include "editor/editor_model.h"
 #include "editor/win32/editor_controller.h"
 #include "editor/win32/editor_dialogs.h"
@@ -25,11 +27,25 @@ void EditorController::open() {
   std::string levelFile, descriptor, folder;
   if (!choosePuzzleSet(levelFile, view_.instance(), view_.window(), false, &descriptor, &folder))
     return;
-  if (!session_.openSet(levelFile, descriptor, folder)) {
+  if (!openSet(levelFile, descriptor, folder)) {
     leaveWithMessage(kOpenError);
     return;
   }
   showLevel();
+}
+
+// Edits an editor left unsaved in the set (it crashed, or was killed) are
+// offered first; either answer leaves no copy of them behind.
+bool EditorController::openSet(const std::string& levelFile, const std::string& descriptor,
+                               const std::string& folder) {
+  std::string restored;
+  if (const std::optional<LeftEdits> left = findLeftEdits(levelFile, model_.workingCopyPath())) {
+    if (ask(restoreQuestion(left->madeAt).c_str(), MB_YESNO | MB_ICONQUESTION))
+      restored = left->workingCopy;
+    else
+      removeWorkingCopy(left->workingCopy);
+  }
+  return session_.openSet(levelFile, descriptor, folder, restored);
 }
 
 void EditorController::deleteSet() {

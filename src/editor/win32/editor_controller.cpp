@@ -184,7 +184,7 @@ bool EditorController::canClose() {
 bool EditorController::newPuzzleSet() {
   const std::optional<std::string> name = askNewSetName(view_.instance(), view_.window());
   if (!name) return false;
-  if (!model_.createPuzzleSet(*name)) {
+  if (!session_.createSet(*name)) {
     leaveWithMessage(kCreateError);
     return false;
   }

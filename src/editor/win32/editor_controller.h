@@ -37,6 +37,10 @@ class EditorController : public ScreenController {
 
   // The new-puzzle-set command; true when a new set was created and opened.
   bool newPuzzleSet();
+  // Opens a set the chooser gave, at its first level; false when it cannot
+  // be read.
+  bool openSet(const std::string& levelFile, const std::string& descriptor,
+               const std::string& folder);
   // The go-to command after its commit; false when the set has no such level.
   bool goToLevelDialog();
 

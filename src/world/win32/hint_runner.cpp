@@ -1,10 +1,18 @@
 #include "world/win32/hint_runner.h"
 
-#include <exception>
-#include <new>
 #include <utility>
 
 namespace trelux {
+
+namespace {
+
+Hint failedHint() {
+  Hint hint;
+  hint.answer = HintAnswer::Failed;
+  return hint;
+}
+
+}  // namespace
 
 HintRunner::~HintRunner() {
   cancel_ = true;
@@ -23,23 +31,25 @@ void HintRunner::start(HintPosition position) {
   cancel_ = false;
   searching_ = true;
   const WPARAM number = ++number_;
-  thread_ = std::thread([this, number, from = std::move(position)] {
-    SolveLimits limits;
-    limits.maxStates = maxStates_;
-    limits.cancel = &cancel_;
-    try {
-      hint_ = findHint(from, limits);
-    } catch (const std::bad_alloc&) {
-      // Too little memory left for this search in the 32-bit game.
-      hint_ = Hint{};
-      hint_.answer = HintAnswer::LimitReached;
-    } catch (const std::exception&) {
-      // Whatever else goes wrong, no hint, and the game goes on.
-      hint_ = Hint{};
-      hint_.answer = HintAnswer::Unsupported;
-    }
+  // Nothing may leave the thread: an exception there would end the game.
+  // The search answers for itself; what is left (a copy of its keys, say)
+  // is a failed search too, and so is a thread that cannot be started.
+  try {
+    thread_ = std::thread([this, number, from = std::move(position)] {
+      SolveLimits limits;
+      limits.maxStates = maxStates_;
+      limits.cancel = &cancel_;
+      try {
+        hint_ = findHint(from, limits);
+      } catch (...) {
+        hint_ = failedHint();
+      }
+      PostMessageA(window_, kHintFoundMessage, number, 0);
+    });
+  } catch (...) {
+    hint_ = failedHint();
     PostMessageA(window_, kHintFoundMessage, number, 0);
-  });
+  }
 }
 
 void HintRunner::cancel() {

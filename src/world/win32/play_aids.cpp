@@ -42,6 +42,7 @@ std::string hintNote(const Hint& hint) {
       return "This position can't be won.\nCtrl+Z undoes a move, Ctrl+R restarts.";
     case HintAnswer::LimitReached: return "No hint: too many positions to search from here.";
     case HintAnswer::Unsupported: return "No hint: this level has too many objects to search.";
+    case HintAnswer::Failed: return "No hint: the search ran into a problem.";
     case HintAnswer::Cancelled: break;
   }
   return {};
