@@ -1,7 +1,10 @@
 #include "editor/win32/editor_controller.h"
 
+#include <windowsx.h>
+
 #include "app/win32/shell.h"
 #include "editor/editor_model.h"
+#include "editor/editor_texts.h"
 #include "editor/win32/editor_dialogs.h"
 #include "gfx/win32/game_view.h"
 #include "resources/win32/resource_ids.h"
@@ -44,7 +47,7 @@ LRESULT EditorController::handleMessage(HWND window, UINT message, WPARAM wParam
     // would replace the strip's colour with the system's grey.
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)
       return toolbar_.colourButton(reinterpret_cast<HDC>(wParam));
-    onToolbarMessage(message, wParam);
+    onToolbarMessage(message, wParam, lParam);
   } else if (window == view_.window()) {
     switch (message) {
       // Accelerators arrive at the main window; the toolbar owns the commands.
@@ -64,9 +67,10 @@ LRESULT EditorController::handleMessage(HWND window, UINT message, WPARAM wParam
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void EditorController::onToolbarMessage(UINT message, WPARAM wParam) {
+void EditorController::onToolbarMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: toolbar_.paint(view_); break;
+    case WM_LBUTTONDOWN: toolbar_.selectAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); break;
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == 0) toolbar_.selectionChanged();
       onCommand(LOWORD(wParam));

@@ -32,6 +32,7 @@ class EditorController : public ScreenController {
   // Called by the shell once the first level is shown.
   void createToolbar();
   HWND toolbar() const { return toolbar_.window(); }
+  HWND toolbarNameLabel() const { return toolbar_.nameLabel(); }
   bool modified() const { return session_.modified(); }
   bool isTestPlaying() const { return testPlay_.isActive(); }
 
@@ -42,7 +43,7 @@ class EditorController : public ScreenController {
 
  private:
   // ---- editor_controller.cpp: messages, placing, steps and saving
-  void onToolbarMessage(UINT message, WPARAM wParam);
+  void onToolbarMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void onCommand(int command);
   void runCommand(int command);
   // What a command of the editor's menu or keys does; empty for any other.

@@ -42,7 +42,7 @@ TEST_F(EditorTest, ToolbarStandsBesideTheMainWindowWithTheMenuAndOneToolChecked)
   EXPECT_EQ(windowText(toolbar()), "Editor Toolbar");
   EXPECT_EQ(GetWindow(toolbar(), GW_OWNER), mainWindow);
   EXPECT_EQ(clientSize(toolbar()).cx, 200);
-  EXPECT_EQ(clientSize(toolbar()).cy, 385);
+  EXPECT_EQ(clientSize(toolbar()).cy, 385 + 18) << "the palette, then the line naming the tool";
   RECT main{}, own{};
   GetWindowRect(mainWindow, &main);
   GetWindowRect(toolbar(), &own);
@@ -60,6 +60,18 @@ TEST_F(EditorTest, ToolbarStandsBesideTheMainWindowWithTheMenuAndOneToolChecked)
   pickTool(3, 7);
   EXPECT_EQ(checkedButtons(toolbar()), 1);
   EXPECT_EQ(SendMessageA(toolButton(3, 7), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(EditorTest, AClickOnAToolsPictureSelectsItAndTheToolbarNamesIt) {
+  startEditor({kLab});
+  EXPECT_EQ(windowText(controller().toolbarNameLabel()), "Floor");
+  SendMessageA(toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25 + 20, 35 * 4 + 3));
+  pump();
+  EXPECT_EQ(checkedButtons(toolbar()), 1);
+  EXPECT_EQ(SendMessageA(toolButton(1, 4), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(windowText(controller().toolbarNameLabel()), "Red laser, facing east");
+  clickCell(2, 3);
+  EXPECT_EQ(model().grid().cell(2, 3).code().kind, ObjectKind::Laser);
 }
 
 TEST_F(EditorTest, ClicksPlaceTheCheckedToolInsideTheRingAndNeverUnderTheRobot) {
