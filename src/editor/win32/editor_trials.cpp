@@ -37,7 +37,7 @@ void EditorController::endTestPlay() {
   KillTimer(view_.window(), kPlaybackTimer);
   view_.showModel(model_);
   testPlay_.stop();
-  SetWindowTextA(view_.window(), kProgramTitle);
+  showTitle();
   view_.paint();
 }
 

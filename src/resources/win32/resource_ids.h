@@ -56,6 +56,16 @@
 #define IDC_RESIZE_WIDTH_LABEL 1024
 #define IDC_RESIZE_HEIGHT_LABEL 1025
 #define IDC_SOLVE_STATUS 1102
+// Additions around the editor's own menu: reordering levels, the
+// description window on request, and Solve's answer with its keys. Undo and
+// redo share the play screen's commands and keys (Ctrl+Z, Ctrl+Y).
+#define IDC_EDITOR_DUPLICATE_LEVEL 1103
+#define IDC_EDITOR_MOVE_EARLIER 1104
+#define IDC_EDITOR_MOVE_LATER 1105
+#define IDC_EDITOR_SHOW_DESCRIPTION 1106
+#define IDC_SOLVE_REPORT 1107
+#define IDC_SOLVE_KEYS 1108
+#define IDC_SOLVE_COPY 1109
 
 // The manifest that asks for version 6 of the common controls.
 #define TRELUX_MANIFEST_ID 1

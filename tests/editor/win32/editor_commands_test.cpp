@@ -258,7 +258,8 @@ TEST_F(EditorTest, DeletingTheSetAsksThenRemovesItsFilesWithoutTheUnsavedQuestio
   clickCell(4, 3);
   DialogAnswerer dialogs;
   const char* const question =
-      "Deleting a puzzle set cannot be reversed.\nAre you sure you want to delete this entire set?";
+      "Deleting a puzzle set cannot be reversed.\nAre you sure you want to delete this entire set?"
+      "\n\nSet: Lab";
   dialogs.expectMessage("Trelux", question, IDNO);
   menu(IDC_EDITOR_DELETE_SET);
   EXPECT_EQ(currentScreen(), ScreenEditor);

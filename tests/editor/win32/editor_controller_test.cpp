@@ -52,8 +52,8 @@ TEST_F(EditorTest, ToolbarStandsBesideTheMainWindowWithTheMenuAndOneToolChecked)
   EXPECT_EQ(menuText(GetMenu(toolbar()), 2), "&Level");
   EXPECT_EQ(menuText(level, 0), "&Next\tCtrl+Right");
   EXPECT_EQ(menuText(level, 1), "&Previous\tCtrl+Left");
-  EXPECT_EQ(GetMenuItemID(level, 7), static_cast<UINT>(IDC_EDITOR_TEST_PLAY));
-  EXPECT_EQ(GetMenuItemID(level, 8), static_cast<UINT>(IDC_EDITOR_SOLVE));
+  EXPECT_EQ(GetMenuItemID(level, 10), static_cast<UINT>(IDC_EDITOR_TEST_PLAY));
+  EXPECT_EQ(GetMenuItemID(level, 11), static_cast<UINT>(IDC_EDITOR_SOLVE));
 
   EXPECT_EQ(checkedButtons(toolbar()), 1);
   EXPECT_EQ(SendMessageA(toolButton(0, 0), BM_GETCHECK, 0, 0), BST_CHECKED) << "floor first";
@@ -88,6 +88,18 @@ TEST_F(EditorTest, ClicksPlaceTheCheckedToolInsideTheRingAndNeverUnderTheRobot) 
   EXPECT_EQ(model().robotPosition(), (Position{3, 2}));
   EXPECT_EQ(model().tileAt(3, 2), 2) << "the lens under the new start is gone";
   EXPECT_TRUE(controller().modified());
+}
+
+TEST_F(EditorTest, TheTitleNamesTheSetAndSaysWhetherItsEditsAreSaved) {
+  startEditor({kLab});
+  EXPECT_EQ(windowText(mainWindow), "Lab - Trelux Editor");
+  pickTool(1, 0);
+  clickCell(4, 3);
+  EXPECT_EQ(windowText(mainWindow), "*Lab - Trelux Editor");
+  key('S', true);
+  EXPECT_EQ(windowText(mainWindow), "Lab (saved) - Trelux Editor");
+  menu(IDC_EDITOR_EXIT);
+  EXPECT_EQ(windowText(mainWindow), "Trelux");
 }
 
 TEST_F(EditorTest, ControlRightIsNextControlLeftIsPreviousAndBothStopAtTheEnds) {
@@ -294,7 +306,7 @@ TEST_F(EditorTest, TestPlayPlaysACopyAndEscReturnsToTheLevelAsItWas) {
   key(VK_UP);
   key(VK_ESCAPE);
   EXPECT_FALSE(controller().isTestPlaying());
-  EXPECT_EQ(windowText(mainWindow), "Trelux");
+  EXPECT_EQ(windowText(mainWindow), "Lab - Trelux Editor");
   EXPECT_EQ(shown(), kPullToWin);
   EXPECT_EQ(model().robotPosition(), (Position{3, 2}));
   EXPECT_FALSE(controller().modified());
