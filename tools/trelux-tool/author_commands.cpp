@@ -35,6 +35,7 @@ SolveLimits limitsOf(const AuthorOptions& options) {
 std::string describeFailure(const SolveResult& r, const SolveLimits& limits) {
   switch (r.outcome) {
     case SolveOutcome::NoSolution:
+      if (!r.reason.empty()) return "no solution: " + r.reason;
       return "no solution: all " + std::to_string(r.states) + " reachable states were searched";
     case SolveOutcome::LimitReached:
       return "no solution of " + std::to_string(r.depth) + " keys or fewer; the search stopped at " +

@@ -360,6 +360,22 @@ DialogStep solveStep(int button = kNoButton) {
   return step;
 }
 
+// Solve's answer: its report, and its keys, which Copy Keys copies.
+DialogStep solutionStep(std::string* keys = nullptr, std::string* copied = nullptr) {
+  DialogStep step;
+  step.caption = "Solution";
+  step.inspect = [=](HWND dialog) {
+    EXPECT_EQ(windowText(dialog, IDC_SOLVE_REPORT), "Shortest solution: 6 keys.");
+    if (!keys) return;
+    *keys = windowText(dialog, IDC_SOLVE_KEYS);
+    SendDlgItemMessageA(dialog, IDC_SOLVE_COPY, BM_CLICK, 0, 0);
+    if (!OpenClipboard(dialog)) return;
+    if (const auto* text = static_cast<const char*>(GetClipboardData(CF_TEXT))) *copied = text;
+    CloseClipboard();
+  };
+  return step;
+}
+
 // Its shortest solution takes six keys.
 const char* const kSixKeys =
     "# # # # # # # # #\n# >r . . . . \\r . #\n# . . . . . . . #\n# . . . . . . . #\n"
@@ -369,16 +385,20 @@ TEST_F(EditorTest, SolveReportsTheShortestSolutionAndPlaysItBack) {
   startEditor({kSixKeys});
   DialogAnswerer dialogs;
   dialogs.expect(solveStep());
-  dialogs.expectMessage("Trelux", "Shortest solution: 6 keys.\nPlay it in test play?", IDYES);
+  std::string keys, copied;
+  dialogs.expect(solutionStep(&keys, &copied));
   key(VK_F6);
   EXPECT_TRUE(controller().isTestPlaying());
+  EXPECT_EQ(keys.size(), 6u);
+  EXPECT_EQ(keys.find_first_not_of("UDLR"), std::string::npos) << keys;
+  EXPECT_EQ(copied, keys);
   dialogs.expectMessage("Trelux", "Level won with 6 keys.");
   pumpUntil([&] { return !controller().isTestPlaying(); });
   dialogs.verify();
   EXPECT_EQ(model().robotPosition(), (Position{7, 5}));
 }
 
-// Many lenses in a wide room: a search that lasts.
+// Many lenses in a wide room, the laser walled in: a search that lasts.
 const char* const kLongSearch =
     "# # # # # # # # # # # # # # # # # # # #\n"
     "# . Lr . . . Lg . . . Lb . . Lr . . . Lg . #\n"
@@ -387,7 +407,7 @@ const char* const kLongSearch =
     "# . . . . . . . @ . . . . . . . . . . #\n"
     "# . Lg . . . Lr . . . . Ly . . . Lc . . . #\n"
     "# . . . . . . . . . . . . . . . . . . #\n"
-    "# >k . . . . . . . . . . . . . . . . Swr #\n"
+    "# >r # . . . . . . . . . . . . . . . Swr #\n"
     "# # # # # # # # # # # # # # # # # # # #\n";
 
 // Presses Cancel in Solve's progress window once it has shown positions
@@ -429,7 +449,7 @@ TEST_F(EditorTest, EscDuringTheSolutionsPlaybackEndsIt) {
   startEditor({kSixKeys});
   DialogAnswerer dialogs;
   dialogs.expect(solveStep());
-  dialogs.expectMessage("Trelux", "Shortest solution: 6 keys.\nPlay it in test play?", IDYES);
+  dialogs.expect(solutionStep());
   key(VK_F6);
   ASSERT_TRUE(controller().isTestPlaying());
   key(VK_ESCAPE);
@@ -446,6 +466,14 @@ TEST_F(EditorTest, SolveSaysWhenThereIsNoSolutionAndCancelSaysNothing) {
   DialogAnswerer dialogs;
   dialogs.expect(solveStep());
   dialogs.expectMessage("Trelux", "This level has no solution.");
+  menu(IDC_EDITOR_SOLVE);
+  // A blue sensor the red laser can never light: said at once.
+  pickTool(4 + 3, 3 + 4);  // the blue sensor facing west
+  clickCell(5, 1);
+  dialogs.expect(solveStep());
+  dialogs.expectMessage("Trelux",
+                        "This level has no solution: no laser or mix of lasers makes the blue of "
+                        "the sensor at x 5, y 1.");
   menu(IDC_EDITOR_SOLVE);
   dialogs.expect(solveStep(IDCANCEL));
   menu(IDC_EDITOR_SOLVE);
