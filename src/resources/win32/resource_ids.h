@@ -78,6 +78,8 @@
 #define IDC_WEB_PATH_LIST 1033
 #define IDC_WEB_AUTHOR_LIST 1035
 #define IDC_WEB_GUID_LIST 1036
+// The selected set's author and date, under the buttons.
+#define IDC_WEB_SET_INFO 1037
 #define IDC_PROGRESS_TEXT 1033
 #define IDC_PROGRESS_SET_TEXT 4001
 #define IDC_PROGRESS_HIDE 4002
