@@ -97,8 +97,13 @@ std::string unknownFieldMessage(const std::string& key) {
 }
 
 // A cell the grid cannot read may be two glued together ("#Sey"): the
-// pieces it splits into, each a cell; empty when it does not split.
+// pieces it splits into, each a cell; empty when it does not split. A row
+// holds at most 22 cells of at most 3 characters, so longer tokens are not
+// tried (each piece found goes one call deeper).
+constexpr size_t kMaxGluedLength = 22 * 3;
+
 std::vector<std::string> gluedCells(std::string_view token) {
+  if (token.size() > kMaxGluedLength) return {};
   for (size_t cut = 1; cut < token.size(); ++cut) {
     bool robot = false;
     if (!parseCellToken(token.substr(0, cut), robot)) continue;
