@@ -66,6 +66,11 @@ void EditorController::onToolbarMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDOWN: toolbar_.selectAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); break;
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == 0) toolbar_.selectionChanged();
+      // Ctrl+Z and Ctrl+Y (accelerators, high word 1) in test play would
+      // take back edits the play does not show; the menu's Undo ends it.
+      if (HIWORD(wParam) == 1 && testPlay_.isActive() &&
+          (LOWORD(wParam) == IDC_UNDO_MOVE || LOWORD(wParam) == IDC_REDO_MOVE))
+        break;
       onCommand(LOWORD(wParam));
       break;
     case WM_KEYDOWN:
@@ -92,9 +97,6 @@ void EditorController::runCommand(int command) {
   const std::function<void()> action = commandAction(command);
   if (!action) return;
   endStroke();
-  // Ctrl+Z and Ctrl+Y in test play would take back edits the play does not show.
-  const bool undoKey = command == IDC_UNDO_MOVE || command == IDC_REDO_MOVE;
-  if (testPlay_.isActive() && undoKey) return;
   if (testPlay_.isActive() && command != IDC_EDITOR_TEST_PLAY) endTestPlay();
   const std::optional<EditHistory::Scope> scope = editScope(command);
   if (scope) history_.begin(*scope);
