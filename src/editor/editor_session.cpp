@@ -10,7 +10,6 @@
 namespace trelux {
 namespace {
 
-constexpr int32_t kCellSize = 25;
 constexpr int32_t kRingCells = 2;
 
 }  // namespace
@@ -19,10 +18,8 @@ constexpr int32_t kRingCells = 2;
 
 // Nothing is ever placed under the robot, and placing the robot's start
 // clears its new cell to floor.
-EditorSession::Click EditorSession::click(const PaletteTool& tool, int32_t pixelX, int32_t pixelY) {
-  const int32_t x = pixelX / kCellSize;
-  const int32_t y = pixelY / kCellSize;
-  if (pixelX < 0 || pixelY < 0 || !model_.isInterior(x, y)) return Click::Outside;
+EditorSession::Click EditorSession::click(const PaletteTool& tool, int32_t x, int32_t y) {
+  if (!model_.isInterior(x, y)) return Click::Outside;
   const Position robot = model_.robotPosition();
   const bool underRobot = robot.x == x && robot.y == y;
   if (tool.isRobotStart()) {

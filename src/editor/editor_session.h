@@ -21,14 +21,16 @@ class EditorSession {
 
   // True while the set holds edits that have not been saved.
   bool modified() const { return modified_; }
+  // An undo or redo changed the set.
+  void markModified() { modified_ = true; }
 
   enum class Click {
     Outside,    // on the ring of walls or beyond the level: nothing to redraw
     Unchanged,  // the cell already shows the tool, or the robot stands there
     Changed,
   };
-  // A left click at client pixel (x, y) of the board with tool.
-  Click click(const PaletteTool& tool, int32_t pixelX, int32_t pixelY);
+  // A left click on cell (x, y) of the board with tool.
+  Click click(const PaletteTool& tool, int32_t x, int32_t y);
 
   // Opens the set the chooser gave at its first level. False when the set or
   // that level cannot be read: the level still shown belongs to the set

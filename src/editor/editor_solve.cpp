@@ -62,7 +62,9 @@ std::string solveReport(const SolveResult& result, uint64_t maxStates) {
       const size_t keys = result.keys.size();
       return "Shortest solution: " + std::to_string(keys) + (keys == 1 ? " key" : " keys");
     }
-    case SolveOutcome::NoSolution: return "This level has no solution.";
+    case SolveOutcome::NoSolution:
+      if (!result.reason.empty()) return "This level has no solution: " + result.reason + ".";
+      return "This level has no solution.";
     case SolveOutcome::LimitReached:
       return "The search stopped at its limit of " + groupedNumber(maxStates) +
              " positions without finding a solution.";

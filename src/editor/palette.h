@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "world/direction.h"
@@ -38,5 +39,12 @@ struct PaletteTool {
 // lenses, the mirrors, then per direction each colour's laser and sensor,
 // the T-mirrors, and the robot's start last.
 std::vector<PaletteTool> makePalette();
+
+// What a tool places, as its tooltip and the toolbar name it: "Red laser,
+// facing east", "Wall", "Robot's start".
+std::string toolName(const PaletteTool& tool);
+
+// The tool whose picture or button holds toolbar pixel (x, y); -1 for none.
+int32_t toolAt(const std::vector<PaletteTool>& tools, int32_t x, int32_t y);
 
 }  // namespace trelux

@@ -56,6 +56,7 @@ Hint findHint(const HintPosition& position, const SolveLimits& limits) {
   });
   hint.answer = answerOf(result);
   hint.states = result.states;
+  hint.reason = result.reason;
   if (hint.answer == HintAnswer::Key) {
     hint.key = playKeyOf(result.keys.front());
     hint.keysToWin = static_cast<uint32_t>(result.keys.size());

@@ -46,6 +46,8 @@ struct Hint {
   // follows it, the next hints need no search.
   std::string solution;
   uint64_t states = 0;  // what the search looked at
+  // CannotBeWon seen without a search: why the level never can be.
+  std::string reason;
 };
 
 // Any thread may call it; the grid it builds lives and ends on that thread.

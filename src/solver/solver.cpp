@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "solver/arrangement_table.h"
 #include "solver/solver_rules.h"
+#include "solver/unwinnable.h"
 #include "world/level_codec.h"
 #include "world/level_grid.h"
 
@@ -155,6 +158,10 @@ SolveResult solveFrom(const LevelGrid& level, Position robot, Direction directio
   if (!isSearchable(grid, board, robot)) {
     result.outcome = SolveOutcome::Unsupported;
     return result;
+  }
+  if (std::optional<std::string> reason = unwinnableReason(grid)) {
+    result.reason = std::move(*reason);
+    return result;  // NoSolution, with no state searched
   }
   ArrangementTable table(board);
   SolverRules rules(board, table, limits.zaps);

@@ -48,6 +48,8 @@ struct SolveResult {
   uint64_t arrangements = 0; // light passes: distinct object arrangements
   uint32_t depth = 0;        // keys of the deepest level searched in full
   bool startsWon = false;    // complete before any key: any one key wins
+  // NoSolution found without a search: why no position can ever be won.
+  std::string reason;
 };
 
 // The grid holds the level. The search works on a copy of it, made and

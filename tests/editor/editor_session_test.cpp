@@ -36,9 +36,6 @@ PaletteTool toolOf(int32_t kind, Colour colour = 0, int32_t variant = 0) {
   return {};
 }
 
-// The pixel in the middle of cell (x, y).
-int32_t mid(int32_t cell) { return cell * 25 + 12; }
-
 class EditorSessionTest : public ::testing::Test {
  protected:
   void open(const std::vector<std::string>& levels) {
@@ -57,7 +54,7 @@ class EditorSessionTest : public ::testing::Test {
 
 TEST_F(EditorSessionTest, ClicksOnTheRingOrBeyondTheLevelChangeNothing) {
   open({kLab});
-  for (auto [x, y] : {std::pair{mid(0), mid(1)}, {mid(3), mid(4)}, {mid(6), mid(2)}, {500, 20}}) {
+  for (auto [x, y] : {std::pair{0, 1}, {3, 4}, {6, 2}, {20, 0}, {-1, 2}}) {
     EXPECT_EQ(session_.click(toolOf(1), x, y), Click::Outside) << x << "," << y;
   }
   EXPECT_EQ(shown(), kLab);
@@ -66,22 +63,22 @@ TEST_F(EditorSessionTest, ClicksOnTheRingOrBeyondTheLevelChangeNothing) {
 
 TEST_F(EditorSessionTest, ATileTheCellAlreadyShowsOrTheRobotsCellChangesNothing) {
   open({kLab});
-  EXPECT_EQ(session_.click(toolOf(0), mid(2), mid(1)), Click::Unchanged);
-  EXPECT_EQ(session_.click(toolOf(2, 2), 3 * 25, 2 * 25 + 24), Click::Unchanged);
-  EXPECT_EQ(session_.click(toolOf(1), mid(2), mid(2)), Click::Unchanged) << "under the robot";
-  EXPECT_EQ(session_.click(toolOf(kRobotStartKind), mid(2), mid(2)), Click::Unchanged);
+  EXPECT_EQ(session_.click(toolOf(0), 2, 1), Click::Unchanged);
+  EXPECT_EQ(session_.click(toolOf(2, 2), 3, 2), Click::Unchanged);
+  EXPECT_EQ(session_.click(toolOf(1), 2, 2), Click::Unchanged) << "under the robot";
+  EXPECT_EQ(session_.click(toolOf(kRobotStartKind), 2, 2), Click::Unchanged);
   EXPECT_EQ(shown(), kLab);
   EXPECT_FALSE(session_.modified());
 }
 
 TEST_F(EditorSessionTest, OtherColoursLasersAndLitSensorsAreReplaced) {
   open({kLab});
-  EXPECT_EQ(session_.click(toolOf(2, 1), mid(3), mid(2)), Click::Changed);
+  EXPECT_EQ(session_.click(toolOf(2, 1), 3, 2), Click::Changed);
   // The laser tools show pictures of their own, so a laser is always replaced.
-  EXPECT_EQ(session_.click(toolOf(4, 1, 1), mid(1), mid(1)), Click::Changed);
+  EXPECT_EQ(session_.click(toolOf(4, 1, 1), 1, 1), Click::Changed);
   // A lit sensor's picture is not the tool's dark one.
-  EXPECT_EQ(session_.click(toolOf(5, 1, 3), mid(5), mid(1)), Click::Changed);
-  EXPECT_EQ(session_.click(toolOf(6, 0, 2), mid(4), mid(3)), Click::Changed);
+  EXPECT_EQ(session_.click(toolOf(5, 1, 3), 5, 1), Click::Changed);
+  EXPECT_EQ(session_.click(toolOf(6, 0, 2), 4, 3), Click::Changed);
   EXPECT_EQ(shown(),
             "# # # # # # #\n"
             "# >r . . . Swr #\n"
@@ -93,7 +90,7 @@ TEST_F(EditorSessionTest, OtherColoursLasersAndLitSensorsAreReplaced) {
 
 TEST_F(EditorSessionTest, TheRobotsStartMovesOntoACellAndClearsIt) {
   open({kLab});
-  EXPECT_EQ(session_.click(toolOf(kRobotStartKind), mid(3), mid(2)), Click::Changed);
+  EXPECT_EQ(session_.click(toolOf(kRobotStartKind), 3, 2), Click::Changed);
   EXPECT_EQ(model_.robotPosition(), (Position{3, 2}));
   EXPECT_EQ(model_.grid().start(), (Position{3, 2}));
   EXPECT_EQ(shown(),
@@ -122,7 +119,7 @@ TEST_F(EditorSessionTest, OpeningASetWhoseFileOrFirstLevelCannotBeReadAnswersFal
 TEST_F(EditorSessionTest, NextAndPreviousCommitAndStopAtTheEnds) {
   open({kLab, test::roomOfWidth(5)});
   EXPECT_EQ(session_.previous(), Step::AtStart);
-  session_.click(toolOf(1), mid(4), mid(3));
+  session_.click(toolOf(1), 4, 3);
   EXPECT_EQ(session_.next(), Step::Moved);
   EXPECT_EQ(model_.currentLevel(), 1);
   EXPECT_EQ(session_.next(), Step::AtEnd);
@@ -277,7 +274,7 @@ TEST_F(EditorSessionTest, AShrinkKeepsTheRobotsStartInside) {
   session_.resize(5, 5);
   EXPECT_EQ(model_.grid().start(), (Position{5, 3}));
   EXPECT_EQ(model_.robotPosition(), (Position{5, 3}));
-  session_.click(toolOf(kRobotStartKind), mid(5), mid(2));
+  session_.click(toolOf(kRobotStartKind), 5, 2);
   session_.resize(5, 1);
   EXPECT_EQ(model_.grid().start(), (Position{5, 1}));
   EXPECT_EQ(model_.tileAt(5, 1), 2);

@@ -46,7 +46,7 @@ TEST(EditorSolve, AgreesWithTheTrainingSetsStoredShortestLengths) {
 }
 
 // Four lenses to shuffle in a wide room: far more states than a quick test
-// wants to search.
+// wants to search; the laser is walled in, which only a search finds.
 const char* const kWide =
     "# # # # # # # # # # # # #\n"
     "# . . . . . . . . . . . #\n"
@@ -55,7 +55,7 @@ const char* const kWide =
     "# . . . . @ . . . . . . #\n"
     "# . . . Ly . . . . . . . #\n"
     "# . . . . . . . . . . . #\n"
-    "# >k . . . . . . . . . Swr #\n"
+    "# >r # . . . . . . . . Swr #\n"
     "# # # # # # # # # # # # #\n";
 
 TEST(EditorSolve, ASearchCanBeCancelledWhileItRuns) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <utility>
 
 #include "world/objects.h"
@@ -51,6 +52,16 @@ TEST(Palette, EveryToolShowsWhatItPlaces) {
       EXPECT_EQ(tool.tile, object->tileIndex()) << "kind " << tool.kind;
     }
   }
+}
+
+TEST(Palette, NamesEveryToolApartAndFindsItUnderTheMouse) {
+  const std::vector<PaletteTool> tools = makePalette();
+  std::set<std::string> names;
+  for (const PaletteTool& tool : tools) EXPECT_TRUE(names.insert(toolName(tool)).second);
+  const int32_t redEast = toolAt(tools, 25 + 3, 35 * 4 + 30);  // on its button
+  ASSERT_GE(redEast, 0);
+  EXPECT_EQ(toolName(tools[redEast]), "Red laser, facing east");
+  EXPECT_EQ(toolAt(tools, 6 * 25 + 12, 12), -1) << "the empty cell";
 }
 
 }  // namespace

@@ -149,14 +149,14 @@ TEST_F(Hints, APositionFromWhichNoKeysWinCannotBeWon) {
 }
 
 TEST_F(Hints, ASearchOnAnotherThreadLeavesThePlayedLevelsSensorsAlone) {
-  // Many lenses in a wide room: a search that runs until cancelled.
+  // Many lenses, the laser walled in: a search that runs until cancelled.
   loadText(R"(
 # # # # # # # # # # # # #
 # . Lr . . . Lg . . . Lb . #
 # . . . . . . . . . . . #
 # . . . . @ . . . . . . #
 # . . . Ly . . . Lc . . . #
-# >k . . . . . . . . . Swr #
+# >r # . . . . . . . . Swr #
 # # # # # # # # # # # # #
 )");
   const HintPosition position = capturePosition(model.grid(), model.robotPosition(), model.robotDirection());

@@ -72,7 +72,8 @@ constexpr const char* kStuck = R"(
 # # # # # # #
 )";
 
-// Four lenses to shuffle in a wide room: far more states than a small limit.
+// Four lenses to shuffle in a wide room: far more states than a small limit;
+// the laser is walled in, which only a search finds.
 constexpr const char* kWide = R"(
 # # # # # # # # # # # # #
 # . . . . . . . . . . . #
@@ -81,7 +82,7 @@ constexpr const char* kWide = R"(
 # . . . . @ . . . . . . #
 # . . . Ly . . . . . . . #
 # . . . . . . . . . . . #
-# >k . . . . . . . . . Swr #
+# >r # . . . . . . . . Swr #
 # # # # # # # # # # # # #
 )";
 
@@ -259,7 +260,21 @@ TEST(Solver, ProvesAStuckLevelUnsolvable) {
 }
 
 TEST(Solver, ALevelWithoutSensorsIsNeverWon) {
-  EXPECT_EQ(solveText(test::kDefaultLevelText).outcome, SolveOutcome::NoSolution);
+  const SolveResult result = solveText(test::kDefaultLevelText);
+  EXPECT_EQ(result.outcome, SolveOutcome::NoSolution);
+  EXPECT_EQ(result.reason, "it has no sensor");
+  EXPECT_EQ(result.states, 0u) << "said at once, without a search";
+}
+
+// Filters only take colours away, and beams mix at a sensor: red lasers never
+// light a blue sensor, red and green ones may light a yellow one.
+TEST(Solver, SaysAtOnceWhenNoLaserOrMixCanMakeASensorsColour) {
+  const auto reasonFor = [](const char* text) { return solveText(text, 100).reason; };
+  EXPECT_EQ(reasonFor("# # # # # #\n# >r . . Swb #\n# @ . . . #\n# # # # # #\n"),
+            "no laser or mix of lasers makes the blue of the sensor at x 4, y 1");
+  EXPECT_EQ(reasonFor("# # # # # #\n# >r . . Swy #\n# @ >g . . #\n# # # # # #\n"), "");
+  EXPECT_EQ(reasonFor("# # # # # #\n# >w Lr . Swy #\n# @ . . . #\n# # # # # #\n"),
+            "no laser or mix of lasers makes the yellow of the sensor at x 4, y 1");
 }
 
 TEST(Solver, StopsAtItsStateLimitAndSaysHowDeepItLooked) {

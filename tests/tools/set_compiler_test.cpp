@@ -12,6 +12,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "puzzles/catalogue.h"
 #include "puzzles/puzzle_set_file.h"
 #include "puzzles/set_bytes.h"
 #include "support/level_files.h"
@@ -155,6 +156,43 @@ TEST(Decompile, RefusesWhatIsNotALevelFile) {
   const ToolRun result = run({"decompile", "short.dat"});
   EXPECT_EQ(result.code, 1);
   EXPECT_EQ(result.err, "trelux-tool: cannot open short.dat as a level file\n");
+}
+
+TEST(Decompile, TakesTheNameFromTheSetsDescriptor) {
+  ScratchFolder folder;
+  fs::create_directories("levels/abc");
+  test::writeSetFile("levels/abc/levels.dat", {kTiny});
+  ASSERT_TRUE(writeDescriptor({".\\levels\\abc\\", "My Lab", ".\\levels\\abc.trelux", true}));
+  const ToolRun result = run({"decompile", "levels/abc/levels.dat"});
+  EXPECT_THAT(result.out, StartsWith("set: My Lab\n"));
+}
+
+TEST(AddSet, MakesAnUnlockedSetOnceUnderAFreeName) {
+  ScratchFolder folder;
+  test::writeFile("set.txt", "set: Made Here\nlevel:\n" + std::string(kTiny));
+  fs::create_directories("game");
+  ToolRun result = run({"add-set", "set.txt", "game"});
+  ASSERT_EQ(result.code, 0) << result.err;
+  PuzzleSetEntry entry;
+  const std::string base = makeSetBaseName("Made Here");  // free in a scratch folder
+  ASSERT_TRUE(readDescriptor("game/levels/" + base + ".trelux", entry));
+  EXPECT_TRUE(entry.unlocked);
+  result = run({"decompile", "game/levels/" + base + "/levels.dat"});
+  EXPECT_EQ(result.out, "set: Made Here\n\nlevel: 1\n" + std::string(kTiny));
+  result = run({"add-set", "set.txt", "game"});
+  EXPECT_THAT(result.err, HasSubstr("a set named \"Made Here\" is in game already"));
+}
+
+TEST(Check, PrintsTheShortestForALevelWithoutOneAndSaysWhatToWriteForAWrongOne) {
+  ScratchFolder folder;
+  test::writeFile("s.txt", "set: S\nlevel:\n" + std::string(test::kPullToWin) +
+                               "level:\nsolution: DD\n" + test::kPullToWin);
+  const ToolRun result = run({"check", "s.txt"});
+  EXPECT_EQ(result.code, 1);
+  EXPECT_THAT(result.out, HasSubstr("S 1: 1 keys, none stored, "));
+  EXPECT_THAT(result.out, HasSubstr("  solution: D\n"));
+  EXPECT_EQ(result.err, "trelux-tool: s.txt:9:1: the stored solution has 2 keys; the shortest has 1: "
+                        "write \"solution: D\"\n");
 }
 
 TEST(Descriptor, WritesALockedDescriptorTheCatalogueReads) {

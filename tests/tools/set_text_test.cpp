@@ -127,6 +127,22 @@ TEST(SetTextErrors, RaggedRowsPointAtTheFirstCellTooManyOrTheEndOfAShortRow) {
             "t.txt:4:6: ragged rows: this row has 3 cells where the first has 4");
 }
 
+// Said where the fault is, with what to write instead.
+TEST(SetTextErrors, AGluedCellOrAMisspeltFieldSaysWhatToWrite) {
+  EXPECT_EQ(errorOf(setWith("# # # #\n#Sey @ #\n# # # #\n")),
+            "t.txt:4:1: unknown cell \"#Sey\"; cells are separated by blanks: write \"# Sey\"");
+  EXPECT_EQ(errorOf("set: T\nautor: me\n"), "t.txt:2:1: unknown field \"autor:\"; write \"author:\"");
+}
+
+TEST(SetText, GridColumnsAreAlignedToTheirWidestCell) {
+  SetSource set;
+  std::string error;
+  ASSERT_TRUE(tool::parseSetText(setWith("# # # # #\n# @ Swr . #\n# >r . Lg #\n# # # # #\n"), "t.txt",
+                                 set, error))
+      << error;
+  EXPECT_THAT(tool::formatSetText(set), HasSubstr("# #  #   #  #\n# @  Swr .  #\n# >r .   Lg #\n"));
+}
+
 TEST(SetTextErrors, EveryRingCellMustBeAWall) {
   const std::string message = ": missing wall ring: the outer cells must all be walls (#)";
   EXPECT_EQ(errorOf(setWith("# # # #\n. @ . #\n# # # #\n")), "t.txt:4:1" + message);

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "editor_sets.h"
 #include "level_table.h"
 #include "puzzles/catalogue.h"
 #include "puzzles/puzzle_set_file.h"
@@ -35,6 +36,7 @@ SolveLimits limitsOf(const AuthorOptions& options) {
 std::string describeFailure(const SolveResult& r, const SolveLimits& limits) {
   switch (r.outcome) {
     case SolveOutcome::NoSolution:
+      if (!r.reason.empty()) return "no solution: " + r.reason;
       return "no solution: all " + std::to_string(r.states) + " reachable states were searched";
     case SolveOutcome::LimitReached:
       return "no solution of " + std::to_string(r.depth) + " keys or fewer; the search stopped at " +
@@ -76,16 +78,24 @@ bool checkLevel(const std::string& file, const SetSource& set, size_t index, con
   out << set.name << " " << index + 1 << ": ";
   if (r.outcome != SolveOutcome::Solved) {
     out << describeFailure(r, limits) << "\n";
-    error = file + ":" + std::to_string(level.line) + ": " + describeFailure(r, limits);
+    error = file + ":" + std::to_string(level.line) + ":1: " + describeFailure(r, limits);
     return false;
   }
-  out << r.keys.size() << " keys, stored " << level.solution.size() << ", " << fixed(seconds) << " s (cpu "
+  // A level may leave its solution out: the shortest is printed, for the
+  // author to store.
+  const std::string stored =
+      level.solution.empty() ? "none stored" : "stored " + std::to_string(level.solution.size());
+  out << r.keys.size() << " keys, " << stored << ", " << fixed(seconds) << " s (cpu "
       << fixed(cpuSeconds) << " s), "
       << r.states << " states, " << r.arrangements << " arrangements\n";
+  if (level.solution.empty()) {
+    out << "  solution: " << r.keys << "\n";
+    return true;
+  }
   if (r.keys.size() != level.solution.size()) {
-    error = file + ":" + std::to_string(level.line) + ": the stored solution has " +
+    error = file + ":" + std::to_string(level.solutionLine) + ":1: the stored solution has " +
             std::to_string(level.solution.size()) + " keys; the shortest has " + std::to_string(r.keys.size()) +
-            " (" + r.keys + ")";
+            ": write \"solution: " + r.keys + "\"";
     return false;
   }
   return true;
@@ -106,7 +116,8 @@ int runCompile(const std::vector<std::string>& args, std::ostream& out, std::ost
 int runDecompile(const std::vector<std::string>& args, const AuthorOptions& options, std::ostream& out,
                  std::ostream& err) {
   if (args.size() != 1 && args.size() != 2) return usage(err, "decompile takes a level file and optionally a text file to write");
-  const std::string name = options.name.empty() ? std::filesystem::path(args[0]).stem().string() : options.name;
+  std::string name = options.name;
+  if (name.empty()) name = nameFromDescriptor(args[0]).value_or(std::filesystem::path(args[0]).stem().string());
   SetSource set;
   std::string error;
   if (!decompileSet(args[0], name, set, error)) return fail(err, error);

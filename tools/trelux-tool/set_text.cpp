@@ -1,6 +1,8 @@
 #include "set_text.h"
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -61,7 +63,72 @@ struct PendingLevel {
   std::optional<std::string> description;
   std::string solution;
   std::vector<Row> rows;
+  int solutionLine = 0;
 };
+
+constexpr const char* kFields[] = {"set:", "code:", "author:", "guid:", "level:", "desc:", "solution:"};
+
+// Edits (a letter added, dropped or changed) from a to b, for naming the
+// field a misspelt one was meant to be.
+size_t editDistance(std::string_view a, std::string_view b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+bool isField(const std::string& key) {
+  return std::find(std::begin(kFields), std::end(kFields), key) != std::end(kFields);
+}
+
+std::string unknownFieldMessage(const std::string& key) {
+  std::string message = "unknown field \"" + key + "\"; ";
+  for (const char* field : kFields)
+    if (editDistance(key, field) <= 2) return message + "write \"" + field + "\"";
+  return message + "fields are set:, code:, author:, guid:, level:, desc: and solution:";
+}
+
+// A cell the grid cannot read may be two glued together ("#Sey"): the
+// pieces it splits into, each a cell; empty when it does not split. A row
+// holds at most 22 cells of at most 3 characters, so longer tokens are not
+// tried (each piece found goes one call deeper).
+constexpr size_t kMaxGluedLength = 22 * 3;
+
+std::vector<std::string> gluedCells(std::string_view token) {
+  if (token.size() > kMaxGluedLength) return {};
+  for (size_t cut = 1; cut < token.size(); ++cut) {
+    bool robot = false;
+    if (!parseCellToken(token.substr(0, cut), robot)) continue;
+    bool restRobot = false;
+    std::vector<std::string> rest;
+    if (parseCellToken(token.substr(cut), restRobot)) {
+      rest.push_back(std::string(token.substr(cut)));
+    } else {
+      rest = gluedCells(token.substr(cut));
+    }
+    if (rest.empty()) continue;
+    rest.insert(rest.begin(), std::string(token.substr(0, cut)));
+    return rest;
+  }
+  return {};
+}
+
+std::string unknownCellMessage(const std::string& token) {
+  const std::vector<std::string> pieces = gluedCells(token);
+  std::string message = "unknown cell \"" + token + "\"";
+  if (pieces.empty()) return message;
+  std::string spaced;
+  for (const std::string& piece : pieces) spaced += (spaced.empty() ? "" : " ") + piece;
+  return message + "; cells are separated by blanks: write \"" + spaced + "\"";
+}
 
 class SetParser {
  public:
@@ -99,6 +166,7 @@ class SetParser {
   }
 
   bool parseField(const std::string& key, std::string_view value, int line, int column, int keyColumn) {
+    if (!isField(key)) return fail(line, keyColumn, unknownFieldMessage(key));
     if (key == "level:") return startLevel(line);
     if (key == "set:" || key == "code:" || key == "author:" || key == "guid:") {
       if (level_) return fail(line, keyColumn, "\"" + key + "\" belongs before the first level");
@@ -108,8 +176,7 @@ class SetParser {
     }
     if (!level_) return fail(line, keyColumn, "\"" + key + "\" before the first \"level:\" line");
     if (key == "desc:") return addDescription(value, line, column);
-    if (key == "solution:") return setSolution(value, line, column);
-    return fail(line, keyColumn, "unknown field \"" + key + "\"; fields are set:, code:, author:, guid:, level:, desc: and solution:");
+    return setSolution(value, line, column);
   }
 
   bool setName(std::string_view value, int line, int column) {
@@ -197,13 +264,14 @@ class SetParser {
       }
     }
     level_->solution = keys;
+    level_->solutionLine = line;
     return true;
   }
 
   bool startLevel(int line) {
     if (!finishLevel()) return false;
     if (set_.levels.size() >= kMaxLevels) return fail(line, 1, "a set holds at most " + std::to_string(kMaxLevels) + " levels");
-    level_ = PendingLevel{line, std::nullopt, {}, {}};
+    level_ = PendingLevel{line, std::nullopt, {}, {}, 0};
     return true;
   }
 
@@ -230,7 +298,7 @@ class SetParser {
     grid.setDescription(level.description.has_value(), level.description.value_or(""));
     std::ostringstream content;
     writeLevelContent(content, grid);
-    set_.levels.push_back({level.line, content.str(), level.solution});
+    set_.levels.push_back({level.line, content.str(), level.solution, level.solutionLine});
     return true;
   }
 
@@ -251,8 +319,20 @@ class SetParser {
     return true;
   }
 
+  // Before the shape: a glued cell makes its row look ragged, and the
+  // message should say how to unglue it.
+  bool checkCells(const PendingLevel& level) {
+    for (const Row& row : level.rows) {
+      for (const Token& token : row.cells) {
+        bool robot = false;
+        if (!parseCellToken(token.text, robot)) return fail(row.line, token.column, unknownCellMessage(token.text));
+      }
+    }
+    return true;
+  }
+
   bool buildGrid(const PendingLevel& level, LevelGrid& grid) {
-    if (!checkShape(level)) return false;
+    if (!checkCells(level) || !checkShape(level)) return false;
     const auto width = static_cast<int32_t>(level.rows[0].cells.size());
     const auto height = static_cast<int32_t>(level.rows.size());
     grid.beginLevel(width, height);
@@ -294,6 +374,28 @@ class SetParser {
 
 // ---- Formatting ----------------------------------------------------------------
 
+// Pads each column of cells to its widest cell, so the grid reads as a
+// picture of the level.
+std::string alignColumns(const std::string& grid) {
+  std::vector<std::vector<Token>> rows;
+  for (std::string_view line : linesOf(grid)) rows.push_back(tokensOf(line));
+  std::vector<size_t> widths;
+  for (const auto& row : rows) {
+    if (widths.size() < row.size()) widths.resize(row.size());
+    for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].text.size());
+  }
+  std::string out;
+  for (const auto& row : rows) {
+    std::string line;
+    for (size_t i = 0; i < row.size(); ++i) {
+      line += row[i].text;
+      if (i + 1 < row.size()) line += std::string(widths[i] - row[i].text.size() + 1, ' ');
+    }
+    out += line + "\n";
+  }
+  return out;
+}
+
 void formatLevel(const LevelSource& source, size_t index, std::string& out) {
   LevelGrid grid;
   std::istringstream in(source.content);
@@ -311,7 +413,7 @@ void formatLevel(const LevelSource& source, size_t index, std::string& out) {
     out += "; the robot starts at column " + std::to_string(grid.start().x) + ", row " +
            std::to_string(grid.start().y) + ", which is not a floor cell\n";
   }
-  out += formatLevelText(grid);
+  out += alignColumns(formatLevelText(grid));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ struct LevelSource {
   int line = 0;          // where the level starts in its file; 0 when it came from a level file
   std::string content;   // the level record's content: description, size, start, cells
   std::string solution;  // stored keys (U D L R S); empty when none
+  int solutionLine = 0;  // the "solution:" line; 0 when there is none
 };
 
 struct SetSource {

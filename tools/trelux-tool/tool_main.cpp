@@ -5,6 +5,7 @@
 #include <set>
 
 #include "author_commands.h"
+#include "editor_sets.h"
 #include "info.h"
 #include "publish.h"
 #include "replay.h"
@@ -23,22 +24,27 @@ constexpr const char* kUsage =
     "       trelux-tool table SET.txt...\n"
     "       trelux-tool descriptor SET.txt OUT.trelux FOLDER\n"
     "       trelux-tool publish OUTDIR --base-url URL SET.txt...\n"
+    "       trelux-tool add-set SET.txt GAME_FOLDER\n"
     "\n"
     "info    summarises a level file: progress, completion code, and per level\n"
     "        its size, robot start, description, sensors and lasers.\n"
     "replay  plays level LEVEL (0-based) with KEYS, a string of U D L R (the\n"
     "        arrow keys) and S (space), and prints the final state.\n"
     "compile    writes a set text (docs/LEVEL_TEXT.md) as a level file.\n"
-    "decompile  writes a level file as set text (to standard output without SET.txt).\n"
+    "decompile  writes a level file as set text (to standard output without SET.txt),\n"
+    "           named as the set's descriptor names it (else after the file).\n"
     "solve      finds a shortest solution of level LEVEL (0-based) in key presses,\n"
     "           or shows that none exists within N searched states (default 30000000).\n"
-    "check      solves every level of the sets and compares with the stored solutions.\n"
+    "check      solves every level of the sets and compares with the stored solutions;\n"
+    "           a level without one gets its shortest printed.\n"
     "table      prints the Markdown table of the sets' levels (docs/LEVELS.md).\n"
     "descriptor writes the locked catalogue descriptor of a shipped set whose\n"
     "           folder, as the game names it, is FOLDER (.\\levels\\NAME\\).\n"
     "publish    writes a puzzle server's folder: the manifest the game reads at\n"
     "           download/files/trelux/download.php and each set's level file in\n"
-    "           sets/, named in the manifest by its URL under URL (where OUTDIR is served).\n";
+    "           sets/, named in the manifest by its URL under URL (where OUTDIR is served).\n"
+    "add-set    adds the set to the game in GAME_FOLDER as an unlocked set, which\n"
+    "           the editor opens.\n";
 
 struct Options {
   bool json = false;
@@ -162,6 +168,7 @@ int dispatch(const std::string& command, const std::vector<std::string>& args, c
   if (command == "check") return runCheck(args, a, out, err);
   if (command == "descriptor") return runDescriptor(args, out, err);
   if (command == "publish") return runPublish(args, options.baseUrl, out, err);
+  if (command == "add-set") return runAddSet(args, out, err);
   return runTable(args, out, err);
 }
 
@@ -172,7 +179,8 @@ const std::set<std::string>* optionsOf(const std::string& command) {
   if (command == "decompile") return &name;
   if (command == "publish") return &base;
   if (command == "solve" || command == "check") return &states;
-  if (command == "compile" || command == "table" || command == "descriptor") return &none;
+  if (command == "compile" || command == "table" || command == "descriptor" || command == "add-set")
+    return &none;
   return nullptr;
 }
 

@@ -46,6 +46,20 @@ void onDownload(HWND dialog, const DownloadContext& context) {
               lineOf(dialog, IDC_WEB_SET_LIST, line), lineOf(dialog, IDC_WEB_GUID_LIST, line));
 }
 
+// Who made the selected set, and when, as the manifest says.
+void showSetInfo(HWND dialog) {
+  const auto line =
+      static_cast<int>(SendDlgItemMessageA(dialog, IDC_WEB_SET_LIST, LB_GETCURSEL, 0, 0));
+  std::string info;
+  if (line != LB_ERR) {
+    const std::string author = lineOf(dialog, IDC_WEB_AUTHOR_LIST, line);
+    const std::string date = lineOf(dialog, IDC_WEB_DATE_LIST, line);
+    if (!author.empty()) info = "By " + author;
+    if (!date.empty()) info += (info.empty() ? "" : "\n") + date;
+  }
+  SetDlgItemTextA(dialog, IDC_WEB_SET_INFO, info.c_str());
+}
+
 INT_PTR CALLBACK downloadProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
@@ -55,6 +69,10 @@ INT_PTR CALLBACK downloadProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     }
     case WM_COMMAND: {
       const auto* data = reinterpret_cast<const DialogData*>(GetWindowLongPtrA(dialog, DWLP_USER));
+      if (LOWORD(wParam) == IDC_WEB_SET_LIST && HIWORD(wParam) == LBN_SELCHANGE) {
+        showSetInfo(dialog);
+        return TRUE;
+      }
       if (LOWORD(wParam) == IDC_WEB_DOWNLOAD) {
         onDownload(dialog, *data->context);
         return TRUE;

@@ -6,18 +6,13 @@
 #include "app/win32/shell.h"
 #include "editor/edit_recovery.h"
 #include "editor/editor_model.h"
+#include "editor/editor_texts.h"
 #include "editor/win32/editor_controller.h"
 #include "editor/win32/editor_dialogs.h"
 #include "gfx/win32/game_view.h"
 #include "puzzles/win32/chooser_dialog.h"
 
 namespace trelux {
-namespace {
-
-constexpr const char* kOpenError =
-    "Trelux couldn't locate the level file for this puzzle set.  Exiting editor.";
-
-}  // namespace
 
 bool EditorController::ask(const char* question, UINT buttons) {
   return MessageBoxA(view_.window(), question, kProgramTitle, buttons) == IDYES;
@@ -28,7 +23,7 @@ void EditorController::open() {
   if (!choosePuzzleSet(levelFile, view_.instance(), view_.window(), false, &descriptor, &folder))
     return;
   if (!openSet(levelFile, descriptor, folder)) {
-    leaveWithMessage(kOpenError);
+    leaveWithMessage(kEditorOpenError);
     return;
   }
   showLevel();
@@ -49,10 +44,7 @@ bool EditorController::openSet(const std::string& levelFile, const std::string& 
 }
 
 void EditorController::deleteSet() {
-  if (!ask("Deleting a puzzle set cannot be reversed.\nAre you sure you want to delete this "
-           "entire set?",
-           MB_YESNO | MB_ICONEXCLAMATION))
-    return;
+  if (!ask(deleteSetQuestion(setName()).c_str(), MB_YESNO | MB_ICONEXCLAMATION)) return;
   model_.deleteSet();
   requestScreen(ScreenMainMenu);
 }
@@ -64,9 +56,7 @@ void EditorController::resize() {
   switch (session_.planResize(size->width, size->height)) {
     case EditorSession::Resize::Unchanged: return;
     case EditorSession::Resize::Shrinks:
-      if (!ask("Shrinking the world size will permanently delete portions of the map.\nAre you "
-               "sure you want to reduce the dimensions of the world?",
-               MB_YESNO | MB_ICONQUESTION))
+      if (!ask(kShrinkQuestion, MB_YESNO | MB_ICONQUESTION))
         return;
       break;
     case EditorSession::Resize::Grows: break;
@@ -76,7 +66,7 @@ void EditorController::resize() {
 }
 
 void EditorController::clearLevel() {
-  if (!ask("Do you really want to clear this level?", MB_YESNO | MB_ICONQUESTION)) return;
+  if (!ask(kClearQuestion, MB_YESNO | MB_ICONQUESTION)) return;
   session_.clearLevel();
   view_.paint();
 }
@@ -91,6 +81,11 @@ void EditorController::editDescription() {
   toolbar_.followMainWindow(view_.window());
 }
 
+void EditorController::toggleDescription() {
+  if (!view_.toggleDescription())
+    view_.showMessage(kNoDescription, kProgramTitle);
+}
+
 void EditorController::editCode() {
   const bool enabled = model_.hasCompletionCode();
   const std::optional<SwitchedText> code = editCompletionCode(
@@ -102,7 +97,7 @@ void EditorController::editCode() {
 void EditorController::goToLevel() {
   if (!commit()) return;
   if (!goToLevelDialog())
-    view_.showMessage("Sorry, that level doesn't exist in this puzzle set.", kProgramTitle);
+    view_.showMessage(kNoSuchLevel, kProgramTitle);
 }
 
 bool EditorController::goToLevelDialog() {
@@ -126,9 +121,9 @@ void EditorController::addLevel() {
 }
 
 void EditorController::deleteLevel() {
-  if (!ask("Are you sure that you want to delete this level?", MB_YESNO | MB_ICONQUESTION)) return;
+  if (!ask(kDeleteLevelQuestion, MB_YESNO | MB_ICONQUESTION)) return;
   if (!session_.deleteLevel()) {
-    view_.showMessage("Unable to delete level!", kProgramTitle);
+    view_.showMessage(kCannotDeleteLevel, kProgramTitle);
     return;
   }
   showLevel();

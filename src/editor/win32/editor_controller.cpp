@@ -1,35 +1,26 @@
 #include "editor/win32/editor_controller.h"
 
+#include <windowsx.h>
+
 #include "app/win32/shell.h"
 #include "editor/editor_model.h"
+#include "editor/editor_texts.h"
 #include "editor/win32/editor_dialogs.h"
 #include "gfx/win32/game_view.h"
 #include "resources/win32/resource_ids.h"
 
 namespace trelux {
-namespace {
-
-constexpr const char* kCommitError =
-    "An error occurred writing the puzzle set to disk.  The puzzle set may be corrupted.  "
-    "Exiting editor.";
-constexpr const char* kLoadError =
-    "Trelux can't load the next level.  The puzzle set may be corrupted.  Exiting editor.";
-constexpr const char* kSaveError = "An error occurred writing the level to disk!";
-constexpr const char* kCreateError =
-    "Trelux couldn't create the puzzle set.  Make sure that the levels folder beside Trelux "
-    "can be written to.";
-constexpr const char* kUnsavedQuestion =
-    "You have made unsaved changes to the level set.  Do you want to save changes?";
-
-}  // namespace
 
 EditorController::EditorController(EditorModel& model, GameView& view)
-    : model_(model), view_(view), session_(model), effects_(view) {}
+    : model_(model), view_(view), session_(model), history_(model), effects_(view) {
+  view_.setEditing(true);
+}
 
 EditorController::~EditorController() {
   KillTimer(view_.window(), kPlaybackTimer);
   view_.showModel(model_);
   toolbar_.destroy();
+  SetWindowTextA(view_.window(), kProgramTitle);
 }
 
 // Every message also goes on to DefWindowProcA, as the shell's other
@@ -44,7 +35,7 @@ LRESULT EditorController::handleMessage(HWND window, UINT message, WPARAM wParam
     // would replace the strip's colour with the system's grey.
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)
       return toolbar_.colourButton(reinterpret_cast<HDC>(wParam));
-    onToolbarMessage(message, wParam);
+    onToolbarMessage(message, wParam, lParam);
   } else if (window == view_.window()) {
     switch (message) {
       // Accelerators arrive at the main window; the toolbar owns the commands.
@@ -52,6 +43,11 @@ LRESULT EditorController::handleMessage(HWND window, UINT message, WPARAM wParam
         if (toolbar_.exists()) SendMessageA(toolbar_.window(), WM_COMMAND, wParam, lParam);
         break;
       case WM_LBUTTONDOWN: onClick(lParam); break;
+      case WM_RBUTTONDOWN: beginStroke(makePalette().front(), lParam); break;  // floor
+      case WM_MOUSEMOVE: continueStroke(lParam); break;
+      case WM_LBUTTONUP:
+      case WM_RBUTTONUP:
+      case WM_CAPTURECHANGED: endStroke(); break;
       case WM_KEYDOWN:
         if (testPlay_.isActive()) onTestPlayKey(wParam);
         break;
@@ -64,11 +60,17 @@ LRESULT EditorController::handleMessage(HWND window, UINT message, WPARAM wParam
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void EditorController::onToolbarMessage(UINT message, WPARAM wParam) {
+void EditorController::onToolbarMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: toolbar_.paint(view_); break;
+    case WM_LBUTTONDOWN: toolbar_.selectAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); break;
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == 0) toolbar_.selectionChanged();
+      // Ctrl+Z and Ctrl+Y (accelerators, high word 1) in test play would
+      // take back edits the play does not show; the menu's Undo ends it.
+      if (HIWORD(wParam) == 1 && testPlay_.isActive() &&
+          (LOWORD(wParam) == IDC_UNDO_MOVE || LOWORD(wParam) == IDC_REDO_MOVE))
+        break;
       onCommand(LOWORD(wParam));
       break;
     case WM_KEYDOWN:
@@ -94,8 +96,13 @@ void EditorController::onCommand(int command) {
 void EditorController::runCommand(int command) {
   const std::function<void()> action = commandAction(command);
   if (!action) return;
+  endStroke();
   if (testPlay_.isActive() && command != IDC_EDITOR_TEST_PLAY) endTestPlay();
+  const std::optional<EditHistory::Scope> scope = editScope(command);
+  if (scope) history_.begin(*scope);
   action();
+  if (scope) history_.end();
+  showTitle();
 }
 
 std::function<void()> EditorController::commandAction(int command) {
@@ -117,19 +124,24 @@ std::function<void()> EditorController::commandAction(int command) {
     case IDC_EDITOR_TEST_PLAY:
       return [this] { testPlay_.isActive() ? endTestPlay() : startTestPlay(); };
     case IDC_EDITOR_SOLVE: return [this] { solve(); };
+    case IDC_UNDO_MOVE: return [this] { undoOrRedo(false); };
+    case IDC_REDO_MOVE: return [this] { undoOrRedo(true); };
+    case IDC_EDITOR_DUPLICATE_LEVEL: return [this] { duplicateLevel(); };
+    case IDC_EDITOR_MOVE_EARLIER: return [this] { moveLevel(-1); };
+    case IDC_EDITOR_MOVE_LATER: return [this] { moveLevel(1); };
+    case IDC_EDITOR_SHOW_DESCRIPTION: return [this] { toggleDescription(); };
     default: return {};
   }
 }
 
-void EditorController::createToolbar() { toolbar_.create(view_.window(), view_.instance()); }
+void EditorController::createToolbar() {
+  toolbar_.create(view_.window(), view_.instance());
+  showTitle();
+}
 
 // Every click inside the ring redraws, whether or not the level changed.
 void EditorController::onClick(LPARAM lParam) {
-  if (testPlay_.isActive()) return;
-  const PaletteTool* tool = toolbar_.selectedTool();
-  if (!tool) return;
-  if (session_.click(*tool, LOWORD(lParam), HIWORD(lParam)) != EditorSession::Click::Outside)
-    view_.paint();
+  if (const PaletteTool* tool = toolbar_.selectedTool()) beginStroke(*tool, lParam);
 }
 
 void EditorController::showLevel() {
@@ -149,35 +161,39 @@ void EditorController::leaveWithMessage(const char* text) {
   requestScreen(ScreenMainMenu);
 }
 
-void EditorController::leaveAfterWriteFailure() { leaveWithMessage(kCommitError); }
+void EditorController::leaveAfterWriteFailure() { leaveWithMessage(kEditorCommitError); }
 
 void EditorController::step(EditorSession::Step result) {
   switch (result) {
     case EditorSession::Step::Moved: showLevel(); break;
     case EditorSession::Step::AtEnd:
-      view_.showMessage("You've reached the end of the level set!", kProgramTitle);
+      view_.showMessage(kAtSetEnd, kProgramTitle);
       break;
     case EditorSession::Step::AtStart:
-      view_.showMessage("You've reached the start of the level set!", kProgramTitle);
+      view_.showMessage(kAtSetStart, kProgramTitle);
       break;
     case EditorSession::Step::CommitFailed: leaveAfterWriteFailure(); break;
-    case EditorSession::Step::LoadFailed: leaveWithMessage(kLoadError); break;
+    case EditorSession::Step::LoadFailed: leaveWithMessage(kEditorLoadError); break;
   }
 }
 
 void EditorController::save() {
-  if (!session_.save()) view_.showMessage(kSaveError, kProgramTitle);
+  if (session_.save()) {
+    justSaved_ = true;
+    return;
+  }
+  view_.showMessage(kEditorSaveError, kProgramTitle);
 }
 
 bool EditorController::canClose() {
   if (!session_.modified()) return true;
-  const int answer = MessageBoxA(view_.window(), kUnsavedQuestion, "Unsaved Changes",
+  const int answer = MessageBoxA(view_.window(), kUnsavedQuestion, kUnsavedCaption,
                                  MB_YESNOCANCEL | MB_ICONQUESTION);
   const EditorSession::Answer decoded = answer == IDYES  ? EditorSession::Answer::Yes
                                         : answer == IDNO ? EditorSession::Answer::No
                                                          : EditorSession::Answer::Cancel;
   const EditorSession::Close close = session_.answerUnsaved(decoded);
-  if (close == EditorSession::Close::SaveFailed) view_.showMessage(kSaveError, kProgramTitle);
+  if (close == EditorSession::Close::SaveFailed) view_.showMessage(kEditorSaveError, kProgramTitle);
   return close == EditorSession::Close::Leave;
 }
 
@@ -185,7 +201,7 @@ bool EditorController::newPuzzleSet() {
   const std::optional<std::string> name = askNewSetName(view_.instance(), view_.window());
   if (!name) return false;
   if (!session_.createSet(*name)) {
-    leaveWithMessage(kCreateError);
+    leaveWithMessage(kEditorCreateError);
     return false;
   }
   showLevel();

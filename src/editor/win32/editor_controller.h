@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/win32/screens.h"
+#include "editor/edit_history.h"
 #include "editor/editor_session.h"
 #include "editor/test_play.h"
 #include "editor/win32/editor_toolbar.h"
@@ -32,6 +34,7 @@ class EditorController : public ScreenController {
   // Called by the shell once the first level is shown.
   void createToolbar();
   HWND toolbar() const { return toolbar_.window(); }
+  HWND toolbarNameLabel() const { return toolbar_.nameLabel(); }
   bool modified() const { return session_.modified(); }
   bool isTestPlaying() const { return testPlay_.isActive(); }
 
@@ -46,7 +49,7 @@ class EditorController : public ScreenController {
 
  private:
   // ---- editor_controller.cpp: messages, placing, steps and saving
-  void onToolbarMessage(UINT message, WPARAM wParam);
+  void onToolbarMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void onCommand(int command);
   void runCommand(int command);
   // What a command of the editor's menu or keys does; empty for any other.
@@ -67,10 +70,24 @@ class EditorController : public ScreenController {
   void resize();
   void clearLevel();
   void editDescription();
+  void toggleDescription();
   void editCode();
   void goToLevel();
   void addLevel();
   void deleteLevel();
+
+  // ---- editor_editing.cpp: strokes of the mouse, undo, levels reordered
+  static std::optional<EditHistory::Scope> editScope(int command);
+  void beginStroke(const PaletteTool& tool, LPARAM lParam);
+  void continueStroke(LPARAM lParam);
+  void endStroke();
+  void undoOrRedo(bool redo);
+  void duplicateLevel();
+  void moveLevel(int32_t by);
+
+  // ---- editor_title.cpp: the main window's title
+  const std::string& setName();
+  void showTitle();
 
   // ---- editor_trials.cpp: test play and Solve
   void startTestPlay(std::string solution = {});
@@ -86,10 +103,22 @@ class EditorController : public ScreenController {
   EditorModel& model_;
   GameView& view_;
   EditorSession session_;
+  EditHistory history_;
+  // A press of a mouse button on the board, until it is let go.
+  struct Stroke {
+    bool active = false;
+    PaletteTool tool;
+    Position last;
+  };
+  Stroke stroke_;
   EditorToolbar toolbar_;
   TestPlay testPlay_;
   ViewEffects effects_;
   bool commandRunning_ = false;
+  // The title says "(saved)" from a save until the next edit.
+  bool justSaved_ = false;
+  std::string titleDescriptor_;
+  std::string titleName_;
 };
 
 }  // namespace trelux

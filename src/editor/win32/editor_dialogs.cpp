@@ -128,27 +128,49 @@ struct SwitchedTextDialog {
   int onButton = 0;
   int offButton = 0;
   bool isCode = false;
+  // Set while the dialog fills the field, whose change is not the user's.
+  bool filling = false;
 };
 
+// The code's field is usable only while "On" is checked. The description's
+// always takes typing, and typing checks "On": a box that ignored the keys
+// while the focus sat on OK let the first blank close it and lose the text.
 void showSwitch(HWND dialog, const SwitchedTextDialog& data) {
+  if (!data.isCode) return;
   EnableWindow(GetDlgItem(dialog, IDC_EDITOR_FIELD),
                IsDlgButtonChecked(dialog, data.onButton) == BST_CHECKED);
+}
+
+// WM_INITDIALOG's answer: FALSE when the focus was put on the field.
+INT_PTR initSwitchedText(HWND dialog, SwitchedTextDialog& data) {
+  data.filling = true;
+  SetDlgItemTextA(dialog, IDC_EDITOR_FIELD, data.value.text.c_str());
+  data.filling = false;
+  CheckRadioButton(dialog, data.onButton, data.offButton,
+                   data.value.enabled ? data.onButton : data.offButton);
+  showSwitch(dialog, data);
+  if (data.isCode) {
+    SendDlgItemMessageA(dialog, IDC_EDITOR_FIELD, EM_LIMITTEXT, kMaxEnteredCodeLength, 0);
+    return TRUE;
+  }
+  SetFocus(GetDlgItem(dialog, IDC_EDITOR_FIELD));
+  return FALSE;
 }
 
 INT_PTR CALLBACK switchedTextProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     keepData<SwitchedTextDialog>(dialog, lParam);
-    const SwitchedTextDialog& data = *dataOf<SwitchedTextDialog>(dialog);
-    SetDlgItemTextA(dialog, IDC_EDITOR_FIELD, data.value.text.c_str());
-    CheckRadioButton(dialog, data.onButton, data.offButton,
-                     data.value.enabled ? data.onButton : data.offButton);
-    showSwitch(dialog, data);
-    return TRUE;
+    return initSwitchedText(dialog, *dataOf<SwitchedTextDialog>(dialog));
   }
   SwitchedTextDialog* const kept = dataOf<SwitchedTextDialog>(dialog);
   if (message != WM_COMMAND || !kept) return FALSE;
   SwitchedTextDialog& data = *kept;
   const int id = LOWORD(wParam);
+  if (id == IDC_EDITOR_FIELD && HIWORD(wParam) == EN_CHANGE) {
+    if (!data.isCode && !data.filling)
+      CheckRadioButton(dialog, data.onButton, data.offButton, data.onButton);
+    return TRUE;
+  }
   if (id == data.onButton || id == data.offButton) {
     showSwitch(dialog, data);
     return TRUE;

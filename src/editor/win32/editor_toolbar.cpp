@@ -1,6 +1,9 @@
 #include "editor/win32/editor_toolbar.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <string>
 
 #include "app/win32/window_classes.h"
 #include "app/win32/window_fitting.h"
@@ -17,6 +20,9 @@ constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
 // under its pictures; the selected picture is framed in gold.
 constexpr COLORREF kStripColour = RGB(30, 32, 38);
 constexpr COLORREF kFrameColour = RGB(255, 196, 0);
+// The line under the palette that names the selected tool.
+constexpr int kNameHeight = 18;
+constexpr int kToolbarHeight = kPaletteHeight + kNameHeight;
 
 }  // namespace
 
@@ -25,6 +31,9 @@ EditorToolbar::~EditorToolbar() { destroy(); }
 void EditorToolbar::destroy() {
   HWND window = window_;
   window_ = nullptr;
+  nameLabel_ = nullptr;
+  if (IsWindow(tooltips_)) DestroyWindow(tooltips_);
+  tooltips_ = nullptr;
   tools_.clear();
   if (IsWindow(window)) DestroyWindow(window);
   if (stripBrush_) DeleteObject(stripBrush_);
@@ -35,11 +44,10 @@ bool EditorToolbar::create(HWND mainWindow, HINSTANCE instance) {
   RECT main{};
   GetWindowRect(mainWindow, &main);
   const int x = main.right;
-  anchor_ = x;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - kPaletteHeight) >> 1;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - kToolbarHeight) >> 1;
   HMENU menu = LoadMenuA(instance, "editor_menu");
   window_ = createFittedWindow(0, kControlWindowClass, kToolbarTitle, kToolbarStyle, x, y,
-                               kPaletteWidth, kPaletteHeight, mainWindow, menu, instance, nullptr,
+                               kPaletteWidth, kToolbarHeight, mainWindow, menu, instance, nullptr,
                                true);
   if (!window_) {
     // A menu given to a window that was never made belongs to nobody.
@@ -48,6 +56,13 @@ bool EditorToolbar::create(HWND mainWindow, HINSTANCE instance) {
   }
   stripBrush_ = CreateSolidBrush(kStripColour);
   createButtons(instance);
+  nameLabel_ = CreateWindowExA(0, "static", "", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE,
+                               0, kPaletteHeight, kPaletteWidth, kNameHeight, window_, nullptr,
+                               instance, nullptr);
+  SendMessageA(nameLabel_, WM_SETFONT,
+               reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  createTooltips(instance);
+  selectionChanged();
   ShowWindow(window_, SW_SHOW);
   return true;
 }
@@ -65,14 +80,40 @@ void EditorToolbar::createButtons(HINSTANCE instance) {
   }
 }
 
+void EditorToolbar::createTooltips(HINSTANCE instance) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  tooltips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              window_, nullptr, instance, nullptr);
+  if (!tooltips_) return;
+  for (size_t i = 0; i < tools_.size(); ++i) {
+    std::string name = toolName(tools_[i].tool);
+    TOOLINFOA picture{};
+    picture.cbSize = TTTOOLINFOA_V2_SIZE;
+    picture.uFlags = TTF_SUBCLASS;
+    picture.hwnd = window_;
+    picture.uId = i;
+    picture.rect = {tools_[i].tool.x, tools_[i].tool.y, tools_[i].tool.x + kPalettePictureSize,
+                    tools_[i].tool.y + kPalettePictureSize};
+    picture.lpszText = name.data();
+    SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&picture));
+    TOOLINFOA button = picture;
+    button.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
+    button.uId = reinterpret_cast<UINT_PTR>(tools_[i].button);
+    SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&button));
+  }
+}
+
+// The toolbar stays where it is, so the palette never moves under the mouse,
+// unless the main window has grown over it.
 void EditorToolbar::followMainWindow(HWND mainWindow) {
   if (!exists()) return;
-  RECT main{}, own{};
+  RECT main{}, own{}, overlap{};
   GetWindowRect(mainWindow, &main);
   GetWindowRect(window_, &own);
-  const int moved = main.right - anchor_;
-  anchor_ = main.right;
-  SetWindowPos(window_, nullptr, own.left + moved, own.top, 0, 0,
+  if (!IntersectRect(&overlap, &main, &own)) return;
+  SetWindowPos(window_, nullptr, main.right, own.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -113,7 +154,22 @@ void EditorToolbar::fillEmptyCells(HDC dc) {
   }
 }
 
-void EditorToolbar::selectionChanged() { InvalidateRect(window_, nullptr, FALSE); }
+void EditorToolbar::selectionChanged() {
+  InvalidateRect(window_, nullptr, FALSE);
+  const PaletteTool* selected = selectedTool();
+  SetWindowTextA(nameLabel_, selected ? toolName(*selected).c_str() : "");
+}
+
+void EditorToolbar::selectAt(int x, int y) {
+  std::vector<PaletteTool> palette;
+  for (const ToolButton& tool : tools_) palette.push_back(tool.tool);
+  const int32_t chosen = toolAt(palette, x, y);
+  if (chosen < 0) return;
+  for (size_t i = 0; i < tools_.size(); ++i)
+    SendMessageA(tools_[i].button, BM_SETCHECK,
+                 static_cast<int32_t>(i) == chosen ? BST_CHECKED : BST_UNCHECKED, 0);
+  selectionChanged();
+}
 
 LRESULT EditorToolbar::colourButton(HDC dc) {
   SetBkColor(dc, kStripColour);

@@ -29,15 +29,21 @@ class EditorToolbar {
   void destroy();
   HWND window() const { return window_; }
   bool exists() const { return IsWindow(window_) != FALSE; }
-  // Moves the toolbar back beside the main window after a change of size.
+  // Moves the toolbar out from under the main window after a change of size.
   void followMainWindow(HWND mainWindow);
 
   // The tool whose button is checked (the first, should there be more).
   const PaletteTool* selectedTool() const;
   // WM_PAINT: the pictures of every tool, the selected one framed.
   void paint(GameView& view);
-  // A button was clicked: the frame moves to the tool now selected.
+  // A button was clicked: the frame and the name follow the tool now
+  // selected.
   void selectionChanged();
+  // WM_LBUTTONDOWN in the toolbar: a click on a tool's picture selects it as
+  // a click on its button does.
+  void selectAt(int x, int y);
+  // The line under the palette that names the selected tool.
+  HWND nameLabel() const { return nameLabel_; }
   // WM_CTLCOLORSTATIC of the buttons: the dark strip under the pictures.
   LRESULT colourButton(HDC dc);
 
@@ -47,12 +53,14 @@ class EditorToolbar {
     PaletteTool tool;
   };
   void createButtons(HINSTANCE instance);
+  // Names each tool where the mouse rests, over its picture and its button.
+  void createTooltips(HINSTANCE instance);
   void fillEmptyCells(HDC dc);
 
   HWND window_ = nullptr;
+  HWND nameLabel_ = nullptr;
+  HWND tooltips_ = nullptr;
   HBRUSH stripBrush_ = nullptr;
-  // The main window's right edge the toolbar was last placed against.
-  int anchor_ = 0;
   std::vector<ToolButton> tools_;
 };
 

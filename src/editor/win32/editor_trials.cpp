@@ -37,7 +37,7 @@ void EditorController::endTestPlay() {
   KillTimer(view_.window(), kPlaybackTimer);
   view_.showModel(model_);
   testPlay_.stop();
-  SetWindowTextA(view_.window(), kProgramTitle);
+  showTitle();
   view_.paint();
 }
 
@@ -75,8 +75,8 @@ void EditorController::solve() {
     view_.showMessage(report.c_str(), kProgramTitle);
     return;
   }
-  const std::string question = report + ".\nPlay it in test play?";
-  if (ask(question.c_str(), MB_YESNO | MB_ICONINFORMATION)) startTestPlay(result->keys);
+  if (showSolution(view_.instance(), view_.window(), report + ".", result->keys))
+    startTestPlay(result->keys);
 }
 
 }  // namespace trelux

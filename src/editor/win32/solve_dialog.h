@@ -15,4 +15,9 @@ namespace trelux {
 // Searches the level snapshot; nothing when the user cancelled.
 std::optional<SolveResult> runSolveDialog(HINSTANCE instance, HWND owner, std::string snapshot);
 
+// "Solution": the report and the keys (U D L R), which Copy Keys puts on the
+// clipboard; true when the user chose to watch them in test play.
+bool showSolution(HINSTANCE instance, HWND owner, const std::string& report,
+                  const std::string& keys);
+
 }  // namespace trelux

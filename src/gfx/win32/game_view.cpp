@@ -54,9 +54,12 @@ void GameView::layout() {
   const int clientWidth = model_->gridWidth() * kTileSize + image_.width();
   int clientHeight = model_->gridHeight() * kTileSize;
   if (clientHeight < kMinimumClientHeight) clientHeight = kMinimumClientHeight;
-  placeClientArea(window_, (GetSystemMetrics(SM_CXSCREEN) - clientWidth) >> 1,
-                  (GetSystemMetrics(SM_CYSCREEN) - clientHeight) >> 1, clientWidth, clientHeight,
-                  kGameWindowStyle);
+  POINT at{(GetSystemMetrics(SM_CXSCREEN) - clientWidth) >> 1,
+           (GetSystemMetrics(SM_CYSCREEN) - clientHeight) >> 1};
+  RECT placed{};
+  if (editing_ && laidOut_ && GetWindowRect(window_, &placed)) at = {placed.left, placed.top};
+  placeClientArea(window_, at.x, at.y, clientWidth, clientHeight, kGameWindowStyle);
+  laidOut_ = true;
   showConsoleForLevel();
   SetFocus(window_);  // keys go to the board, not to a button
   nextMusic();

@@ -32,6 +32,10 @@ class GameView : public ScreenView {
   void showModel(PuzzleModel& model, std::optional<int32_t> panelLevel = std::nullopt);
 
   void layout() override;
+  // The editor's way: once laid out, the window keeps its top-left corner
+  // when the level's size changes (the palette beside it must not move under
+  // the mouse), and the description window opens only when asked for.
+  void setEditing(bool editing) { editing_ = editing; }
   void draw(HDC dc) override;
 
   void drawCell(int32_t x, int32_t y, HDC dc);
@@ -47,6 +51,9 @@ class GameView : public ScreenView {
   // Opens the description window again, or brings it to the front, when the
   // level has a description; the keyboard stays with the board.
   void showDescription();
+  // The editor's command: opens the description window, or closes it when
+  // it is open; false when the level has no description to show.
+  bool toggleDescription();
 
   // Stops the current music track and starts the next of the three.
   void nextMusic();
@@ -91,6 +98,8 @@ class GameView : public ScreenView {
   int musicIndex_ = 0;
   PlayPanelSource* playPanel_ = nullptr;
   BitmapHolder movesPlate_;
+  bool editing_ = false;
+  bool laidOut_ = false;
 };
 
 // Called with every message of the description window: the window is for

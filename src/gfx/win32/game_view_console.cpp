@@ -41,7 +41,7 @@ void GameView::showConsoleForLevel() {
   if (!model_->hasDescription()) {
     closeConsole();
   } else if (!IsWindow(consoleWindow_)) {
-    openConsole();
+    if (!editing_) openConsole();
   } else {
     const POINT at = consolePosition();
     SetWindowPos(consoleWindow_, nullptr, at.x, at.y, 0, 0,
@@ -58,6 +58,16 @@ void GameView::showDescription() {
     openConsole();
   }
   SetFocus(window_);
+}
+
+bool GameView::toggleDescription() {
+  if (IsWindow(consoleWindow_)) {
+    closeConsole();
+    return true;
+  }
+  if (!model_->hasDescription()) return false;
+  showDescription();
+  return true;
 }
 
 void GameView::closeConsole() {

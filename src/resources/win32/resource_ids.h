@@ -56,6 +56,16 @@
 #define IDC_RESIZE_WIDTH_LABEL 1024
 #define IDC_RESIZE_HEIGHT_LABEL 1025
 #define IDC_SOLVE_STATUS 1102
+// Additions around the editor's own menu: reordering levels, the
+// description window on request, and Solve's answer with its keys. Undo and
+// redo share the play screen's commands and keys (Ctrl+Z, Ctrl+Y).
+#define IDC_EDITOR_DUPLICATE_LEVEL 1103
+#define IDC_EDITOR_MOVE_EARLIER 1104
+#define IDC_EDITOR_MOVE_LATER 1105
+#define IDC_EDITOR_SHOW_DESCRIPTION 1106
+#define IDC_SOLVE_REPORT 1107
+#define IDC_SOLVE_KEYS 1108
+#define IDC_SOLVE_COPY 1109
 
 // The manifest that asks for version 6 of the common controls.
 #define TRELUX_MANIFEST_ID 1
@@ -68,6 +78,8 @@
 #define IDC_WEB_PATH_LIST 1033
 #define IDC_WEB_AUTHOR_LIST 1035
 #define IDC_WEB_GUID_LIST 1036
+// The selected set's author and date, under the buttons.
+#define IDC_WEB_SET_INFO 1037
 #define IDC_PROGRESS_TEXT 1033
 #define IDC_PROGRESS_SET_TEXT 4001
 #define IDC_PROGRESS_HIDE 4002

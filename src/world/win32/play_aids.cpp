@@ -39,6 +39,7 @@ std::string hintNote(const Hint& hint) {
              counted(hint.keysToWin, "key", "keys") + " away.";
     case HintAnswer::AlreadyWon: return "Every sensor is lit.";
     case HintAnswer::CannotBeWon:
+      if (!hint.reason.empty()) return "This level can't be won:\n" + hint.reason + ".";
       return "This position can't be won.\nCtrl+Z undoes a move, Ctrl+R restarts.";
     case HintAnswer::LimitReached: return "No hint: too many positions to search from here.";
     case HintAnswer::Unsupported: return "No hint: this level has too many objects to search.";

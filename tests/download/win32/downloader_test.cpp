@@ -115,6 +115,9 @@ TEST_F(DownloaderTest, ListShowsTheManifestsSetsInOrderWithTheirHiddenLines) {
     EXPECT_THAT(listLines(dialog, IDC_WEB_AUTHOR_LIST), ElementsAre("Ann", "", ""));
     EXPECT_THAT(listLines(dialog, IDC_WEB_DATE_LIST), ElementsAre("2024-06-01", "", ""));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_WEB_GUID_LIST)));
+    SendDlgItemMessageA(dialog, IDC_WEB_SET_LIST, LB_SETCURSEL, 0, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_WEB_SET_LIST, LBN_SELCHANGE), 0);
+    EXPECT_EQ(windowText(dialog, IDC_WEB_SET_INFO), "By Ann\n2024-06-01") << "the selected set's";
   };
   DialogAnswerer dialogs;
   dialogs.expect(list);

@@ -166,21 +166,26 @@ TEST_F(EditorTest, DescriptionIsCutTo2047AndLosesBytesF0ToFF) {
   DialogAnswerer dialogs;
   DialogStep step = dialogStep("Edit Level Description",
                                {{IDC_EDITOR_FIELD, "\xF0\xFF" + std::string(3000, 'd')}});
-  bool disabledWhenOff = false, enabledWhenOn = false;
-  step.inspect = [&](HWND dialog) {
-    disabledWhenOff = IsDlgButtonChecked(dialog, IDC_DESCRIPTION_OFF) &&
-                      !IsWindowEnabled(GetDlgItem(dialog, IDC_EDITOR_FIELD));
-    click(dialog, IDC_DESCRIPTION_ON);
-    enabledWhenOn = IsWindowEnabled(GetDlgItem(dialog, IDC_EDITOR_FIELD));
-  };
   dialogs.expect(step);
   menu(IDC_EDITOR_DESCRIPTION);
   dialogs.verify();
-  EXPECT_TRUE(disabledWhenOff);
-  EXPECT_TRUE(enabledWhenOn);
   EXPECT_TRUE(model().hasDescription());
   EXPECT_EQ(model().description(), "  " + std::string(2045, 'd'));
   EXPECT_TRUE(controller().modified());
+}
+
+// The field has the keyboard while "Off" is checked: a blank goes into the
+// text instead of pressing OK, and typing chooses "On".
+TEST_F(EditorTest, TypingAtOnceWritesTheDescriptionAndChoosesOn) {
+  startEditor({kLab});
+  DialogAnswerer dialogs;
+  DialogStep step = dialogStep("Edit Level Description", {});
+  step.keys = {VK_SPACE, 'H', 'I'};
+  dialogs.expect(step);
+  menu(IDC_EDITOR_DESCRIPTION);
+  dialogs.verify();
+  EXPECT_TRUE(model().hasDescription());
+  EXPECT_EQ(model().description(), " hi");
 }
 
 TEST_F(EditorTest, CancelledDescriptionChangesNothing) {
@@ -199,7 +204,11 @@ TEST_F(EditorTest, AnEnabledCodeMayNotBeBlankAndIsCutTo19) {
   startEditor({kLab});
   DialogAnswerer dialogs;
   DialogStep step = dialogStep("Edit Completion Code", {{IDC_EDITOR_FIELD, "  "}});
-  step.inspect = [](HWND dialog) { click(dialog, IDC_CODE_ON); };
+  LRESULT limit = 0;
+  step.inspect = [&](HWND dialog) {
+    limit = SendDlgItemMessageA(dialog, IDC_EDITOR_FIELD, EM_GETLIMITTEXT, 0, 0);
+    click(dialog, IDC_CODE_ON);
+  };
   dialogs.expect(step);
   refuse(dialogs, "Edit Completion Code", "Please enter a completion code.",
          {{IDC_EDITOR_FIELD, "\xFE" "bcdefghijklmnopqrstuvwxy"}});
@@ -207,6 +216,7 @@ TEST_F(EditorTest, AnEnabledCodeMayNotBeBlankAndIsCutTo19) {
   dialogs.verify();
   EXPECT_TRUE(model().hasCompletionCode());
   EXPECT_EQ(model().completionCode(), "bcdefghijklmnopqrs") << "the leading blank is trimmed";
+  EXPECT_EQ(limit, 19) << "typing stops where the code is cut";
 
   DialogStep off = dialogStep("Edit Completion Code", {{IDC_EDITOR_FIELD, ""}});
   std::string shownCode;
@@ -248,7 +258,8 @@ TEST_F(EditorTest, DeletingTheSetAsksThenRemovesItsFilesWithoutTheUnsavedQuestio
   clickCell(4, 3);
   DialogAnswerer dialogs;
   const char* const question =
-      "Deleting a puzzle set cannot be reversed.\nAre you sure you want to delete this entire set?";
+      "Deleting a puzzle set cannot be reversed.\nAre you sure you want to delete this entire set?"
+      "\n\nSet: Lab";
   dialogs.expectMessage("Trelux", question, IDNO);
   menu(IDC_EDITOR_DELETE_SET);
   EXPECT_EQ(currentScreen(), ScreenEditor);

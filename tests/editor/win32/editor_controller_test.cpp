@@ -42,7 +42,7 @@ TEST_F(EditorTest, ToolbarStandsBesideTheMainWindowWithTheMenuAndOneToolChecked)
   EXPECT_EQ(windowText(toolbar()), "Editor Toolbar");
   EXPECT_EQ(GetWindow(toolbar(), GW_OWNER), mainWindow);
   EXPECT_EQ(clientSize(toolbar()).cx, 200);
-  EXPECT_EQ(clientSize(toolbar()).cy, 385);
+  EXPECT_EQ(clientSize(toolbar()).cy, 385 + 18) << "the palette, then the line naming the tool";
   RECT main{}, own{};
   GetWindowRect(mainWindow, &main);
   GetWindowRect(toolbar(), &own);
@@ -52,14 +52,26 @@ TEST_F(EditorTest, ToolbarStandsBesideTheMainWindowWithTheMenuAndOneToolChecked)
   EXPECT_EQ(menuText(GetMenu(toolbar()), 2), "&Level");
   EXPECT_EQ(menuText(level, 0), "&Next\tCtrl+Right");
   EXPECT_EQ(menuText(level, 1), "&Previous\tCtrl+Left");
-  EXPECT_EQ(GetMenuItemID(level, 7), static_cast<UINT>(IDC_EDITOR_TEST_PLAY));
-  EXPECT_EQ(GetMenuItemID(level, 8), static_cast<UINT>(IDC_EDITOR_SOLVE));
+  EXPECT_EQ(GetMenuItemID(level, 10), static_cast<UINT>(IDC_EDITOR_TEST_PLAY));
+  EXPECT_EQ(GetMenuItemID(level, 11), static_cast<UINT>(IDC_EDITOR_SOLVE));
 
   EXPECT_EQ(checkedButtons(toolbar()), 1);
   EXPECT_EQ(SendMessageA(toolButton(0, 0), BM_GETCHECK, 0, 0), BST_CHECKED) << "floor first";
   pickTool(3, 7);
   EXPECT_EQ(checkedButtons(toolbar()), 1);
   EXPECT_EQ(SendMessageA(toolButton(3, 7), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(EditorTest, AClickOnAToolsPictureSelectsItAndTheToolbarNamesIt) {
+  startEditor({kLab});
+  EXPECT_EQ(windowText(controller().toolbarNameLabel()), "Floor");
+  SendMessageA(toolbar(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25 + 20, 35 * 4 + 3));
+  pump();
+  EXPECT_EQ(checkedButtons(toolbar()), 1);
+  EXPECT_EQ(SendMessageA(toolButton(1, 4), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(windowText(controller().toolbarNameLabel()), "Red laser, facing east");
+  clickCell(2, 3);
+  EXPECT_EQ(model().grid().cell(2, 3).code().kind, ObjectKind::Laser);
 }
 
 TEST_F(EditorTest, ClicksPlaceTheCheckedToolInsideTheRingAndNeverUnderTheRobot) {
@@ -76,6 +88,18 @@ TEST_F(EditorTest, ClicksPlaceTheCheckedToolInsideTheRingAndNeverUnderTheRobot) 
   EXPECT_EQ(model().robotPosition(), (Position{3, 2}));
   EXPECT_EQ(model().tileAt(3, 2), 2) << "the lens under the new start is gone";
   EXPECT_TRUE(controller().modified());
+}
+
+TEST_F(EditorTest, TheTitleNamesTheSetAndSaysWhetherItsEditsAreSaved) {
+  startEditor({kLab});
+  EXPECT_EQ(windowText(mainWindow), "Lab - Trelux Editor");
+  pickTool(1, 0);
+  clickCell(4, 3);
+  EXPECT_EQ(windowText(mainWindow), "*Lab - Trelux Editor");
+  key('S', true);
+  EXPECT_EQ(windowText(mainWindow), "Lab (saved) - Trelux Editor");
+  menu(IDC_EDITOR_EXIT);
+  EXPECT_EQ(windowText(mainWindow), "Trelux");
 }
 
 TEST_F(EditorTest, ControlRightIsNextControlLeftIsPreviousAndBothStopAtTheEnds) {
@@ -282,7 +306,7 @@ TEST_F(EditorTest, TestPlayPlaysACopyAndEscReturnsToTheLevelAsItWas) {
   key(VK_UP);
   key(VK_ESCAPE);
   EXPECT_FALSE(controller().isTestPlaying());
-  EXPECT_EQ(windowText(mainWindow), "Trelux");
+  EXPECT_EQ(windowText(mainWindow), "Lab - Trelux Editor");
   EXPECT_EQ(shown(), kPullToWin);
   EXPECT_EQ(model().robotPosition(), (Position{3, 2}));
   EXPECT_FALSE(controller().modified());
@@ -336,6 +360,22 @@ DialogStep solveStep(int button = kNoButton) {
   return step;
 }
 
+// Solve's answer: its report, and its keys, which Copy Keys copies.
+DialogStep solutionStep(std::string* keys = nullptr, std::string* copied = nullptr) {
+  DialogStep step;
+  step.caption = "Solution";
+  step.inspect = [=](HWND dialog) {
+    EXPECT_EQ(windowText(dialog, IDC_SOLVE_REPORT), "Shortest solution: 6 keys.");
+    if (!keys) return;
+    *keys = windowText(dialog, IDC_SOLVE_KEYS);
+    SendDlgItemMessageA(dialog, IDC_SOLVE_COPY, BM_CLICK, 0, 0);
+    if (!OpenClipboard(dialog)) return;
+    if (const auto* text = static_cast<const char*>(GetClipboardData(CF_TEXT))) *copied = text;
+    CloseClipboard();
+  };
+  return step;
+}
+
 // Its shortest solution takes six keys.
 const char* const kSixKeys =
     "# # # # # # # # #\n# >r . . . . \\r . #\n# . . . . . . . #\n# . . . . . . . #\n"
@@ -345,16 +385,20 @@ TEST_F(EditorTest, SolveReportsTheShortestSolutionAndPlaysItBack) {
   startEditor({kSixKeys});
   DialogAnswerer dialogs;
   dialogs.expect(solveStep());
-  dialogs.expectMessage("Trelux", "Shortest solution: 6 keys.\nPlay it in test play?", IDYES);
+  std::string keys, copied;
+  dialogs.expect(solutionStep(&keys, &copied));
   key(VK_F6);
   EXPECT_TRUE(controller().isTestPlaying());
+  EXPECT_EQ(keys.size(), 6u);
+  EXPECT_EQ(keys.find_first_not_of("UDLR"), std::string::npos) << keys;
+  EXPECT_EQ(copied, keys);
   dialogs.expectMessage("Trelux", "Level won with 6 keys.");
   pumpUntil([&] { return !controller().isTestPlaying(); });
   dialogs.verify();
   EXPECT_EQ(model().robotPosition(), (Position{7, 5}));
 }
 
-// Many lenses in a wide room: a search that lasts.
+// Many lenses in a wide room, the laser walled in: a search that lasts.
 const char* const kLongSearch =
     "# # # # # # # # # # # # # # # # # # # #\n"
     "# . Lr . . . Lg . . . Lb . . Lr . . . Lg . #\n"
@@ -363,7 +407,7 @@ const char* const kLongSearch =
     "# . . . . . . . @ . . . . . . . . . . #\n"
     "# . Lg . . . Lr . . . . Ly . . . Lc . . . #\n"
     "# . . . . . . . . . . . . . . . . . . #\n"
-    "# >k . . . . . . . . . . . . . . . . Swr #\n"
+    "# >r # . . . . . . . . . . . . . . . Swr #\n"
     "# # # # # # # # # # # # # # # # # # # #\n";
 
 // Presses Cancel in Solve's progress window once it has shown positions
@@ -405,7 +449,7 @@ TEST_F(EditorTest, EscDuringTheSolutionsPlaybackEndsIt) {
   startEditor({kSixKeys});
   DialogAnswerer dialogs;
   dialogs.expect(solveStep());
-  dialogs.expectMessage("Trelux", "Shortest solution: 6 keys.\nPlay it in test play?", IDYES);
+  dialogs.expect(solutionStep());
   key(VK_F6);
   ASSERT_TRUE(controller().isTestPlaying());
   key(VK_ESCAPE);
@@ -422,6 +466,14 @@ TEST_F(EditorTest, SolveSaysWhenThereIsNoSolutionAndCancelSaysNothing) {
   DialogAnswerer dialogs;
   dialogs.expect(solveStep());
   dialogs.expectMessage("Trelux", "This level has no solution.");
+  menu(IDC_EDITOR_SOLVE);
+  // A blue sensor the red laser can never light: said at once.
+  pickTool(4 + 3, 3 + 4);  // the blue sensor facing west
+  clickCell(5, 1);
+  dialogs.expect(solveStep());
+  dialogs.expectMessage("Trelux",
+                        "This level has no solution: no laser or mix of lasers makes the blue of "
+                        "the sensor at x 5, y 1.");
   menu(IDC_EDITOR_SOLVE);
   dialogs.expect(solveStep(IDCANCEL));
   menu(IDC_EDITOR_SOLVE);
