@@ -79,7 +79,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT CALLBACK consoleWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  keepKeyboardOffConsole(window, message, wParam);
+  if (consoleTakesKey(window, message, wParam, lParam)) return 0;
   if (message == WM_PAINT) {
     validate(window);
     // Only puzzle screens have a console; their view is always a game view.

@@ -93,9 +93,10 @@ class GameView : public ScreenView {
   BitmapHolder movesPlate_;
 };
 
-// Called with every message of the description window: the window is for
-// reading only, so it hands the keyboard back to the main window whenever it
-// becomes active.
-void keepKeyboardOffConsole(HWND console, UINT message, WPARAM wParam);
+// Called with every message of the description window; true when it took
+// the message. A click gives the window the keyboard, as any window, so
+// that Alt+F4, Enter and Esc close it alone; every other key goes on to
+// the main window, where play goes on.
+bool consoleTakesKey(HWND console, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace trelux

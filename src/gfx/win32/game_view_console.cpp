@@ -15,9 +15,6 @@ constexpr int kConsoleMargin = 10;
 // The system adds a caption to this style anyway.
 constexpr DWORD kConsoleStyle = WS_BORDER | WS_SYSMENU;
 constexpr COLORREF kConsoleTextColour = 0x00FFFF;
-// Posted to the description window to hand the keyboard back: after the
-// activation that caused it has finished.
-constexpr UINT kGiveKeyboardBack = WM_APP + 1;
 
 }  // namespace
 
@@ -82,13 +79,21 @@ void GameView::paintConsole() {
   ReleaseDC(consoleWindow_, dc);
 }
 
-void keepKeyboardOffConsole(HWND console, UINT message, WPARAM wParam) {
-  const bool activated = message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE;
-  // A move by the caption holds the mouse until it ends; the keyboard goes
-  // back then.
-  if (activated || message == WM_EXITSIZEMOVE) PostMessageA(console, kGiveKeyboardBack, 0, 0);
-  if (message == kGiveKeyboardBack && GetActiveWindow() == console && !GetCapture())
-    SetActiveWindow(GetWindow(console, GW_OWNER));
+bool consoleTakesKey(HWND console, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_KEYDOWN && message != WM_KEYUP) return false;
+  if (wParam == VK_RETURN || wParam == VK_ESCAPE) {
+    // Read and done with: the window goes, and the owner takes the
+    // keyboard again.
+    if (message == WM_KEYDOWN) {
+      HWND owner = GetWindow(console, GW_OWNER);
+      DestroyWindow(console);
+      if (IsWindow(owner)) SetActiveWindow(owner);
+    }
+    return true;
+  }
+  // The keys of play: a click on the description never stops the game.
+  if (HWND owner = GetWindow(console, GW_OWNER)) SendMessageA(owner, message, wParam, lParam);
+  return true;
 }
 
 }  // namespace trelux

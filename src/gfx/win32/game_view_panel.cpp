@@ -24,6 +24,7 @@ constexpr int kPlateRows = 2;
 constexpr int kNoteTop = 52;
 constexpr int kNoteBottom = 118;
 constexpr int kNoteMargin = 6;
+constexpr int kNotePanelMargin = 12;
 // The colours of the panel's displays (the art's own).
 constexpr COLORREF kDisplayBackground = RGB(14, 10, 6);
 constexpr COLORREF kDisplayEdge = RGB(92, 70, 36);
@@ -106,6 +107,10 @@ void GameView::setPlayPanel(PlayPanelSource* source) {
 
 void GameView::drawPlayPanel(HDC dc) {
   const PlayPanel shown = playPanel_->playPanel();
+  drawNote(dc, shown.note);
+  // A resource library without the plate keeps the plain panel: the rows
+  // would otherwise fall on the level number.
+  if (!movesPlate_.isLoaded()) return;
   const int panelX = model_->gridWidth() * kTileSize;
   const int plateX = panelX + ((image_.width() - movesPlate_.width()) >> 1);
   const int plateY = kLevelNumberY - kDigitsBelowRowTop - movesPlate_.height();
@@ -117,7 +122,6 @@ void GameView::drawPlayPanel(HDC dc) {
   const int rowHeight = movesPlate_.height() / kPlateRows;
   if (shown.best) drawNumber(dc, digitsX, plateY + kDigitsBelowRowTop, *shown.best);
   drawNumber(dc, digitsX, plateY + rowHeight + kDigitsBelowRowTop, shown.moves);
-  drawNote(dc, shown.note);
 }
 
 void GameView::drawNumber(HDC dc, int x, int y, int32_t number) {
@@ -131,8 +135,11 @@ void GameView::drawNumber(HDC dc, int x, int y, int32_t number) {
 
 void GameView::drawNote(HDC dc, const std::string& note) {
   const int panelX = model_->gridWidth() * kTileSize;
-  const int left = (image_.width() - movesPlate_.width()) >> 1;
-  const int width = movesPlate_.width();
+  // As wide as the plate below it; without one, the panel less the margins.
+  const int width =
+      movesPlate_.isLoaded() ? movesPlate_.width() : image_.width() - 2 * kNotePanelMargin;
+  if (width <= 0) return;
+  const int left = (image_.width() - width) >> 1;
   // The panel's own picture first: no note leaves no trace.
   BitBlt(dc, panelX + left, kNoteTop, width, kNoteBottom - kNoteTop, image_.dc(), left, kNoteTop,
          SRCCOPY);

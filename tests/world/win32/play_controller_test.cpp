@@ -473,7 +473,7 @@ TEST_F(PlayTest, DescriptionWindowComesWithEachDescribedLevel) {
   EXPECT_NE(consoleOf(mainWindow), nullptr);
 }
 
-TEST_F(PlayTest, DescriptionWindowNeverKeepsTheKeyboardAndDShowsItAgain) {
+TEST_F(PlayTest, DescriptionWindowPassesPlayKeysOnClosesAloneAndDShowsItAgain) {
   addSet("Set", {kBeamAhead});
   describeLevel("Set", 0, "Mind the beam.");
   startPlaying();
@@ -481,17 +481,36 @@ TEST_F(PlayTest, DescriptionWindowNeverKeepsTheKeyboardAndDShowsItAgain) {
   ASSERT_NE(console, nullptr);
   SetActiveWindow(console);  // as a click on it does
   pump();
-  EXPECT_EQ(GetFocus(), mainWindow);
   press(VK_LEFT);
-  EXPECT_EQ(model().robotDirection(), 3);
-
-  SendMessageA(console, WM_CLOSE, 0, 0);
+  EXPECT_EQ(model().robotDirection(), 3) << "the keys of play reach the board";
+  ASSERT_EQ(GetFocus(), console);
+  PostMessageA(console, WM_SYSKEYDOWN, VK_F4, (KF_ALTDOWN << 16) | 1);  // Alt+F4
   pump();
   ASSERT_EQ(consoleOf(mainWindow), nullptr);
+  EXPECT_EQ(currentScreen(), ScreenPlay) << "only the description closed";
+
   press(kShowDescriptionKey);
-  EXPECT_NE(consoleOf(mainWindow), nullptr);
+  ASSERT_NE(consoleOf(mainWindow), nullptr);
   press(VK_LEFT);
   EXPECT_EQ(model().robotDirection(), 2) << "the keyboard stays with the board";
+  SetActiveWindow(consoleOf(mainWindow));
+  pump();
+  press(VK_ESCAPE);
+  EXPECT_EQ(consoleOf(mainWindow), nullptr);
+  EXPECT_EQ(GetFocus(), mainWindow);
+}
+
+TEST_F(PlayTest, LevelSwitchKeepsTheWindowWhereFittingPutsIt) {
+  addSet("Set", {kBeamAhead, kBeamAhead, kBeamAhead});
+  startPlaying();
+  ShowWindow(mainWindow, SW_HIDE);  // laid out afresh by fitting its client area
+  key(VK_RIGHT, true);
+  RECT fitted{}, switched{};
+  GetWindowRect(mainWindow, &fitted);
+  key(VK_RIGHT, true);  // the window on screen is moved in one step
+  GetWindowRect(mainWindow, &switched);
+  EXPECT_EQ(switched.left, fitted.left);
+  EXPECT_EQ(switched.top, fitted.top);
 }
 
 // Hiding and showing a window again makes the window system unmap and map
