@@ -77,7 +77,10 @@ class PlaySession {
   // Compares the entered text, cut to the dialog's 19 characters, with the
   // set's code in any letter case; right once, right for the whole screen.
   bool enterCode(const std::string& entered);
-  // Stops the level being left by a skip.
+  // Stops the level being left by a skip. The skip's key (Ctrl+Right)
+  // arrives after it as a plain Right that turns the new level's robot to
+  // the east: that turn is part of the level's start, not a move, and undo
+  // does not take it back.
   void stopForSkip();
 
   bool codeAccepted() const { return codeAccepted_; }
@@ -90,6 +93,8 @@ class PlaySession {
 
   PlayModel& model_;
   bool codeAccepted_ = false;
+  bool skipping_ = false;       // a skip is leaving the level
+  bool skipTurnDue_ = false;    // the next Right belongs to the level's start
   PlayHistory history_;
   int32_t historyLevel_ = -1;
   BestMoves bests_;
