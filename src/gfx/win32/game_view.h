@@ -44,6 +44,9 @@ class GameView : public ScreenView {
   void closeConsole();
   void paintConsole();
   HWND consoleWindow() const { return consoleWindow_; }
+  // The description window's WM_WINDOWPOSCHANGED: a move by the player is
+  // remembered in the settings.
+  void consoleMoved(const WINDOWPOS& position);
   // Opens the description window again, or brings it to the front, when the
   // level has a description; the keyboard stays with the board.
   void showDescription();
@@ -66,8 +69,9 @@ class GameView : public ScreenView {
   void drawBeams(int32_t x, int32_t y, HDC dc);
   void drawRobot(HDC dc);
   void drawPanel(HDC dc);
-  // Where the description window goes: centred over the main window.
-  POINT consolePosition() const;
+  // Where the description window's outer corner goes: where the player
+  // put it, else beside the main window.
+  POINT consoleCorner() const;
   // A described level keeps the description window that is open, moved back
   // over the board with the new text: closing and opening it makes the
   // window system unmap and map it, which costs time.
@@ -82,6 +86,7 @@ class GameView : public ScreenView {
   void drawHintArrow(HDC dc);
 
   HWND consoleWindow_ = nullptr;
+  bool placingConsole_ = false;  // moves made now are the view's, not the player's
   BitmapHolder tileset_;
   BitmapHolder digits_;
   PuzzleModel* model_;

@@ -4,6 +4,7 @@
 // window, the keyboard from the menu on, and the zap's pause.
 #include <gtest/gtest.h>
 
+#include "app/startup_files.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
 #include "audio/win32/audio_device.h"
@@ -459,10 +460,13 @@ TEST_F(PlayTest, DescriptionWindowComesWithEachDescribedLevel) {
   ASSERT_NE(console, nullptr);
   EXPECT_EQ(clientSize(console).cx, 400);
   EXPECT_EQ(clientSize(console).cy, 200);
-  RECT main{}, own{};
+  RECT main{}, own{}, overlap{};
   GetWindowRect(mainWindow, &main);
   GetWindowRect(console, &own);
-  EXPECT_NEAR((own.left + own.right) / 2, (main.left + main.right) / 2, 12);
+  EXPECT_FALSE(IntersectRect(&overlap, &main, &own)) << "beside the board and the panel";
+  EXPECT_TRUE(own.left >= 0 && own.top >= 0 && own.right <= GetSystemMetrics(SM_CXSCREEN) &&
+              own.bottom <= GetSystemMetrics(SM_CYSCREEN))
+      << "on the screen";
   EXPECT_EQ(GetFocus(), mainWindow) << "keys still reach the board";
 
   SendMessageA(console, WM_CLOSE, 0, 0);  // the user closes it
@@ -471,6 +475,23 @@ TEST_F(PlayTest, DescriptionWindowComesWithEachDescribedLevel) {
   EXPECT_TRUE(model().isRunning());
   key(VK_RIGHT, true);
   EXPECT_NE(consoleOf(mainWindow), nullptr);
+}
+
+TEST_F(PlayTest, DescriptionWindowOpensWhereThePlayerPutIt) {
+  addSet("Set", {kBeamAhead, kBeamAhead});
+  for (int level = 0; level < 2; ++level) describeLevel("Set", level, "Read me.");
+  startPlaying();
+  SetWindowPos(consoleOf(mainWindow), nullptr, 20, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  PostMessageA(consoleOf(mainWindow), WM_KEYDOWN, VK_RETURN, 1);  // read, closed
+  pump();
+  ASSERT_EQ(consoleOf(mainWindow), nullptr);
+  key(VK_RIGHT, true);
+  ASSERT_NE(consoleOf(mainWindow), nullptr);
+  RECT own{};
+  GetWindowRect(consoleOf(mainWindow), &own);
+  EXPECT_EQ(own.left, 20);
+  EXPECT_EQ(own.top, 30);
+  EXPECT_EQ(setting(kConsoleXKey) + "," + setting(kConsoleYKey), "20,30") << "for trelux.ini";
 }
 
 TEST_F(PlayTest, DescriptionWindowPassesPlayKeysOnClosesAloneAndDShowsItAgain) {
