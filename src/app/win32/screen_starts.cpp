@@ -2,6 +2,7 @@
 // view and the controller, open the set at its first level, show it.
 #include <string>
 
+#include "app/startup_files.h"
 #include "app/win32/screen_objects.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
@@ -33,8 +34,10 @@ bool cancelled() {
 }  // namespace
 
 bool startPlayScreen() {
-  std::string levelFile;
-  if (!choosePuzzleSet(levelFile, programInstance, mainWindow, true)) return cancelled();
+  std::string levelFile, descriptorFile;
+  if (!choosePuzzleSet(levelFile, programInstance, mainWindow, true, &descriptorFile))
+    return cancelled();
+  changeSetting(kLastSetKey, descriptorFile);  // offered first next time
   auto* model = new PlayModel();
   adoptModel(model);
   auto* view = new GameView(*model, mainWindow, programInstance);

@@ -32,6 +32,8 @@
 #define IDC_SECRET 1029
 // The chooser's note that no puzzle set is installed.
 #define IDC_PUZZLE_NONE 1600
+// The chooser's lines on the selected set: levels won, completion code.
+#define IDC_PUZZLE_RECORD 1601
 
 // The level editor: the commands of its menu (New, Open, Save, Next,
 // Previous and Add New Level are the accelerator commands above), the
