@@ -25,6 +25,17 @@ std::string describeRecord(const SetRecord& record) {
          (record.hasCode ? "Has a completion code." : "No completion code.");
 }
 
+std::vector<std::string> levelChoices(const SetRecord& record, int32_t playing) {
+  std::vector<std::string> lines;
+  for (int32_t level = 0; level < record.reached(playing); ++level) {
+    const auto& best = record.bests[static_cast<size_t>(level)];
+    lines.push_back("Level " + std::to_string(level + 1) + ": " +
+                    (best ? "best " + std::to_string(*best) + (*best == 1 ? " move" : " moves")
+                          : std::string("not won yet")));
+  }
+  return lines;
+}
+
 std::optional<SetRecord> readSetRecord(const std::string& levelFile, const BestMoves& bests) {
   PuzzleSetFile set;
   if (!set.open(levelFile)) return std::nullopt;

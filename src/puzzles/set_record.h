@@ -30,6 +30,10 @@ struct SetRecord {
 // and whether a completion code protects it.
 std::string describeRecord(const SetRecord& record);
 
+// Go to Level's list: a line per level reached ("Level 3: best 12 moves",
+// "Level 4: not won yet"), from the first.
+std::vector<std::string> levelChoices(const SetRecord& record, int32_t playing);
+
 // The record of the set whose level file is levelFile (as the chooser names
 // it); nothing when the file cannot be read.
 std::optional<SetRecord> readSetRecord(const std::string& levelFile,

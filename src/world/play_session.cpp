@@ -107,6 +107,16 @@ PlaySession::Advance PlaySession::advance() {
   return Advance::NextLevelStarted;
 }
 
+bool PlaySession::goTo(int32_t level) {
+  model_.stopRunning();
+  skipping_ = skipTurnDue_ = false;
+  if (!model_.goToLevel(level)) return false;
+  model_.startRunning();
+  history_ = PlayHistory();
+  followLevel();
+  return true;
+}
+
 bool PlaySession::canRestart() const { return model_.isRunning() && !model_.isLevelComplete(); }
 
 void PlaySession::restart() {

@@ -64,6 +64,10 @@ class PlaySession {
   // What "Next Level" does, also when a skip sends it.
   Advance advance();
 
+  // Go to Level: leaves the level being played, won or not, and starts
+  // level (0-based) afresh; false when it cannot be read.
+  bool goTo(int32_t level);
+
   // A restart is offered only while a level is played and not yet won.
   bool canRestart() const;
   // Reads the current level again and plays it from its start; undo

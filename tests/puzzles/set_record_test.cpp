@@ -50,6 +50,15 @@ TEST_F(Record, CountsTheLevelsWonAndReachesTheFurthestOfProgressWinsAndPlay) {
   EXPECT_EQ(readSetRecord("levels.dat", bests)->reached(3), 4) << "by the level played";
 }
 
+TEST_F(Record, GoToListsTheLevelsReachedWithTheirBests) {
+  makeSet(0, {0, 1});
+  const auto record = readSetRecord("levels.dat", bests);
+  ASSERT_TRUE(record);
+  EXPECT_EQ(levelChoices(*record, 0),
+            (std::vector<std::string>{"Level 1: best 10 moves", "Level 2: best 11 moves",
+                                      "Level 3: not won yet"}));
+}
+
 TEST(SetChoice, OffersTheSetPlayedLastElseTrainingElseTheFirst) {
   const std::vector<PuzzleSetEntry> sets{{".\\levels\\prism\\", "Prism Master", ".\\levels\\prism_master.trelux"},
                                          {".\\levels\\training\\", "Training", ".\\levels\\training.trelux"},

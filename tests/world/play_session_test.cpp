@@ -86,6 +86,17 @@ TEST_F(Session, TheTurnThatFollowsASkipIsPartOfTheNewLevelsStart) {
   EXPECT_EQ(session.moves(), 1) << "the turns after it are moves";
 }
 
+TEST_F(Session, GoToStartsTheChosenLevelAfreshAlsoFromAWonLevel) {
+  play({kPullToWin, kUnsolved, kUnsolved});
+  ASSERT_TRUE(session.handleKey(PlayKey::Down, effects));
+  ASSERT_TRUE(session.goTo(2));
+  EXPECT_EQ(model.currentLevel(), 2);
+  EXPECT_TRUE(model.isRunning());
+  EXPECT_EQ(session.moves(), 0);
+  EXPECT_FALSE(session.canUndo());
+  EXPECT_FALSE(session.goTo(7)) << "no such level";
+}
+
 TEST_F(Session, NextLevelThatCannotBeReadFails) {
   play({kPullToWin, kUnsolved});
   // A width of zero makes the second record unreadable.

@@ -15,6 +15,9 @@
 // Ctrl+Z and Ctrl+Y on the play screen (Backspace undoes as a plain key).
 #define IDC_UNDO_MOVE 2003
 #define IDC_REDO_MOVE 2004
+// Ctrl+G on the play screen: Go to Level, and its list.
+#define IDC_GO_TO_LEVEL 2005
+#define IDC_GO_TO_LIST 1602
 #define IDC_NEXT_LEVEL_BUTTON 3000
 
 // Main menu buttons.
