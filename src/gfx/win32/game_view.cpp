@@ -73,7 +73,7 @@ void GameView::draw(HDC dc) {
 }
 
 void GameView::drawCell(int32_t x, int32_t y, HDC dc) {
-  drawTileAt(x * kTileSize, y * kTileSize, model_->tileAt(x, y), dc);
+  drawTileAt(x * kTileSize, y * kTileSize, model_->boardTileAt(x, y), dc);
 }
 
 void GameView::drawTileAt(int32_t pixelX, int32_t pixelY, int32_t tile, HDC dc) {
