@@ -4,6 +4,7 @@
 // key as an arrow over the robot.
 #include "gfx/win32/game_view.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/win32/shell.h"
@@ -24,6 +25,7 @@ constexpr int kPlateRows = 2;
 constexpr int kNoteTop = 52;
 constexpr int kNoteBottom = 118;
 constexpr int kNoteMargin = 6;
+constexpr int kNoteWidth = 180;
 constexpr int kNotePanelMargin = 12;
 // The colours of the panel's displays (the art's own).
 constexpr COLORREF kDisplayBackground = RGB(14, 10, 6);
@@ -135,9 +137,8 @@ void GameView::drawNumber(HDC dc, int x, int y, int32_t number) {
 
 void GameView::drawNote(HDC dc, const std::string& note) {
   const int panelX = model_->gridWidth() * kTileSize;
-  // As wide as the plate below it; without one, the panel less the margins.
-  const int width =
-      movesPlate_.isLoaded() ? movesPlate_.width() : image_.width() - 2 * kNotePanelMargin;
+  // Wider than the plate below it, which is as narrow as the menu's buttons.
+  const int width = std::min(kNoteWidth, image_.width() - 2 * kNotePanelMargin);
   if (width <= 0) return;
   const int left = (image_.width() - width) >> 1;
   // The panel's own picture first: no note leaves no trace.

@@ -346,6 +346,37 @@ TEST_F(ProtectedSkipTest, WrongOrCancelledCodeKeepsTheLevelAndTurnsTheRobot) {
   EXPECT_EQ(model().robotDirection(), (direction + 1) % 4) << "the board has the keys again";
 }
 
+// The box's width came from its text alone, which cut "Trelux" short.
+TEST_F(ProtectedSkipTest, IncorrectCodeBoxShowsItsWholeTitleAndTheGamesIcon) {
+  for (int i = 0; i < 3; ++i) key(VK_RIGHT, true);
+  DialogAnswerer dialogs;
+  dialogs.expect(codeStep("wrong"));
+  DialogStep box;
+  box.caption = "Trelux";
+  box.text = "Incorrect code.";
+  box.inspect = [](HWND window) {
+    EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), 0) << "the game's icon";
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE title{};
+    GetTextExtentPoint32A(dc, "Trelux", 6, &title);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    DeleteObject(font);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    EXPECT_GE(rect.right - rect.left,
+              title.cx + GetSystemMetrics(SM_CXSMICON) + 4 * GetSystemMetrics(SM_CXSIZE));
+  };
+  dialogs.expect(box);
+  key(VK_RIGHT, true);
+  dialogs.verify();
+}
+
 TEST_F(ProtectedSkipTest, CodeInAnyLetterCaseIsAcceptedOnceForTheScreen) {
   for (int i = 0; i < 3; ++i) key(VK_RIGHT, true);
   DialogAnswerer dialogs;
