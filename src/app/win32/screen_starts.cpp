@@ -42,13 +42,15 @@ bool startPlayScreen() {
   adoptModel(model);
   auto* view = new GameView(*model, mainWindow, programInstance);
   adoptView(view);
-  adoptController(new PlayController(*model, *view));
+  auto* controller = new PlayController(*model, *view);
+  adoptController(controller);
 
   if (!view->loadTileset(kTilesetName)) throw ScreenError{kTilesetError};
   if (!model->loadSet(levelFile)) throw ScreenError{kLevelFileError};
   if (!model->goToLevel(0)) throw ScreenError{kLevelFileError};
   model->startRunning();
   if (!model->isRunning()) throw ScreenError{kStartError};
+  controller->levelStarted();
   view->layout();
   view->paint();
   return true;

@@ -38,7 +38,7 @@ void HintRunner::start(HintPosition position) {
       hint_ = Hint{};
       hint_.answer = HintAnswer::Unsupported;
     }
-    PostMessageA(window_, kHintFoundMessage, number, 0);
+    PostMessageA(window_, message_, number, 0);
   });
 }
 

@@ -36,6 +36,7 @@ LRESULT PlayController::handleMessage(HWND window, UINT message, WPARAM wParam, 
   if (message == WM_KEYDOWN) onKey(wParam, lParam);
   if (message == WM_COMMAND) onCommand(window, LOWORD(wParam));
   if (message == kHintFoundMessage) aids_.hintFound(wParam);
+  if (message == kParFoundMessage) aids_.parFound(wParam);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -71,6 +72,8 @@ void PlayController::onCommand(HWND window, int id) {
     default: break;
   }
 }
+
+void PlayController::levelStarted() { aids_.startedAfresh(); }
 
 void PlayController::showNextLevelButton() {
   nextLevelButton_ = CreateWindowExA(

@@ -26,6 +26,8 @@ class PlayController : public ScreenController {
 
   LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
+  // The screen's first level is up and running.
+  void levelStarted();
   void showNextLevelButton();
   // May the player leave the current level for level (0-based)?
   bool askSkipTo(int32_t level);
