@@ -44,10 +44,13 @@ void showRecord(HWND dialog) {
 // list says why it is empty.
 void prepareList(HWND dialog, const ChooserList& list) {
   HWND listBox = GetDlgItem(dialog, IDC_PUZZLE_LIST);
-  if (list.entries.empty())
+  if (list.entries.empty()) {
+    // The note takes the record's place.
+    ShowWindow(GetDlgItem(dialog, IDC_PUZZLE_RECORD), SW_HIDE);
     ShowWindow(GetDlgItem(dialog, IDC_PUZZLE_NONE), SW_SHOW);
-  else
+  } else {
     SendMessageA(listBox, LB_SETCURSEL, static_cast<WPARAM>(list.preselected), 0);
+  }
   showRecord(dialog);
   SetFocus(listBox);
 }
