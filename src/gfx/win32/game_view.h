@@ -20,6 +20,11 @@ namespace trelux {
 class PuzzleModel;
 
 inline constexpr int kTileSize = 25;
+// The digits of "digits.bmp" and the level number's row on the panel.
+inline constexpr int kDigitWidth = 12;
+inline constexpr int kDigitHeight = 21;
+inline constexpr int kShownDigits = 3;
+inline constexpr int kLevelNumberY = 255;
 
 class GameView : public ScreenView {
  public:
@@ -81,6 +86,7 @@ class GameView : public ScreenView {
   void withOwnDC(Draw draw);
   // game_view_panel.cpp: what a PlayPanelSource adds.
   void drawPlayPanel(HDC dc);
+  // Three digits with leading zeros, 999 at most.
   void drawNumber(HDC dc, int x, int y, int32_t number);
   void drawNote(HDC dc, const std::string& note);
   void drawHintArrow(HDC dc);

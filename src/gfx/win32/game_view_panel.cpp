@@ -13,12 +13,8 @@
 namespace trelux {
 namespace {
 
-constexpr int kDigitWidth = 12;
-constexpr int kDigitHeight = 21;
-constexpr int kShownDigits = 3;
 constexpr int kLargestShown = 999;
-// The level number's place; the plate's rows repeat its spacing upwards.
-constexpr int kLevelNumberY = 255;
+// The plate's rows repeat the level number's spacing upwards.
 constexpr int kDigitsBelowRowTop = 5;
 constexpr int kPlateRows = 2;
 // The note's display, in panel pixels: between the title and "Next Level".
