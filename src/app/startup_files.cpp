@@ -1,5 +1,6 @@
 #include "app/startup_files.h"
 
+#include <map>
 #include <string>
 
 #include "app/script_runner.h"
@@ -15,7 +16,9 @@ constexpr const char* kSettingsFile = "trelux.ini";
 constexpr const char* kSection = "settings";
 constexpr const char* kServerKey = "server";
 
-std::string gPuzzleServer;
+// The optional keys, by name: the puzzle server and the keys of ours.
+std::map<std::string, std::string> gOptional;
+const char* const kOptionalKeys[] = {kServerKey, kLastSetKey, kConsoleXKey, kConsoleYKey};
 
 void configure(KeyedDocument& doc) {
   doc.setSectionCase(SectionNames::LowerCase);
@@ -40,7 +43,7 @@ std::string loadStartupFiles() {
   if (!setMusicVolume(parseLeadingInt(doc.getValue(kSection, "music")))) {
     return kMalformedSettingsMessage;
   }
-  gPuzzleServer = doc.getValue(kSection, kServerKey);
+  for (const char* key : kOptionalKeys) changeSetting(key, doc.getValue(kSection, key));
   return {};
 }
 
@@ -50,8 +53,8 @@ void saveSettings() {
   doc.addSection(kSection);
   doc.setValue(kSection, "sound", std::to_string(soundVolume()));
   doc.setValue(kSection, "music", std::to_string(musicVolume()));
-  const std::string server = puzzleServerSetting();
-  if (!server.empty()) doc.setValue(kSection, kServerKey, server);
+  puzzleServerSetting();  // a server named while the game ran is kept
+  for (const auto& [key, value] : gOptional) doc.setValue(kSection, key, value);
   doc.saveFile(kSettingsFile);
 }
 
@@ -61,8 +64,20 @@ void saveSettings() {
 std::string puzzleServerSetting() {
   KeyedDocument doc;
   configure(doc);
-  if (doc.loadFile(kSettingsFile)) gPuzzleServer = doc.getValue(kSection, kServerKey);
-  return gPuzzleServer;
+  if (doc.loadFile(kSettingsFile)) changeSetting(kServerKey, doc.getValue(kSection, kServerKey));
+  return setting(kServerKey);
+}
+
+std::string setting(const std::string& key) {
+  const auto found = gOptional.find(key);
+  return found == gOptional.end() ? std::string() : found->second;
+}
+
+void changeSetting(const std::string& key, const std::string& value) {
+  if (value.empty())
+    gOptional.erase(key);
+  else
+    gOptional[key] = value;
 }
 
 // The scroll bars keep both positions within 0 to 100; the setters' range

@@ -25,6 +25,16 @@ void saveSettings();
 // call. Kept when saving.
 std::string puzzleServerSetting();
 
+// Keys of ours in section "settings", read at start-up and written back at
+// exit: "lastset" (the descriptor of the set played last), "consolex" and
+// "consoley" (where the player put the description window). Empty when the
+// file has none; an empty value removes the key.
+inline constexpr const char* kLastSetKey = "lastset";
+inline constexpr const char* kConsoleXKey = "consolex";
+inline constexpr const char* kConsoleYKey = "consoley";
+std::string setting(const std::string& key);
+void changeSetting(const std::string& key, const std::string& value);
+
 // The options dialog's end value: -1 when cancelled, else sound x 256 + music.
 void applyOptionsResult(int result);
 

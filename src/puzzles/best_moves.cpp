@@ -56,6 +56,20 @@ std::optional<int32_t> BestMoves::best(const LevelIdentity& level) const {
   return movesIn(doc.getValue(level.setFile, keyOf(level)), level);
 }
 
+std::vector<std::optional<int32_t>> BestMoves::bestsOf(
+    const std::string& setFile, const std::vector<std::string>& levelBytes) const {
+  std::vector<std::optional<int32_t>> found(levelBytes.size());
+  KeyedDocument doc;
+  configure(doc);
+  if (!isStorable(setFile) || !doc.loadFile(path_)) return found;
+  for (size_t index = 0; index < levelBytes.size(); ++index) {
+    const LevelIdentity level{setFile, static_cast<int32_t>(index), levelBytes[index]};
+    if (doc.hasKey(setFile, keyOf(level)))
+      found[index] = movesIn(doc.getValue(setFile, keyOf(level)), level);
+  }
+  return found;
+}
+
 BestMoves::Outcome BestMoves::record(const LevelIdentity& level, int32_t moves) const {
   Outcome outcome;
   if (!isStorable(level.setFile) || moves < 0) return outcome;

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace trelux {
 
@@ -32,6 +33,10 @@ class BestMoves {
   explicit BestMoves(std::string path = kBestsFile) : path_(std::move(path)) {}
 
   std::optional<int32_t> best(const LevelIdentity& level) const;
+  // The best of every level of a set at once, by level from 0; levelBytes
+  // holds each level's stored bytes.
+  std::vector<std::optional<int32_t>> bestsOf(const std::string& setFile,
+                                              const std::vector<std::string>& levelBytes) const;
 
   struct Outcome {
     std::optional<int32_t> previous;  // the best before this win

@@ -1,5 +1,7 @@
 #include "world/play_session.h"
 
+#include <utility>
+
 #include "base/text.h"
 #include "world/play_effects.h"
 #include "world/play_model.h"
@@ -16,9 +18,12 @@ void PlaySession::followLevel() {
 bool PlaySession::handleKey(PlayKey key, PlayEffects& effects) {
   if (!model_.isRunning()) return false;
   followLevel();
+  const bool startsLevel = std::exchange(skipTurnDue_, false) && key == PlayKey::Right;
   const bool won = handlePlayKey(model_, key, effects);
   PlayPosition after = capturePlayPosition(model_);
-  if (!after.sameBoard(history_.current())) {
+  if (startsLevel) {
+    history_.start(std::move(after));
+  } else if (!after.sameBoard(history_.current())) {
     after.moves = history_.current().moves + 1;
     history_.record(std::move(after));
   }
@@ -92,18 +97,31 @@ std::optional<int32_t> PlaySession::best() {
 }
 
 PlaySession::Advance PlaySession::advance() {
+  const bool skipped = std::exchange(skipping_, false);
   if (model_.puzzleSet().isLastLevel()) return Advance::SetCompleted;
   if (!model_.goToLevel(model_.currentLevel() + 1)) return Advance::LoadFailed;
   model_.startRunning();
   history_ = PlayHistory();
   followLevel();
+  skipTurnDue_ = skipped;
   return Advance::NextLevelStarted;
+}
+
+bool PlaySession::goTo(int32_t level) {
+  model_.stopRunning();
+  skipping_ = skipTurnDue_ = false;
+  if (!model_.goToLevel(level)) return false;
+  model_.startRunning();
+  history_ = PlayHistory();
+  followLevel();
+  return true;
 }
 
 bool PlaySession::canRestart() const { return model_.isRunning() && !model_.isLevelComplete(); }
 
 void PlaySession::restart() {
   followLevel();
+  skipTurnDue_ = false;
   model_.stopRunning();
   // A level that cannot be read again stays as it was played.
   model_.goToLevel(model_.currentLevel());
@@ -124,6 +142,9 @@ bool PlaySession::enterCode(const std::string& entered) {
   return true;
 }
 
-void PlaySession::stopForSkip() { model_.stopRunning(); }
+void PlaySession::stopForSkip() {
+  model_.stopRunning();
+  skipping_ = true;
+}
 
 }  // namespace trelux

@@ -64,6 +64,10 @@ class PlaySession {
   // What "Next Level" does, also when a skip sends it.
   Advance advance();
 
+  // Go to Level: leaves the level being played, won or not, and starts
+  // level (0-based) afresh; false when it cannot be read.
+  bool goTo(int32_t level);
+
   // A restart is offered only while a level is played and not yet won.
   bool canRestart() const;
   // Reads the current level again and plays it from its start; undo
@@ -77,7 +81,10 @@ class PlaySession {
   // Compares the entered text, cut to the dialog's 19 characters, with the
   // set's code in any letter case; right once, right for the whole screen.
   bool enterCode(const std::string& entered);
-  // Stops the level being left by a skip.
+  // Stops the level being left by a skip. The skip's key (Ctrl+Right)
+  // arrives after it as a plain Right that turns the new level's robot to
+  // the east: that turn is part of the level's start, not a move, and undo
+  // does not take it back.
   void stopForSkip();
 
   bool codeAccepted() const { return codeAccepted_; }
@@ -90,6 +97,8 @@ class PlaySession {
 
   PlayModel& model_;
   bool codeAccepted_ = false;
+  bool skipping_ = false;       // a skip is leaving the level
+  bool skipTurnDue_ = false;    // the next Right belongs to the level's start
   PlayHistory history_;
   int32_t historyLevel_ = -1;
   BestMoves bests_;

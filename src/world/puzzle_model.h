@@ -32,6 +32,11 @@ class PuzzleModel {
   int32_t gridWidth() const { return grid_.width(); }
   int32_t gridHeight() const { return grid_.height(); }
   int32_t tileAt(int32_t x, int32_t y) const { return grid_.cell(x, y).tileIndex(); }
+  // The picture the board shows for the cell: its object's tile, but a
+  // laser of a colour shows the coloured picture of the editor's palette,
+  // so that its colour shows as every other coloured object's does, also
+  // where no beam leaves it.
+  int32_t boardTileAt(int32_t x, int32_t y) const;
   Colour sideLightAt(int32_t x, int32_t y, Direction side) const {
     return grid_.cell(x, y).light(side);
   }

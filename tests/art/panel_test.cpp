@@ -39,6 +39,17 @@ TEST(Panel, FitsTheNextLevelButtonAndTheMenuButtons) {
   EXPECT_EQ(panel.height(), 280);
 }
 
+// The main menu's "Quit" (150 x 35 at x = 57, y = 234) covers the level
+// display's top edge whole: beside the button no display shows.
+TEST(Panel, QuitButtonCoversTheTopOfTheLevelDisplay) {
+  const Image panel = drawPanel(font());
+  const Image digits = drawDigits();
+  for (int y = 234; y < 234 + 35; ++y) {
+    ASSERT_NE(panel.at(57 - 1, y), digits.at(0, 0)) << y;
+    ASSERT_NE(panel.at(57 + 150, y), digits.at(0, 0)) << y;
+  }
+}
+
 // The digits are copied over the panel as they are, so the panel shows the
 // digits' own background where they go.
 TEST(Panel, DigitPlaceHasTheDigitsBackground) {

@@ -106,6 +106,15 @@ TEST(LevelGridCells, TheModelsInteriorIsInsideTheRing) {
   EXPECT_EQ(model.tileAt(2, 2), 2);
 }
 
+TEST(LevelGridCells, TheBoardShowsALasersColourAsThePaletteDoes) {
+  PlayModel model;
+  test::buildLevel(model.grid(), "# # # # #\n# >r vb . #\n# . @ <k #\n# # # # #\n");
+  EXPECT_EQ(model.boardTileAt(1, 1), 104 + 1) << "red, east";
+  EXPECT_EQ(model.boardTileAt(2, 1), 104 + 4 * 3 + 2) << "blue, south";
+  EXPECT_EQ(model.boardTileAt(3, 2), model.tileAt(3, 2)) << "a laser of no colour";
+  EXPECT_EQ(model.boardTileAt(0, 0), 1);
+}
+
 TEST(LevelGridLifecycle, ClearDropsTheCellsButKeepsSizeStartAndDescription) {
   LevelGrid grid;
   test::buildLevel(grid, "# # # #\n# @ Snr #\n# # # #\n");

@@ -74,6 +74,29 @@ TEST_F(Session, NextLevelStartsTheFollowingLevelThenCompletesTheSet) {
   EXPECT_EQ(storedProgress(), 1) << "a skip stores no progress";
 }
 
+TEST_F(Session, TheTurnThatFollowsASkipIsPartOfTheNewLevelsStart) {
+  play({kUnsolved, kUnsolved});
+  session.stopForSkip();
+  ASSERT_EQ(session.advance(), PlaySession::Advance::NextLevelStarted);
+  session.handleKey(PlayKey::Right, effects);
+  EXPECT_EQ(model.robotDirection(), kEast);
+  EXPECT_EQ(session.moves(), 0);
+  EXPECT_FALSE(session.canUndo());
+  session.handleKey(PlayKey::Right, effects);
+  EXPECT_EQ(session.moves(), 1) << "the turns after it are moves";
+}
+
+TEST_F(Session, GoToStartsTheChosenLevelAfreshAlsoFromAWonLevel) {
+  play({kPullToWin, kUnsolved, kUnsolved});
+  ASSERT_TRUE(session.handleKey(PlayKey::Down, effects));
+  ASSERT_TRUE(session.goTo(2));
+  EXPECT_EQ(model.currentLevel(), 2);
+  EXPECT_TRUE(model.isRunning());
+  EXPECT_EQ(session.moves(), 0);
+  EXPECT_FALSE(session.canUndo());
+  EXPECT_FALSE(session.goTo(7)) << "no such level";
+}
+
 TEST_F(Session, NextLevelThatCannotBeReadFails) {
   play({kPullToWin, kUnsolved});
   // A width of zero makes the second record unreadable.

@@ -49,8 +49,8 @@ void drawTitle(Image& panel, const PixelFont& font) {
 }
 
 // The level display is a band across the bottom in the digits' own
-// background colour. On the main menu the "Quit" button covers its top, and
-// what shows below the button is plain band.
+// background colour. On the main menu the "Quit" button covers its top, edge
+// and corners included, and what shows below the button is plain band.
 void drawDisplayBand(Image& panel, const PixelFont& font) {
   const int width = kPanelWidth - 2 * kBandLeft;
   panel.fillRect(kBandLeft, kBandTop, width, kPanelHeight - kBandTop, kDisplayBackground);

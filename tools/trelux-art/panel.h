@@ -17,8 +17,11 @@ constexpr int kDigitHeight = 21;
 constexpr int kDigitsY = 255;
 constexpr int kDigitsX = (kPanelWidth - 3 * kDigitWidth) >> 1;
 
-// The level display: a band across the bottom of the panel.
-constexpr int kBandLeft = 42;
+// The level display: a band across the bottom of the panel, as wide as the
+// main menu's buttons, so that "Quit" covers its top edge whole instead of
+// crossing it.
+constexpr int kMenuButtonWidth = 150;
+constexpr int kBandLeft = (kPanelWidth - kMenuButtonWidth) >> 1;
 constexpr int kBandTop = 250;
 
 // The colour behind the digits, shared by the panel's display window; the

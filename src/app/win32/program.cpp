@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/startup_files.h"
+#include "app/win32/dialog_dress.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
 #include "app/win32/window_classes.h"
@@ -26,6 +27,7 @@ bool finishStartup() {
     MessageBoxA(nullptr, kMissingFilesMessage, kProgramTitle, MB_ICONHAND);
     return false;
   }
+  dressDialogs();
   applyScreenRequest();  // the main menu, which sizes and shows the window
   return true;
 }
@@ -61,6 +63,7 @@ void shutDown(HACCEL accelerators) {
   saveSettings();
   FreeLibrary(resourceLibrary);
   resourceLibrary = nullptr;
+  stopDressingDialogs();
 }
 
 int runProgram(HINSTANCE instance) {

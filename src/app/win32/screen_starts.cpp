@@ -2,6 +2,7 @@
 // view and the controller, open the set at its first level, show it.
 #include <string>
 
+#include "app/startup_files.h"
 #include "app/win32/screen_objects.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
@@ -33,19 +34,23 @@ bool cancelled() {
 }  // namespace
 
 bool startPlayScreen() {
-  std::string levelFile;
-  if (!choosePuzzleSet(levelFile, programInstance, mainWindow, true)) return cancelled();
+  std::string levelFile, descriptorFile;
+  if (!choosePuzzleSet(levelFile, programInstance, mainWindow, true, &descriptorFile))
+    return cancelled();
+  changeSetting(kLastSetKey, descriptorFile);  // offered first next time
   auto* model = new PlayModel();
   adoptModel(model);
   auto* view = new GameView(*model, mainWindow, programInstance);
   adoptView(view);
-  adoptController(new PlayController(*model, *view));
+  auto* controller = new PlayController(*model, *view);
+  adoptController(controller);
 
   if (!view->loadTileset(kTilesetName)) throw ScreenError{kTilesetError};
   if (!model->loadSet(levelFile)) throw ScreenError{kLevelFileError};
   if (!model->goToLevel(0)) throw ScreenError{kLevelFileError};
   model->startRunning();
   if (!model->isRunning()) throw ScreenError{kStartError};
+  controller->levelStarted();
   view->layout();
   view->paint();
   return true;

@@ -79,12 +79,15 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT CALLBACK consoleWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  keepKeyboardOffConsole(window, message, wParam);
+  if (consoleTakesKey(window, message, wParam, lParam)) return 0;
+  // Only puzzle screens have a console; their view is always a game view.
+  auto* view = dynamic_cast<GameView*>(currentView());
   if (message == WM_PAINT) {
     validate(window);
-    // Only puzzle screens have a console; their view is always a game view.
-    if (auto* view = dynamic_cast<GameView*>(currentView())) view->paintConsole();
+    if (view) view->paintConsole();
   }
+  if (message == WM_WINDOWPOSCHANGED && view)
+    view->consoleMoved(*reinterpret_cast<const WINDOWPOS*>(lParam));
   return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -32,10 +32,14 @@ void placeClientArea(HWND window, int x, int y, int width, int height, DWORD sty
   GetClientRect(window, &client);
   const int frameWidth = (outer.right - outer.left) - client.right;
   const int frameHeight = (outer.bottom - outer.top) - client.bottom;
+  // The outer corner goes where fitClientArea puts it: offset from (x, y)
+  // by the frame the style describes, so that a switch never nudges it.
+  RECT styled{0, 0, width, height};
+  AdjustWindowRectEx(&styled, style, FALSE, 0);
   // The whole client area is drawn again right after, so no old bits are
   // worth copying.
-  SetWindowPos(window, nullptr, x, y, width + frameWidth, height + frameHeight,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+  SetWindowPos(window, nullptr, x + styled.left, y + styled.top, width + frameWidth,
+               height + frameHeight, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 HWND createFittedWindow(DWORD extendedStyle, const char* className, const char* title,

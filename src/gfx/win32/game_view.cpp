@@ -11,9 +11,6 @@ namespace {
 constexpr DWORD kGameWindowStyle = WS_BORDER | WS_SYSMENU;
 constexpr int kMinimumClientHeight = 280;
 constexpr int kTilesPerRow = 8;
-constexpr int kDigitWidth = 12;
-constexpr int kDigitHeight = 21;
-constexpr int kLevelNumberY = 255;
 constexpr int kRobotInLightTile = 7;
 constexpr int kRobotTile = 3;
 constexpr int kBeamWidth = 2;
@@ -76,7 +73,7 @@ void GameView::draw(HDC dc) {
 }
 
 void GameView::drawCell(int32_t x, int32_t y, HDC dc) {
-  drawTileAt(x * kTileSize, y * kTileSize, model_->tileAt(x, y), dc);
+  drawTileAt(x * kTileSize, y * kTileSize, model_->boardTileAt(x, y), dc);
 }
 
 void GameView::drawTileAt(int32_t pixelX, int32_t pixelY, int32_t tile, HDC dc) {
@@ -113,13 +110,8 @@ void GameView::drawRobot(HDC dc) {
 void GameView::drawPanel(HDC dc) {
   const int panelX = model_->gridWidth() * kTileSize;
   BitBlt(dc, panelX, 0, image_.width(), image_.height(), image_.dc(), 0, 0, SRCCOPY);
-  int number = panelLevel_.value_or(model_->currentLevel()) + 1;
-  for (int i = 2; i >= 0; --i) {
-    const int x = panelX + ((image_.width() - 36) >> 1) + i * kDigitWidth;
-    BitBlt(dc, x, kLevelNumberY, kDigitWidth, kDigitHeight, digits_.dc(),
-           (number % 10) * kDigitWidth, 0, SRCCOPY);
-    number /= 10;
-  }
+  const int digitsX = panelX + ((image_.width() - kShownDigits * kDigitWidth) >> 1);
+  drawNumber(dc, digitsX, kLevelNumberY, panelLevel_.value_or(model_->currentLevel()) + 1);
   if (playPanel_) drawPlayPanel(dc);
 }
 

@@ -20,6 +20,11 @@ namespace trelux {
 class PuzzleModel;
 
 inline constexpr int kTileSize = 25;
+// The digits of "digits.bmp" and the level number's row on the panel.
+inline constexpr int kDigitWidth = 12;
+inline constexpr int kDigitHeight = 21;
+inline constexpr int kShownDigits = 3;
+inline constexpr int kLevelNumberY = 255;
 
 class GameView : public ScreenView {
  public:
@@ -48,6 +53,9 @@ class GameView : public ScreenView {
   void closeConsole();
   void paintConsole();
   HWND consoleWindow() const { return consoleWindow_; }
+  // The description window's WM_WINDOWPOSCHANGED: a move by the player is
+  // remembered in the settings.
+  void consoleMoved(const WINDOWPOS& position);
   // Opens the description window again, or brings it to the front, when the
   // level has a description; the keyboard stays with the board.
   void showDescription();
@@ -73,8 +81,9 @@ class GameView : public ScreenView {
   void drawBeams(int32_t x, int32_t y, HDC dc);
   void drawRobot(HDC dc);
   void drawPanel(HDC dc);
-  // Where the description window goes: centred over the main window.
-  POINT consolePosition() const;
+  // Where the description window's outer corner goes: where the player
+  // put it, else beside the main window.
+  POINT consoleCorner() const;
   // A described level keeps the description window that is open, moved back
   // over the board with the new text: closing and opening it makes the
   // window system unmap and map it, which costs time.
@@ -84,11 +93,13 @@ class GameView : public ScreenView {
   void withOwnDC(Draw draw);
   // game_view_panel.cpp: what a PlayPanelSource adds.
   void drawPlayPanel(HDC dc);
+  // Three digits with leading zeros, 999 at most.
   void drawNumber(HDC dc, int x, int y, int32_t number);
   void drawNote(HDC dc, const std::string& note);
   void drawHintArrow(HDC dc);
 
   HWND consoleWindow_ = nullptr;
+  bool placingConsole_ = false;  // moves made now are the view's, not the player's
   BitmapHolder tileset_;
   BitmapHolder digits_;
   PuzzleModel* model_;
@@ -102,9 +113,10 @@ class GameView : public ScreenView {
   bool laidOut_ = false;
 };
 
-// Called with every message of the description window: the window is for
-// reading only, so it hands the keyboard back to the main window whenever it
-// becomes active.
-void keepKeyboardOffConsole(HWND console, UINT message, WPARAM wParam);
+// Called with every message of the description window; true when it took
+// the message. A click gives the window the keyboard, as any window, so
+// that Alt+F4, Enter and Esc close it alone; every other key goes on to
+// the main window, where play goes on.
+bool consoleTakesKey(HWND console, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace trelux

@@ -4,6 +4,7 @@
 // key as an arrow over the robot.
 #include "gfx/win32/game_view.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/win32/shell.h"
@@ -12,18 +13,16 @@
 namespace trelux {
 namespace {
 
-constexpr int kDigitWidth = 12;
-constexpr int kDigitHeight = 21;
-constexpr int kShownDigits = 3;
 constexpr int kLargestShown = 999;
-// The level number's place; the plate's rows repeat its spacing upwards.
-constexpr int kLevelNumberY = 255;
+// The plate's rows repeat the level number's spacing upwards.
 constexpr int kDigitsBelowRowTop = 5;
 constexpr int kPlateRows = 2;
 // The note's display, in panel pixels: between the title and "Next Level".
 constexpr int kNoteTop = 52;
 constexpr int kNoteBottom = 118;
 constexpr int kNoteMargin = 6;
+constexpr int kNoteWidth = 180;
+constexpr int kNotePanelMargin = 12;
 // The colours of the panel's displays (the art's own).
 constexpr COLORREF kDisplayBackground = RGB(14, 10, 6);
 constexpr COLORREF kDisplayEdge = RGB(92, 70, 36);
@@ -106,6 +105,10 @@ void GameView::setPlayPanel(PlayPanelSource* source) {
 
 void GameView::drawPlayPanel(HDC dc) {
   const PlayPanel shown = playPanel_->playPanel();
+  drawNote(dc, shown.note);
+  // A resource library without the plate keeps the plain panel: the rows
+  // would otherwise fall on the level number.
+  if (!movesPlate_.isLoaded()) return;
   const int panelX = model_->gridWidth() * kTileSize;
   const int plateX = panelX + ((image_.width() - movesPlate_.width()) >> 1);
   const int plateY = kLevelNumberY - kDigitsBelowRowTop - movesPlate_.height();
@@ -117,7 +120,6 @@ void GameView::drawPlayPanel(HDC dc) {
   const int rowHeight = movesPlate_.height() / kPlateRows;
   if (shown.best) drawNumber(dc, digitsX, plateY + kDigitsBelowRowTop, *shown.best);
   drawNumber(dc, digitsX, plateY + rowHeight + kDigitsBelowRowTop, shown.moves);
-  drawNote(dc, shown.note);
 }
 
 void GameView::drawNumber(HDC dc, int x, int y, int32_t number) {
@@ -131,8 +133,10 @@ void GameView::drawNumber(HDC dc, int x, int y, int32_t number) {
 
 void GameView::drawNote(HDC dc, const std::string& note) {
   const int panelX = model_->gridWidth() * kTileSize;
-  const int left = (image_.width() - movesPlate_.width()) >> 1;
-  const int width = movesPlate_.width();
+  // Wider than the plate below it, which is as narrow as the menu's buttons.
+  const int width = std::min(kNoteWidth, image_.width() - 2 * kNotePanelMargin);
+  if (width <= 0) return;
+  const int left = (image_.width() - width) >> 1;
   // The panel's own picture first: no note leaves no trace.
   BitBlt(dc, panelX + left, kNoteTop, width, kNoteBottom - kNoteTop, image_.dc(), left, kNoteTop,
          SRCCOPY);

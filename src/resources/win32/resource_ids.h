@@ -15,6 +15,9 @@
 // Ctrl+Z and Ctrl+Y on the play screen (Backspace undoes as a plain key).
 #define IDC_UNDO_MOVE 2003
 #define IDC_REDO_MOVE 2004
+// Ctrl+G on the play screen: Go to Level, and its list.
+#define IDC_GO_TO_LEVEL 2005
+#define IDC_GO_TO_LIST 1602
 #define IDC_NEXT_LEVEL_BUTTON 3000
 
 // Main menu buttons.
@@ -32,6 +35,8 @@
 #define IDC_SECRET 1029
 // The chooser's note that no puzzle set is installed.
 #define IDC_PUZZLE_NONE 1600
+// The chooser's lines on the selected set: levels won, completion code.
+#define IDC_PUZZLE_RECORD 1601
 
 // The level editor: the commands of its menu (New, Open, Save, Next,
 // Previous and Add New Level are the accelerator commands above), the

@@ -44,11 +44,11 @@ void HintRunner::start(HintPosition position) {
       } catch (...) {
         hint_ = failedHint();
       }
-      PostMessageA(window_, kHintFoundMessage, number, 0);
+      PostMessageA(window_, message_, number, 0);
     });
   } catch (...) {
     hint_ = failedHint();
-    PostMessageA(window_, kHintFoundMessage, number, 0);
+    PostMessageA(window_, message_, number, 0);
   }
 }
 

@@ -24,8 +24,10 @@ inline constexpr uint64_t kHintStates = 10'000'000;
 
 class HintRunner {
  public:
-  explicit HintRunner(HWND window, uint64_t maxStates = kHintStates)
-      : window_(window), maxStates_(maxStates) {}
+  // Each search's end is posted to window as message.
+  explicit HintRunner(HWND window, uint64_t maxStates = kHintStates,
+                      UINT message = kHintFoundMessage)
+      : window_(window), maxStates_(maxStates), message_(message) {}
   // Cancels a search still running and waits for it.
   ~HintRunner();
   HintRunner(const HintRunner&) = delete;
@@ -45,6 +47,7 @@ class HintRunner {
 
   HWND window_;
   uint64_t maxStates_;
+  UINT message_;
   bool searching_ = false;
   WPARAM number_ = 0;
   std::atomic<bool> cancel_ = false;

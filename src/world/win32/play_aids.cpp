@@ -4,58 +4,18 @@
 
 #include "gfx/win32/game_view.h"
 #include "world/play_model.h"
+#include "world/play_notes.h"
 #include "world/play_session.h"
 
 namespace trelux {
-namespace {
-
-const char* keyName(PlayKey key) {
-  switch (key) {
-    case PlayKey::Up: return "Up Arrow";
-    case PlayKey::Down: return "Down Arrow";
-    case PlayKey::Left: return "Left Arrow";
-    case PlayKey::Right: return "Right Arrow";
-    default: return "";
-  }
-}
-
-std::string counted(int64_t n, const char* one, const char* many) {
-  return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
-}  // namespace
-
-std::string winNote(int32_t moves, std::optional<int32_t> previousBest, bool newBest) {
-  const std::string solved = "Solved in " + counted(moves, "move", "moves");
-  if (!newBest) return solved + ".\nYour best is " + std::to_string(previousBest.value_or(0)) + ".";
-  if (!previousBest) return solved + ":\na new best!";
-  return solved + ":\na new best! (It was " + std::to_string(*previousBest) + ".)";
-}
-
-std::string hintNote(const Hint& hint) {
-  switch (hint.answer) {
-    case HintAnswer::Key:
-      return std::string("Hint: ") + keyName(hint.key) + "\nThe win is " +
-             counted(hint.keysToWin, "key", "keys") + " away.";
-    case HintAnswer::AlreadyWon: return "Every sensor is lit.";
-    case HintAnswer::CannotBeWon:
-      if (!hint.reason.empty()) return "This level can't be won:\n" + hint.reason + ".";
-      return "This position can't be won.\nCtrl+Z undoes a move, Ctrl+R restarts.";
-    case HintAnswer::LimitReached: return "No hint: too many positions to search from here.";
-    case HintAnswer::Unsupported: return "No hint: this level has too many objects to search.";
-    case HintAnswer::Failed: return "No hint: the search ran into a problem.";
-    case HintAnswer::Cancelled: break;
-  }
-  return {};
-}
-
 PlayAids::PlayAids(PlayModel& model, GameView& view, PlaySession& session, PlayEffects& effects,
                    uint64_t hintStates)
     : model_(model),
       view_(view),
       session_(session),
       effects_(effects),
-      runner_(view.window(), hintStates) {
+      runner_(view.window(), hintStates),
+      parRunner_(view.window(), hintStates, kParFoundMessage) {
   view_.setPlayPanel(this);
 }
 
@@ -113,10 +73,15 @@ void PlayAids::hintFound(WPARAM number) {
 void PlayAids::afterPlayKey(PlayKey key, int32_t movesBefore, bool won) {
   const bool moved = session_.moves() != movesBefore;
   trail_.keyPressed(key, moved);
+  // A Right that leaves the level at its start is the turn that follows a
+  // skip: the level starts from there.
+  const bool startTurned = key == PlayKey::Right && model_.isRunning() && movesBefore == 0 &&
+                           !session_.canUndo();
+  if (startTurned && !won) findPar();
   if (won) {
     runner_.cancel();
-    const PlaySession::Win& win = session_.lastWin();
-    show(winNote(win.moves, win.previousBest, win.newBest));
+    won_ = true;
+    showWin();
   } else if (moved) {
     forgetHint();
   }
@@ -127,6 +92,28 @@ void PlayAids::startedAfresh() {
   trail_.clear();
   note_.clear();
   hint_.reset();
+  findPar();
+}
+
+void PlayAids::findPar() {
+  par_.reset();
+  won_ = false;
+  if (!model_.isRunning()) return;
+  parRunner_.start(
+      capturePosition(model_.grid(), model_.robotPosition(), model_.robotDirection()));
+}
+
+void PlayAids::parFound(WPARAM number) {
+  const std::optional<Hint> found = parRunner_.take(number);
+  if (!found) return;
+  if (found->answer == HintAnswer::Key) par_ = static_cast<int32_t>(found->keysToWin);
+  if (found->answer == HintAnswer::AlreadyWon) par_ = 0;
+  if (won_ && par_) showWin();
+}
+
+void PlayAids::showWin() {
+  const PlaySession::Win& win = session_.lastWin();
+  show(winNote(win.moves, win.previousBest, win.newBest, par_));
 }
 
 PlayPanel PlayAids::playPanel() { return {session_.moves(), session_.best(), note_, hint_}; }

@@ -23,6 +23,9 @@ class PlayEffects;
 class PlayModel;
 class PlaySession;
 
+// Posted when the search for the level's shortest solution ends.
+inline constexpr UINT kParFoundMessage = WM_APP + 0x141;
+
 inline constexpr WPARAM kUndoKey = VK_BACK;
 inline constexpr WPARAM kHintKey = VK_F2;
 
@@ -45,7 +48,13 @@ class PlayAids : public PlayPanelSource {
   // won the level.
   void afterPlayKey(PlayKey key, int32_t movesBefore, bool won);
   // The level starts from the beginning: the next level, a skip, a restart.
+  // The search for its shortest solution starts too, beside the game; the
+  // win's note names it once known, without waiting for it.
   void startedAfresh();
+  // The par search's message (kParFoundMessage).
+  void parFound(WPARAM number);
+  bool isFindingPar() const { return parRunner_.isSearching(); }
+  std::optional<int32_t> par() const { return par_; }
 
   PlayPanel playPanel() override;
   const std::string& note() const { return note_; }
@@ -57,19 +66,21 @@ class PlayAids : public PlayPanelSource {
   // The board changed under a hint: it and any search for one go.
   void forgetHint();
   void show(std::string note, std::optional<PlayKey> hint = std::nullopt);
+  // Searches the shortest solution from the position now.
+  void findPar();
+  void showWin();
 
   PlayModel& model_;
   GameView& view_;
   PlaySession& session_;
   PlayEffects& effects_;
   HintRunner runner_;
+  HintRunner parRunner_;
+  std::optional<int32_t> par_;
+  bool won_ = false;  // the note is the win's
   HintTrail trail_;
   std::string note_;
   std::optional<PlayKey> hint_;
 };
-
-// The notes of the panel.
-std::string winNote(int32_t moves, std::optional<int32_t> previousBest, bool newBest);
-std::string hintNote(const Hint& hint);
 
 }  // namespace trelux

@@ -3,6 +3,7 @@
 #include "app/win32/button_font.h"
 #include "app/win32/shell.h"
 #include "gfx/win32/game_view.h"
+#include "puzzles/set_record.h"
 #include "resources/win32/resource_ids.h"
 #include "world/play_model.h"
 #include "world/play_rules.h"
@@ -35,6 +36,7 @@ LRESULT PlayController::handleMessage(HWND window, UINT message, WPARAM wParam, 
   if (message == WM_KEYDOWN) onKey(wParam, lParam);
   if (message == WM_COMMAND) onCommand(window, LOWORD(wParam));
   if (message == kHintFoundMessage) aids_.hintFound(wParam);
+  if (message == kParFoundMessage) aids_.parFound(wParam);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -66,9 +68,12 @@ void PlayController::onCommand(HWND window, int id) {
     case IDC_SKIP_LEVEL: skipLevel(window); break;
     case IDC_UNDO_MOVE: aids_.undo(); break;
     case IDC_REDO_MOVE: aids_.redo(); break;
+    case IDC_GO_TO_LEVEL: chooseLevel(); break;
     default: break;
   }
 }
+
+void PlayController::levelStarted() { aids_.startedAfresh(); }
 
 void PlayController::showNextLevelButton() {
   nextLevelButton_ = CreateWindowExA(
@@ -86,22 +91,40 @@ void PlayController::showNextLevelButton() {
 void PlayController::goToNextLevel() {
   switch (session_.advance()) {
     case PlaySession::Advance::SetCompleted: showSetCompleted(); break;
-    case PlaySession::Advance::LoadFailed:
-      view_.showMessage("Trelux can't load the next level.  The puzzle set may be corrupted.",
-                        kProgramTitle);
-      requestScreen(ScreenMainMenu);
-      break;
-    case PlaySession::Advance::NextLevelStarted:
-      // Gone before the window changes, so that it never shows over the new
-      // board. The boxes that end a set show over the won board, button and
-      // all: a won board is not drawn again.
-      destroyNextLevelButton();
-      aids_.startedAfresh();
-      view_.layout();  // the window follows the new level's size
-      view_.paint();
-      break;
+    case PlaySession::Advance::LoadFailed: showLoadFailed(); break;
+    case PlaySession::Advance::NextLevelStarted: showNewLevel(); break;
   }
   destroyNextLevelButton();
+}
+
+void PlayController::showNewLevel() {
+  // Gone before the window changes, so that it never shows over the new
+  // board. The boxes that end a set show over the won board, button and
+  // all: a won board is not drawn again.
+  destroyNextLevelButton();
+  aids_.startedAfresh();
+  view_.layout();  // the window follows the new level's size
+  view_.paint();
+}
+
+void PlayController::showLoadFailed() {
+  view_.showMessage("Trelux can't load the next level.  The puzzle set may be corrupted.",
+                    kProgramTitle);
+  requestScreen(ScreenMainMenu);
+}
+
+void PlayController::chooseLevel() {
+  const std::optional<SetRecord> record = readSetRecord(model_.puzzleSet().path());
+  if (!record) return;
+  const int32_t playing = model_.currentLevel();
+  const std::optional<int32_t> chosen = askLevel(
+      view_.instance(), view_.window(), levelChoices(*record, playing), playing);
+  if (!chosen) return;
+  // Every level listed was reached, so none needs the completion code.
+  if (session_.goTo(*chosen))
+    showNewLevel();
+  else
+    showLoadFailed();
 }
 
 void PlayController::destroyNextLevelButton() {

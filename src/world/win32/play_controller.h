@@ -1,6 +1,7 @@
 // The play screen's controller: arrow keys move the robot, a won level
 // offers "Next Level" (Enter and Space press it too), D shows the level's
-// description again, and the commands restart, skip and show help; undo,
+// description again, and the commands restart, skip, go to a level reached
+// before and show help; undo,
 // redo, the moves and hints are its aids (play_aids.h).
 #pragma once
 
@@ -25,6 +26,8 @@ class PlayController : public ScreenController {
 
   LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
+  // The screen's first level is up and running.
+  void levelStarted();
   void showNextLevelButton();
   // May the player leave the current level for level (0-based)?
   bool askSkipTo(int32_t level);
@@ -43,6 +46,11 @@ class PlayController : public ScreenController {
   void showSetCompleted();
   void restartLevel();
   void skipLevel(HWND window);
+  // Ctrl+G: the levels reached, each with its best; the one chosen starts.
+  void chooseLevel();
+  // A new level is up: the aids start afresh and the window follows it.
+  void showNewLevel();
+  void showLoadFailed();
 
   PlayModel& model_;
   GameView& view_;

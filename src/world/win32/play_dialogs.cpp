@@ -96,7 +96,50 @@ INT_PTR CALLBACK helpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
   }
 }
 
+struct LevelList {
+  const std::vector<std::string>& lines;
+  int32_t selected;
+};
+
+INT_PTR CALLBACK goToDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      const auto& list = *reinterpret_cast<const LevelList*>(lParam);
+      HWND listBox = GetDlgItem(dialog, IDC_GO_TO_LIST);
+      for (const std::string& line : list.lines)
+        SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+      SendMessageA(listBox, LB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
+      SetFocus(listBox);  // arrows pick, Enter goes
+      return FALSE;
+    }
+    case WM_COMMAND: {
+      const bool doubleClicked =
+          LOWORD(wParam) == IDC_GO_TO_LIST && HIWORD(wParam) == LBN_DBLCLK;
+      if (LOWORD(wParam) == IDOK || doubleClicked) {
+        const LRESULT chosen = SendDlgItemMessageA(dialog, IDC_GO_TO_LIST, LB_GETCURSEL, 0, 0);
+        EndDialog(dialog, chosen == LB_ERR ? -1 : chosen);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, -1);
+        return TRUE;
+      }
+      return FALSE;
+    }
+    default: return FALSE;
+  }
+}
+
 }  // namespace
+
+std::optional<int32_t> askLevel(HINSTANCE instance, HWND owner,
+                                const std::vector<std::string>& lines, int32_t selected) {
+  const LevelList list{lines, selected};
+  const INT_PTR chosen = DialogBoxParamA(instance, "playGoToDlg", owner, goToDialogProc,
+                                         reinterpret_cast<LPARAM>(&list));
+  if (chosen < 0 || chosen >= static_cast<INT_PTR>(lines.size())) return std::nullopt;
+  return static_cast<int32_t>(chosen);
+}
 
 std::optional<std::string> askCompletionCode(HINSTANCE instance, HWND owner) {
   CodeAnswer answer;

@@ -1,11 +1,12 @@
-// The play screen's two dialogs: the completion code asked before skipping
-// ahead in a protected set, and the help.
+// The play screen's dialogs: the completion code asked before skipping
+// ahead in a protected set, the help, and Go to Level.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace trelux {
 
@@ -14,5 +15,10 @@ namespace trelux {
 std::optional<std::string> askCompletionCode(HINSTANCE instance, HWND owner);
 
 void showHelpDialog(HINSTANCE instance, HWND owner);
+
+// Go to Level's list of lines, with line selected; the index of the line
+// chosen, or nothing when the player cancelled.
+std::optional<int32_t> askLevel(HINSTANCE instance, HWND owner,
+                                const std::vector<std::string>& lines, int32_t selected);
 
 }  // namespace trelux

@@ -184,6 +184,29 @@ TEST_F(GameViewDrawing, PlayPanelShowsTheBestAndTheMovesAboveTheLevel) {
   view_->setPlayPanel(nullptr);
 }
 
+TEST_F(GameViewDrawing, PlayPanelWithoutItsPlateLeavesTheLevelNumberAlone) {
+  model_.startRunning();
+  FixedPanel source;
+  source.shown.moves = 17;
+  source.shown.best = 9;
+  const HMODULE library = resourceLibrary;
+  resourceLibrary = GetModuleHandleA(nullptr);  // a library without "moves.bmp"
+  view_->setPlayPanel(&source);
+  resourceLibrary = library;
+  BitmapHolder panel, digits;
+  ASSERT_TRUE(panel.load(resourceLibrary, "colors.bmp"));
+  ASSERT_TRUE(digits.load(resourceLibrary, "digits.bmp"));
+  Canvas canvas(6 * 25 + panel.width(), std::max(300, panel.height()));
+  view_->draw(canvas.dc());
+  const int firstDigitX = 6 * 25 + ((panel.width() - 36) >> 1);
+  const int shown[3] = {0, 1, 2};
+  for (int i = 0; i < 3; ++i)
+    EXPECT_TRUE(sameBlock(canvas.dc(), firstDigitX + i * 12, 255, digits.dc(), shown[i] * 12, 0,
+                          12, 21))
+        << "digit " << i;
+  view_->setPlayPanel(nullptr);
+}
+
 TEST_F(GameViewDrawing, HintArrowPointsWhereTheKeyTakesTheRobot) {
   model_.startRunning();
   FixedPanel source;

@@ -59,8 +59,10 @@ void DialogAnswerer::verify() const {
 }
 
 LRESULT CALLBACK DialogAnswerer::hook(int code, WPARAM wParam, LPARAM lParam) {
+  // The program's own hooks first: the dialog is looked at as it shows.
+  const LRESULT result = CallNextHookEx(nullptr, code, wParam, lParam);
   if (code == HCBT_ACTIVATE && active) active->onActivate(reinterpret_cast<HWND>(wParam));
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+  return result;
 }
 
 void DialogAnswerer::onActivate(HWND window) {

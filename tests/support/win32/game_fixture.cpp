@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "app/startup_files.h"
 #include "app/win32/program.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
@@ -34,6 +35,8 @@ void GameFixture::startPlaying() {
 
 void GameFixture::SetUp() {
   folder_ = std::make_unique<ScratchFolder>();
+  // What an earlier test's player chose does not follow into this one.
+  for (const char* key : {kLastSetKey, kConsoleXKey, kConsoleYKey}) changeSetting(key, "");
   ASSERT_TRUE(CopyFileA(TRELUX_TEST_GAME_DIR "\\trelux.dll", "trelux.dll", FALSE))
       << "the resource library is built into " TRELUX_TEST_GAME_DIR;
   CreateDirectoryA("levels", nullptr);

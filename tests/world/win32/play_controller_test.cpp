@@ -4,6 +4,7 @@
 // window, the keyboard from the menu on, and the zap's pause.
 #include <gtest/gtest.h>
 
+#include "app/startup_files.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
 #include "audio/win32/audio_device.h"
@@ -345,6 +346,37 @@ TEST_F(ProtectedSkipTest, WrongOrCancelledCodeKeepsTheLevelAndTurnsTheRobot) {
   EXPECT_EQ(model().robotDirection(), (direction + 1) % 4) << "the board has the keys again";
 }
 
+// The box's width came from its text alone, which cut "Trelux" short.
+TEST_F(ProtectedSkipTest, IncorrectCodeBoxShowsItsWholeTitleAndTheGamesIcon) {
+  for (int i = 0; i < 3; ++i) key(VK_RIGHT, true);
+  DialogAnswerer dialogs;
+  dialogs.expect(codeStep("wrong"));
+  DialogStep box;
+  box.caption = "Trelux";
+  box.text = "Incorrect code.";
+  box.inspect = [](HWND window) {
+    EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), 0) << "the game's icon";
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE title{};
+    GetTextExtentPoint32A(dc, "Trelux", 6, &title);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    DeleteObject(font);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    EXPECT_GE(rect.right - rect.left,
+              title.cx + GetSystemMetrics(SM_CXSMICON) + 4 * GetSystemMetrics(SM_CXSIZE));
+  };
+  dialogs.expect(box);
+  key(VK_RIGHT, true);
+  dialogs.verify();
+}
+
 TEST_F(ProtectedSkipTest, CodeInAnyLetterCaseIsAcceptedOnceForTheScreen) {
   for (int i = 0; i < 3; ++i) key(VK_RIGHT, true);
   DialogAnswerer dialogs;
@@ -459,10 +491,13 @@ TEST_F(PlayTest, DescriptionWindowComesWithEachDescribedLevel) {
   ASSERT_NE(console, nullptr);
   EXPECT_EQ(clientSize(console).cx, 400);
   EXPECT_EQ(clientSize(console).cy, 200);
-  RECT main{}, own{};
+  RECT main{}, own{}, overlap{};
   GetWindowRect(mainWindow, &main);
   GetWindowRect(console, &own);
-  EXPECT_NEAR((own.left + own.right) / 2, (main.left + main.right) / 2, 12);
+  EXPECT_FALSE(IntersectRect(&overlap, &main, &own)) << "beside the board and the panel";
+  EXPECT_TRUE(own.left >= 0 && own.top >= 0 && own.right <= GetSystemMetrics(SM_CXSCREEN) &&
+              own.bottom <= GetSystemMetrics(SM_CYSCREEN))
+      << "on the screen";
   EXPECT_EQ(GetFocus(), mainWindow) << "keys still reach the board";
 
   SendMessageA(console, WM_CLOSE, 0, 0);  // the user closes it
@@ -473,7 +508,24 @@ TEST_F(PlayTest, DescriptionWindowComesWithEachDescribedLevel) {
   EXPECT_NE(consoleOf(mainWindow), nullptr);
 }
 
-TEST_F(PlayTest, DescriptionWindowNeverKeepsTheKeyboardAndDShowsItAgain) {
+TEST_F(PlayTest, DescriptionWindowOpensWhereThePlayerPutIt) {
+  addSet("Set", {kBeamAhead, kBeamAhead});
+  for (int level = 0; level < 2; ++level) describeLevel("Set", level, "Read me.");
+  startPlaying();
+  SetWindowPos(consoleOf(mainWindow), nullptr, 20, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  PostMessageA(consoleOf(mainWindow), WM_KEYDOWN, VK_RETURN, 1);  // read, closed
+  pump();
+  ASSERT_EQ(consoleOf(mainWindow), nullptr);
+  key(VK_RIGHT, true);
+  ASSERT_NE(consoleOf(mainWindow), nullptr);
+  RECT own{};
+  GetWindowRect(consoleOf(mainWindow), &own);
+  EXPECT_EQ(own.left, 20);
+  EXPECT_EQ(own.top, 30);
+  EXPECT_EQ(setting(kConsoleXKey) + "," + setting(kConsoleYKey), "20,30") << "for trelux.ini";
+}
+
+TEST_F(PlayTest, DescriptionWindowPassesPlayKeysOnClosesAloneAndDShowsItAgain) {
   addSet("Set", {kBeamAhead});
   describeLevel("Set", 0, "Mind the beam.");
   startPlaying();
@@ -481,17 +533,36 @@ TEST_F(PlayTest, DescriptionWindowNeverKeepsTheKeyboardAndDShowsItAgain) {
   ASSERT_NE(console, nullptr);
   SetActiveWindow(console);  // as a click on it does
   pump();
-  EXPECT_EQ(GetFocus(), mainWindow);
   press(VK_LEFT);
-  EXPECT_EQ(model().robotDirection(), 3);
-
-  SendMessageA(console, WM_CLOSE, 0, 0);
+  EXPECT_EQ(model().robotDirection(), 3) << "the keys of play reach the board";
+  ASSERT_EQ(GetFocus(), console);
+  PostMessageA(console, WM_SYSKEYDOWN, VK_F4, (KF_ALTDOWN << 16) | 1);  // Alt+F4
   pump();
   ASSERT_EQ(consoleOf(mainWindow), nullptr);
+  EXPECT_EQ(currentScreen(), ScreenPlay) << "only the description closed";
+
   press(kShowDescriptionKey);
-  EXPECT_NE(consoleOf(mainWindow), nullptr);
+  ASSERT_NE(consoleOf(mainWindow), nullptr);
   press(VK_LEFT);
   EXPECT_EQ(model().robotDirection(), 2) << "the keyboard stays with the board";
+  SetActiveWindow(consoleOf(mainWindow));
+  pump();
+  press(VK_ESCAPE);
+  EXPECT_EQ(consoleOf(mainWindow), nullptr);
+  EXPECT_EQ(GetFocus(), mainWindow);
+}
+
+TEST_F(PlayTest, LevelSwitchKeepsTheWindowWhereFittingPutsIt) {
+  addSet("Set", {kBeamAhead, kBeamAhead, kBeamAhead});
+  startPlaying();
+  ShowWindow(mainWindow, SW_HIDE);  // laid out afresh by fitting its client area
+  key(VK_RIGHT, true);
+  RECT fitted{}, switched{};
+  GetWindowRect(mainWindow, &fitted);
+  key(VK_RIGHT, true);  // the window on screen is moved in one step
+  GetWindowRect(mainWindow, &switched);
+  EXPECT_EQ(switched.left, fitted.left);
+  EXPECT_EQ(switched.top, fitted.top);
 }
 
 // Hiding and showing a window again makes the window system unmap and map
