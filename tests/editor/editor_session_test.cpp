@@ -154,7 +154,7 @@ TEST_F(EditorSessionTest, AnUnreadableTargetKeepsTheLevelShownAndItsEdits) {
   bytes.at(test::markerAt(1) + 2) = 0;  // the second level's width
   model_.puzzleSet().close();
   ASSERT_TRUE(writeFileBytes(model_.workingCopyPath(), bytes));
-  session_.click(toolOf(1), mid(4), mid(3));
+  session_.click(toolOf(1), 4, 3);
   const std::string edited = shown();
 
   EXPECT_EQ(session_.goTo(2), EditorSession::GoTo::Missing);
@@ -172,12 +172,12 @@ TEST_F(EditorSessionTest, AnUnreadableTargetKeepsTheLevelShownAndItsEdits) {
 // were marked saved, and Exit left without asking.
 TEST_F(EditorSessionTest, NoToSavingGivesTheEditsUpOnlyWhenAnotherSetTakesTheirPlace) {
   open({kLab});
-  session_.click(toolOf(1), mid(4), mid(3));
+  session_.click(toolOf(1), 4, 3);
   EXPECT_EQ(session_.answerUnsaved(EditorSession::Answer::No), EditorSession::Close::Leave);
   EXPECT_TRUE(session_.modified());
   EXPECT_TRUE(session_.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
   EXPECT_FALSE(session_.modified());
-  session_.click(toolOf(1), mid(4), mid(3));
+  session_.click(toolOf(1), 4, 3);
   session_.answerUnsaved(EditorSession::Answer::No);
   EXPECT_TRUE(session_.createSet("Other"));
   EXPECT_FALSE(session_.modified());
@@ -209,7 +209,7 @@ TEST_F(EditorSessionTest, EditsAnEditorLeftAreRestoredOrDiscardedWithoutAFileLef
     EditorModel killed;
     EditorSession editing(killed);
     ASSERT_TRUE(editing.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
-    editing.click(toolOf(1), mid(4), mid(3));
+    editing.click(toolOf(1), 4, 3);
     edited = formatLevelText(killed.grid());
     left = leftFiles();
   }
