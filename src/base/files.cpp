@@ -1,6 +1,7 @@
 #include "base/files.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "base/durable_file.h"
 #include "base/host_path.h"
 
 namespace trelux {
@@ -72,9 +74,9 @@ bool copyFileBytes(const std::string& from, const std::string& to) {
 }
 
 bool replaceFileContents(const std::string& target, std::string_view bytes) {
-  const std::string temp = createUniqueFile(folderOf(target), "_sav");
+  const std::string temp = createUniqueFile(folderOf(target), kSavePrefix, bytes);
   if (temp.empty()) return false;
-  if (writeFileBytes(temp, bytes) && renameFile(temp, target)) return true;
+  if (moveOver(hostFsPath(temp), hostFsPath(target))) return true;
   removeFile(temp);
   return false;
 }
@@ -138,7 +140,8 @@ bool canEnterFolder(const std::string& path) {
   return true;
 }
 
-std::string createUniqueFile(const std::string& folder, std::string_view prefix) {
+std::string createUniqueFile(const std::string& folder, std::string_view prefix,
+                             std::string_view bytes) {
   std::string base = folder;
   if (!base.empty() && base.back() != '\\' && base.back() != '/') base += '\\';
   // Start from the clock, as the Windows service does, and count up from there.
@@ -148,13 +151,38 @@ std::string createUniqueFile(const std::string& folder, std::string_view prefix)
     char digits[8];
     std::snprintf(digits, sizeof digits, "%04X", (seed + attempt) & 0xFFFF);
     std::string candidate = base + std::string(prefix) + digits + ".tmp";
-    std::error_code ec;
-    if (fs::exists(hostFsPath(candidate), ec)) continue;
-    if (ec) return {};
-    if (writeFileBytes(candidate, {})) return candidate;
-    return {};
+    switch (writeNewFile(hostFsPath(candidate), bytes)) {
+      case NewFile::Written: return candidate;
+      case NewFile::NameTaken: continue;
+      case NewFile::Failed: return {};
+    }
   }
   return {};
+}
+
+namespace {
+
+// kSavePrefix, four hexadecimal digits, ".tmp", as createUniqueFile names them.
+bool isSaveName(const std::string& name) {
+  if (name.size() != 12 || name.compare(0, 4, kSavePrefix) != 0 || name.compare(8, 4, ".tmp") != 0) {
+    return false;
+  }
+  return std::all_of(name.begin() + 4, name.begin() + 8,
+                     [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+}  // namespace
+
+void removeStaleSaves(const std::string& folder, std::chrono::seconds minAge) {
+  std::string base = folder;
+  if (!base.empty() && base.back() != '\\' && base.back() != '/') base += '\\';
+  const auto now = fs::file_time_type::clock::now();
+  for (const std::string& name : folderEntries(folder)) {
+    if (!isSaveName(name)) continue;
+    std::error_code ec;
+    const auto written = fs::last_write_time(hostFsPath(base + name), ec);
+    if (!ec && now - written > minAge) removeFile(base + name);
+  }
 }
 
 }  // namespace trelux

@@ -3,6 +3,7 @@
 // Each reports failure as false, nullopt or an empty result.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,8 +25,9 @@ bool pathExists(const std::string& path);
 bool isFolder(const std::string& path);
 // Copies a whole file; an existing target is overwritten.
 bool copyFileBytes(const std::string& from, const std::string& to);
-// Writes target through a temporary file beside it, so that target is either
-// left as it was or replaced completely, never half written.
+// Writes target through a temporary file beside it, flushed to the disk
+// before it replaces target, so that target is either left as it was or
+// replaced completely, never half written, even by a power cut.
 bool replaceFileContents(const std::string& target, std::string_view bytes);
 // The same with the bytes of another file.
 bool replaceFileWithCopy(const std::string& from, const std::string& target);
@@ -43,9 +45,18 @@ bool changeCurrentFolder(const std::string& path);
 // Whether the current folder could be changed to path; it stays as it was.
 bool canEnterFolder(const std::string& path);
 
-// Creates an empty file with a name not used yet in folder, made of the whole
-// prefix, four hexadecimal digits and ".tmp", and returns its path: folder +
-// name. Empty when nothing could be made.
-std::string createUniqueFile(const std::string& folder, std::string_view prefix);
+// Creates a file with a name not used yet in folder, made of the whole
+// prefix, four hexadecimal digits and ".tmp", holding bytes flushed to the
+// disk, and returns its path: folder + name. The name is taken in the step
+// that creates the file, so two programs never get the same one. Empty when
+// nothing could be made.
+std::string createUniqueFile(const std::string& folder, std::string_view prefix,
+                             std::string_view bytes = {});
+
+// The temporary files of saves (replaceFileContents) that a program ending
+// before its rename left in folder, last written longer than minAge ago:
+// a younger one may be a save of another game running now.
+inline constexpr const char* kSavePrefix = "_sav";
+void removeStaleSaves(const std::string& folder, std::chrono::seconds minAge);
 
 }  // namespace trelux

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/durable_file.h"
 #include "support/scratch_folder.h"
 
 namespace trelux {
@@ -30,6 +31,17 @@ TEST(Files, UniqueFilesAreCreatedEmptyWithPrefixAndTmpExtension) {
     names.insert(name);
   }
   EXPECT_EQ(names.size(), 20u);
+}
+
+// Taken in one step with the check, so a file that is there is never
+// opened, let alone truncated.
+TEST(Files, ANewFileNeverReplacesOneThatExists) {
+  ScratchFolder folder;
+  writeFile("_sav0001.tmp", "someone else's");
+  EXPECT_EQ(writeNewFile("_sav0001.tmp", "mine"), NewFile::NameTaken);
+  EXPECT_EQ(readFile("_sav0001.tmp"), "someone else's");
+  EXPECT_EQ(writeNewFile("_sav0002.tmp", "mine"), NewFile::Written);
+  EXPECT_EQ(readFile("_sav0002.tmp"), "mine");
 }
 
 TEST(Files, UniqueFileInAMissingFolderFails) {

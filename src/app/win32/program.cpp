@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/stale_saves.h"
 #include "app/startup_files.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
@@ -66,6 +67,7 @@ void shutDown(HACCEL accelerators) {
 int runProgram(HINSTANCE instance) {
   programInstance = instance;
   if (!checkStartupFiles()) return 0;
+  removeStaleSaveFiles();
   if (!registerWindowClasses()) return 0;
   mainWindow = createMainWindow();
   if (!mainWindow) return 0;
