@@ -6,6 +6,7 @@
 #include "audio/volumes.h"
 #include "base/text.h"
 #include "doc/keyed_document.h"
+#include "doc/own_file.h"
 
 namespace trelux {
 
@@ -15,11 +16,17 @@ constexpr const char* kSettingsFile = "trelux.ini";
 constexpr const char* kSection = "settings";
 constexpr const char* kServerKey = "server";
 
-std::string gPuzzleServer;
-
 void configure(KeyedDocument& doc) {
   doc.setSectionCase(SectionNames::LowerCase);
   doc.setNameCase(KeepCase::Neither);
+}
+
+// Reading to update or to look a key up skips lines it cannot read; only
+// the start-up check refuses a file with such a line.
+OwnFile loadForgivingly(KeyedDocument& doc) {
+  configure(doc);
+  doc.setLenient(true);
+  return loadOwnFile(doc, kSettingsFile);
 }
 
 }  // namespace
@@ -30,7 +37,7 @@ std::string loadStartupFiles() {
 
   KeyedDocument doc;
   configure(doc);
-  if (!doc.loadFile(kSettingsFile)) return kUnparsableSettingsMessage;
+  if (loadOwnFile(doc, kSettingsFile) != OwnFile::Loaded) return kUnparsableSettingsMessage;
   if (!doc.hasKey(kSection, "sound") || !doc.hasKey(kSection, "music")) {
     return kMalformedSettingsMessage;
   }
@@ -40,21 +47,28 @@ std::string loadStartupFiles() {
   if (!setMusicVolume(parseLeadingInt(doc.getValue(kSection, "music")))) {
     return kMalformedSettingsMessage;
   }
-  gPuzzleServer = doc.getValue(kSection, kServerKey);
   return {};
 }
 
-void saveSettings() {
+std::string settingValue(const std::string& key) {
   KeyedDocument doc;
-  configure(doc);
-  doc.addSection(kSection);
-  doc.setValue(kSection, "sound", std::to_string(soundVolume()));
-  doc.setValue(kSection, "music", std::to_string(musicVolume()));
-  if (!gPuzzleServer.empty()) doc.setValue(kSection, kServerKey, gPuzzleServer);
-  doc.saveFile(kSettingsFile);
+  if (loadForgivingly(doc) != OwnFile::Loaded) return {};
+  return doc.getValue(kSection, key);
 }
 
-std::string puzzleServerSetting() { return gPuzzleServer; }
+bool updateSettings(const std::vector<std::pair<std::string, std::string>>& values) {
+  KeyedDocument doc;
+  if (loadForgivingly(doc) == OwnFile::Unreadable) return false;
+  doc.addSection(kSection);
+  for (const auto& [key, value] : values) doc.setValue(kSection, key, value);
+  return doc.saveFile(kSettingsFile);
+}
+
+void saveSettings() {
+  updateSettings({{"sound", std::to_string(soundVolume())}, {"music", std::to_string(musicVolume())}});
+}
+
+std::string puzzleServerSetting() { return settingValue(kServerKey); }
 
 // The scroll bars keep both positions within 0 to 100; the setters' range
 // check stays anyway, since a volume above 100 would ask the sound device
