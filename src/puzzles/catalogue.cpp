@@ -85,11 +85,25 @@ bool setPuzzleSetLocked(const std::string& descriptorFile, bool locked) {
   return writeDescriptor(entry);
 }
 
+namespace {
+
+// A file there at all, even one that cannot be opened now (locked).
+bool isFileThere(const std::string& path) { return pathExists(path) && !isFolder(path); }
+
+// A descriptor takes a name, and so does a level file left without one (its
+// set deleted while the file was locked): a new set there would truncate it.
+bool isBaseNameTaken(const std::string& base) {
+  return isFileThere(".\\Levels\\" + base + kExtension) ||
+         isFileThere(".\\Levels\\" + base + "\\levels.dat");
+}
+
+}  // namespace
+
 std::string makeSetBaseName(const std::string& name) {
   char hex[16];
   std::snprintf(hex, sizeof hex, "%x", static_cast<unsigned>(nameHash(name)));
   std::string base = hex;
-  while (canOpenForReading(".\\Levels\\" + base + kExtension)) base += 'x';
+  while (isBaseNameTaken(base)) base += 'x';
   return base;
 }
 
