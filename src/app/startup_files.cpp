@@ -1,12 +1,12 @@
 #include "app/startup_files.h"
 
-#include <map>
 #include <string>
 
 #include "app/script_runner.h"
 #include "audio/volumes.h"
 #include "base/text.h"
 #include "doc/keyed_document.h"
+#include "doc/own_file.h"
 
 namespace trelux {
 
@@ -16,13 +16,17 @@ constexpr const char* kSettingsFile = "trelux.ini";
 constexpr const char* kSection = "settings";
 constexpr const char* kServerKey = "server";
 
-// The optional keys, by name: the puzzle server and the keys of ours.
-std::map<std::string, std::string> gOptional;
-const char* const kOptionalKeys[] = {kServerKey, kLastSetKey, kConsoleXKey, kConsoleYKey};
-
 void configure(KeyedDocument& doc) {
   doc.setSectionCase(SectionNames::LowerCase);
   doc.setNameCase(KeepCase::Neither);
+}
+
+// Reading to update or to look a key up skips lines it cannot read; only
+// the start-up check refuses a file with such a line.
+OwnFile loadForgivingly(KeyedDocument& doc) {
+  configure(doc);
+  doc.setLenient(true);
+  return loadOwnFile(doc, kSettingsFile);
 }
 
 }  // namespace
@@ -33,7 +37,7 @@ std::string loadStartupFiles() {
 
   KeyedDocument doc;
   configure(doc);
-  if (!doc.loadFile(kSettingsFile)) return kUnparsableSettingsMessage;
+  if (loadOwnFile(doc, kSettingsFile) != OwnFile::Loaded) return kUnparsableSettingsMessage;
   if (!doc.hasKey(kSection, "sound") || !doc.hasKey(kSection, "music")) {
     return kMalformedSettingsMessage;
   }
@@ -43,41 +47,34 @@ std::string loadStartupFiles() {
   if (!setMusicVolume(parseLeadingInt(doc.getValue(kSection, "music")))) {
     return kMalformedSettingsMessage;
   }
-  for (const char* key : kOptionalKeys) changeSetting(key, doc.getValue(kSection, key));
   return {};
 }
 
-void saveSettings() {
+std::string settingValue(const std::string& key) {
   KeyedDocument doc;
-  configure(doc);
+  if (loadForgivingly(doc) != OwnFile::Loaded) return {};
+  return doc.getValue(kSection, key);
+}
+
+bool updateSettings(const std::vector<std::pair<std::string, std::string>>& values) {
+  KeyedDocument doc;
+  if (loadForgivingly(doc) == OwnFile::Unreadable) return false;
   doc.addSection(kSection);
-  doc.setValue(kSection, "sound", std::to_string(soundVolume()));
-  doc.setValue(kSection, "music", std::to_string(musicVolume()));
-  puzzleServerSetting();  // a server named while the game ran is kept
-  for (const auto& [key, value] : gOptional) doc.setValue(kSection, key, value);
-  doc.saveFile(kSettingsFile);
+  for (const auto& [key, value] : values) doc.setValue(kSection, key, value);
+  return doc.saveFile(kSettingsFile);
 }
 
-// Read again each time, so that a server named in trelux.ini while the game
-// runs is used without a restart, and not overwritten at exit. A file that
-// cannot be read now leaves the setting as it was.
-std::string puzzleServerSetting() {
-  KeyedDocument doc;
-  configure(doc);
-  if (doc.loadFile(kSettingsFile)) changeSetting(kServerKey, doc.getValue(kSection, kServerKey));
-  return setting(kServerKey);
+void saveSettings() {
+  updateSettings({{"sound", std::to_string(soundVolume())}, {"music", std::to_string(musicVolume())}});
 }
 
-std::string setting(const std::string& key) {
-  const auto found = gOptional.find(key);
-  return found == gOptional.end() ? std::string() : found->second;
-}
+std::string puzzleServerSetting() { return settingValue(kServerKey); }
 
+std::string setting(const std::string& key) { return settingValue(key); }
+
+// Written at once: nothing the player chose waits for the game's end.
 void changeSetting(const std::string& key, const std::string& value) {
-  if (value.empty())
-    gOptional.erase(key);
-  else
-    gOptional[key] = value;
+  updateSettings({{key, value}});
 }
 
 // The scroll bars keep both positions within 0 to 100; the setters' range

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace trelux {
 
@@ -17,18 +19,23 @@ inline constexpr const char* kMalformedSettingsMessage =
 // file. Answers the empty string on success, else the message to show (in a
 // box titled "Trelux"); the program then ends. Volumes already read stay.
 std::string loadStartupFiles();
-// Writes the two volumes to the settings file; a file that cannot be written
-// keeps its old content.
+// Writes the two volumes to the settings file (updateSettings).
 void saveSettings();
+// The value of a key of section "settings" as the settings file holds it
+// now, empty when it holds none.
+std::string settingValue(const std::string& key);
+// Sets keys of section "settings" in the settings file and keeps every other
+// key and section in it (added by hand or by a later version). A file that
+// is there but cannot be read, or cannot be written, keeps its old content.
+bool updateSettings(const std::vector<std::pair<std::string, std::string>>& values);
 // The puzzle server named by the optional key "server" of the settings file
-// (host, or host:port), empty when the file names none; read anew at each
-// call. Kept when saving.
+// (host, or host:port), empty when the file names none; read each time.
 std::string puzzleServerSetting();
 
-// Keys of ours in section "settings", read at start-up and written back at
-// exit: "lastset" (the descriptor of the set played last), "consolex" and
+// Keys of ours in section "settings", read from the file and written to it
+// at once: "lastset" (the descriptor of the set played last), "consolex" and
 // "consoley" (where the player put the description window). Empty when the
-// file has none; an empty value removes the key.
+// file has none.
 inline constexpr const char* kLastSetKey = "lastset";
 inline constexpr const char* kConsoleXKey = "consolex";
 inline constexpr const char* kConsoleYKey = "consoley";

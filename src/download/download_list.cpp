@@ -3,6 +3,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "doc/keyed_document.h"
+#include "doc/own_file.h"
 #include "download/download_messages.h"
 #include "download/internet_error.h"
 
@@ -22,11 +23,12 @@ void configure(KeyedDocument& doc) {
 // when a file is there but cannot be read, or the new one cannot be saved.
 bool openList(KeyedDocument& doc) {
   configure(doc);
-  if (canOpenForReading(kDownloadListFile)) {
-    if (!doc.loadFile(kDownloadListFile)) return false;
-    if (doc.hasSection(kSection)) return true;
-  } else {
-    createFolder(".\\levels\\");
+  switch (loadOwnFile(doc, kDownloadListFile)) {
+    case OwnFile::Unreadable: return false;  // never replaced by an empty list
+    case OwnFile::Loaded:
+      if (doc.hasSection(kSection)) return true;
+      break;
+    case OwnFile::Missing: createFolder(".\\levels\\"); break;
   }
   doc.addSection(kSection);
   return doc.saveFile(kDownloadListFile);

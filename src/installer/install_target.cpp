@@ -1,10 +1,6 @@
 #include "installer/install_target.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "base/files.h"
-#include "base/host_path.h"
 #include "installer/install_failure.h"
 
 namespace trelux {
@@ -26,8 +22,7 @@ void createDirectoriesAlong(const std::string& directory) {
 }
 
 std::string targetBase(InstallSource& source, const std::string& directory) {
-  std::error_code ec;
-  if (!std::filesystem::is_directory(hostPath(directory), ec))
+  if (!isFolder(directory))
     throw SUPEREXCEPTION{"SetCurrentDirectory(installdirectory)", source.lastError()};
   std::string base = directory;
   while (!base.empty() && isSeparator(base.back())) base.pop_back();

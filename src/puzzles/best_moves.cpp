@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "doc/keyed_document.h"
+#include "doc/own_file.h"
 
 namespace trelux {
 
@@ -20,9 +21,12 @@ std::string hashOf(const std::string& bytes) {
 
 std::string keyOf(const LevelIdentity& level) { return "level" + std::to_string(level.level + 1); }
 
+// A line that does not read is skipped and the others kept: one damaged
+// line must not lose every best.
 void configure(KeyedDocument& doc) {
   doc.setSectionCase(SectionNames::LowerCase);
   doc.setNameCase(KeepCase::Neither);
+  doc.setLenient(true);
 }
 
 // The stored moves when the value is "moves hash" with this level's hash.
@@ -51,7 +55,7 @@ bool isStorable(const std::string& setFile) {
 std::optional<int32_t> BestMoves::best(const LevelIdentity& level) const {
   KeyedDocument doc;
   configure(doc);
-  if (!isStorable(level.setFile) || !doc.loadFile(path_)) return std::nullopt;
+  if (!isStorable(level.setFile) || loadOwnFile(doc, path_) != OwnFile::Loaded) return std::nullopt;
   if (!doc.hasKey(level.setFile, keyOf(level))) return std::nullopt;
   return movesIn(doc.getValue(level.setFile, keyOf(level)), level);
 }
@@ -75,9 +79,14 @@ BestMoves::Outcome BestMoves::record(const LevelIdentity& level, int32_t moves) 
   if (!isStorable(level.setFile) || moves < 0) return outcome;
   KeyedDocument doc;
   configure(doc);
-  // A file that does not load leaves the document empty: the damaged file
-  // is replaced by what is recorded now.
-  if (doc.loadFile(path_) && doc.hasKey(level.setFile, keyOf(level))) {
+  // A file that is there but cannot be read (locked by another program) is
+  // never replaced by the one best known now.
+  const OwnFile file = loadOwnFile(doc, path_);
+  if (file == OwnFile::Unreadable) {
+    outcome.newBest = true;
+    return outcome;
+  }
+  if (doc.hasKey(level.setFile, keyOf(level))) {
     outcome.previous = movesIn(doc.getValue(level.setFile, keyOf(level)), level);
   }
   outcome.newBest = !outcome.previous || moves < *outcome.previous;

@@ -8,8 +8,8 @@
 // A section per level file, as the chooser names it; a key per level
 // (numbered from 1, as play shows it); the value is the moves, then a hash of
 // the level's stored bytes. A level changed in the editor hashes differently
-// and so has no best until it is won again. A file that cannot be read is
-// taken as empty and written anew by the next best.
+// and so has no best until it is won again. Lines that cannot be read are
+// skipped; a file that cannot be opened at all is never written over.
 #pragma once
 
 #include <cstdint>

@@ -1,11 +1,8 @@
 #include "puzzles/catalogue.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "base/files.h"
-#include "base/host_path.h"
 #include "base/text.h"
 #include "doc/keyed_document.h"
 #include "doc/name_hash.h"
@@ -57,11 +54,7 @@ bool writeDescriptor(const PuzzleSetEntry& entry) {
 }
 
 void scanPuzzleSets(std::vector<PuzzleSetEntry>& list, bool includeLocked) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  for (fs::directory_iterator it(hostPath(kScanFolder), ec), end; !ec && it != end;
-       it.increment(ec)) {
-    const std::string fileName = it->path().filename().string();
+  for (const std::string& fileName : folderEntries(kScanFolder)) {
     if (!isDescriptorName(fileName)) continue;
     PuzzleSetEntry entry;
     if (!readDescriptor(kScanFolder + fileName, entry)) continue;
@@ -92,11 +85,25 @@ bool setPuzzleSetLocked(const std::string& descriptorFile, bool locked) {
   return writeDescriptor(entry);
 }
 
+namespace {
+
+// A file there at all, even one that cannot be opened now (locked).
+bool isFileThere(const std::string& path) { return pathExists(path) && !isFolder(path); }
+
+// A descriptor takes a name, and so does a level file left without one (its
+// set deleted while the file was locked): a new set there would truncate it.
+bool isBaseNameTaken(const std::string& base) {
+  return isFileThere(".\\Levels\\" + base + kExtension) ||
+         isFileThere(".\\Levels\\" + base + "\\levels.dat");
+}
+
+}  // namespace
+
 std::string makeSetBaseName(const std::string& name) {
   char hex[16];
   std::snprintf(hex, sizeof hex, "%x", static_cast<unsigned>(nameHash(name)));
   std::string base = hex;
-  while (canOpenForReading(".\\Levels\\" + base + kExtension)) base += 'x';
+  while (isBaseNameTaken(base)) base += 'x';
   return base;
 }
 

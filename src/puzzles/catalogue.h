@@ -25,7 +25,8 @@ bool hasPuzzleSets(bool includeLocked);
 bool isPuzzleSetNameFree(const std::string& name);
 bool setPuzzleSetLocked(const std::string& descriptorFile, bool locked);
 // The base of a new set's file names: the name's hash in lower-case hex,
-// with "x" appended until no descriptor of that name exists.
+// with "x" appended until neither a descriptor of that name nor a level
+// file in a folder of that name exists.
 std::string makeSetBaseName(const std::string& name);
 
 }  // namespace trelux

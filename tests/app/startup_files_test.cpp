@@ -214,6 +214,21 @@ TEST_F(StartupFiles, WithoutAServerKeyNoneIsNamedOrWritten) {
   EXPECT_EQ(readFile("trelux.ini"), "[settings]\r\n\r\nsound = 5\r\nmusic = 6\r\n\r\n");
 }
 
+// The settings are updated, not replaced: keys the game does not know (a
+// later version's, a player's) survive, and a byte-order mark is skipped.
+TEST_F(StartupFiles, SavingKeepsWhatTheGameDoesNotKnow) {
+  writeSettings("\xEF\xBB\xBF[settings]\nsound = 1\nmusic = 2\nlastset = x\n[later]\nk = v\n");
+  ASSERT_EQ(loadStartupFiles(), "");
+  setSoundVolume(37);
+  saveSettings();
+  EXPECT_EQ(readFile("trelux.ini"),
+            "[settings]\r\n\r\nsound = 37\r\nmusic = 2\r\nlastset = x\r\n\r\n[later]\r\n\r\nk = v\r\n\r\n");
+  fs::remove("trelux.ini");
+  fs::create_symlink("/nonexistent/trelux.ini", "trelux.ini");
+  saveSettings();
+  EXPECT_TRUE(fs::is_symlink("trelux.ini"));
+}
+
 TEST_F(StartupFiles, AFileThatCannotBeWrittenIsLeftAlone) {
   fs::create_directory("trelux.ini");
   saveSettings();

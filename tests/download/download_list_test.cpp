@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "download/download_messages.h"
@@ -42,6 +43,18 @@ TEST(DownloadList, UnreadableListIsNotOverwritten) {
     EXPECT_EQ(error.message, kInstallMessage);
   }
   EXPECT_EQ(readFile(kList), broken);
+}
+
+// A list some editor saved with a byte-order mark still reads; one that
+// cannot be opened is no missing list to create anew.
+TEST(DownloadList, AMarkIsSkippedAndAListThatCannotBeOpenedIsKept) {
+  ScratchFolder scratch;
+  writeFile(kList, "\xEF\xBB\xBF[webguids]\r\nabc = true\r\n");
+  EXPECT_EQ(repeatedDownloadCheck("abc"), DownloadAnswer::AskFirst);
+  std::filesystem::remove(kList);
+  std::filesystem::create_symlink("/nonexistent/download.guid", kList);
+  EXPECT_EQ(repeatedDownloadCheck("abc"), DownloadAnswer::ListUnreadable);
+  EXPECT_TRUE(std::filesystem::is_symlink(kList));
 }
 
 // Saved as keys, these would make the next load of the list fail.

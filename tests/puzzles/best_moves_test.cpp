@@ -89,6 +89,21 @@ TEST_F(Bests, ADamagedFileIsIgnoredAndRewritten) {
   }
 }
 
+// A byte-order mark and a line that does not read lose no other best.
+TEST_F(Bests, AMarkAndABadLineAreSkipped) {
+  bests.record(level, 30);
+  test::writeFile("levels/bests.ini", "\xEF\xBB\xBFnot a line\n" + test::readFile("levels/bests.ini"));
+  EXPECT_EQ(bests.best(level), 30);
+}
+
+// One that cannot be opened (here a link to a drive that is gone) is no
+// empty file to write over.
+TEST_F(Bests, AFileThatCannotBeOpenedIsNeverReplaced) {
+  std::filesystem::create_symlink("/nonexistent/bests.ini", "levels/bests.ini");
+  EXPECT_FALSE(bests.record(level, 12).saved);
+  EXPECT_TRUE(std::filesystem::is_symlink("levels/bests.ini"));
+}
+
 TEST_F(Bests, WithoutItsFolderNothingIsSavedAndNothingBreaks) {
   std::filesystem::remove_all("levels");
   const BestMoves::Outcome outcome = bests.record(level, 12);

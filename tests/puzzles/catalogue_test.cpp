@@ -188,6 +188,14 @@ TEST(CatalogueNames, OnlyADescriptorTakesABaseName) {
   EXPECT_EQ(makeSetBaseName("a"), "30440x");
 }
 
+// Left without its descriptor (the set deleted while the file was locked),
+// a level file is still no place for a new set.
+TEST(CatalogueNames, ALevelFileInTheFolderTakesABaseName) {
+  ScratchFolder scratch;
+  writeFile("levels/30440/levels.dat", "an orphan's levels");
+  EXPECT_EQ(makeSetBaseName("a"), "30440x");
+}
+
 // ---- Locking -------------------------------------------------------------------------------
 
 TEST(CatalogueLock, LockingRewritesTheThreeKeysInStorageOrderOnly) {

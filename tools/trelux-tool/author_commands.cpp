@@ -2,11 +2,11 @@
 
 #include <chrono>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <sstream>
 
+#include "base/files.h"
+#include "base/host_path.h"
 #include "editor_sets.h"
 #include "level_table.h"
 #include "puzzles/catalogue.h"
@@ -117,7 +117,8 @@ int runDecompile(const std::vector<std::string>& args, const AuthorOptions& opti
                  std::ostream& err) {
   if (args.size() != 1 && args.size() != 2) return usage(err, "decompile takes a level file and optionally a text file to write");
   std::string name = options.name;
-  if (name.empty()) name = nameFromDescriptor(args[0]).value_or(std::filesystem::path(args[0]).stem().string());
+  if (name.empty())
+    name = nameFromDescriptor(args[0]).value_or(ansiName(hostFsPath(args[0]).stem()));
   SetSource set;
   std::string error;
   if (!decompileSet(args[0], name, set, error)) return fail(err, error);
@@ -126,10 +127,7 @@ int runDecompile(const std::vector<std::string>& args, const AuthorOptions& opti
     out << text;
     return 0;
   }
-  std::ofstream file(args[1], std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  if (!file) return fail(err, "cannot write " + args[1]);
+  if (!writeFileBytes(args[1], text)) return fail(err, "cannot write " + args[1]);
   return 0;
 }
 

@@ -79,6 +79,8 @@ INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 void showOptionsDialog(HINSTANCE instance, HWND owner) {
   const INT_PTR result = DialogBoxParamA(instance, "optionsDialog", owner, optionsDialogProc, 0);
   applyOptionsResult(static_cast<int>(result));
+  // Saved at once: a crash before the exit would lose the volumes.
+  if (result != -1) saveSettings();
 }
 
 }  // namespace trelux

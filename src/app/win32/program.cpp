@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/stale_saves.h"
 #include "app/startup_files.h"
 #include "app/win32/dialog_dress.h"
 #include "app/win32/screens.h"
@@ -69,6 +70,7 @@ void shutDown(HACCEL accelerators) {
 int runProgram(HINSTANCE instance) {
   programInstance = instance;
   if (!checkStartupFiles()) return 0;
+  removeStaleSaveFiles();
   if (!registerWindowClasses()) return 0;
   mainWindow = createMainWindow();
   if (!mainWindow) return 0;

@@ -1,7 +1,7 @@
 #include "download/win32/internet_session.h"
 
-#include <fstream>
 
+#include "base/files.h"
 #include "download/download_messages.h"
 #include "download/internet_error.h"
 #include "download/win32/progress_window.h"
@@ -54,14 +54,8 @@ TransferOutcome await(TransferJob& job, ProgressWindow& progress) {
 }
 
 void writeBody(const std::string& file, const std::string& body) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (file.empty() || !out) {
-    throw InternetError{"Couldn't open the local file " + file + " for writing.",
-                        kLocalFileMessage};
-  }
-  out.write(body.data(), static_cast<std::streamsize>(body.size()));
-  out.close();
-  if (!out) throw InternetError{"Couldn't write the local file " + file + ".", kLocalFileMessage};
+  if (file.empty() || !writeFileBytes(file, body))
+    throw InternetError{"Couldn't write the local file " + file + ".", kLocalFileMessage};
 }
 
 }  // namespace
