@@ -1,7 +1,10 @@
 #include "installer/win32/installer_commands.h"
 
+#include "base/text.h"
+#include "installer/install_directory.h"
 #include "installer/install_failure.h"
 #include "installer/installation.h"
+#include "installer/package_contents.h"
 #include "installer/uninstallation.h"
 #include "installer/win32/installer_messages.h"
 #include "installer/win32/installer_screens.h"
@@ -15,19 +18,47 @@ namespace {
 // WinExec answers 32 or more when the program started.
 constexpr UINT kWinExecStarted = 32;
 
-// The edit field's text, at most 259 characters.
+// The edit field's text, at most 259 characters, without the blanks around it.
 std::string typedDirectory() {
   char text[MAX_PATH] = {};
   GetDlgItemTextA(installer().window, kDirectoryEdit, text, sizeof text);
-  return text;
+  return trimBlanks(text);
+}
+
+// The message refusing directory, if any. A package that cannot be read
+// gives no lengths here: the installation itself then says what is wrong.
+std::optional<std::string> refusalOf(const std::string& directory) {
+  LibrarySource source(installer().package);
+  InstalledNameLengths names;
+  try {
+    names = longestInstalledNames(readPackageContents(source, FileData::Skip));
+  } catch (const PackageError&) {
+  } catch (const SUPEREXCEPTION&) {
+  }
+  return directoryRefusal(directory, names);
+}
+
+// Refused before the agreement is asked: nothing is written, and the field
+// stays, selected, for the player to type again.
+bool refuseDirectory(const std::string& directory) {
+  const std::optional<std::string> refusal = refusalOf(directory);
+  if (!refusal) return false;
+  Installer& state = installer();
+  MessageBoxA(state.window, refusal->c_str(), kErrorCaption, MB_ICONERROR);
+  HWND field = GetDlgItem(state.window, kDirectoryEdit);
+  SetFocus(field);
+  SendMessageA(field, EM_SETSEL, 0, -1);
+  return true;
 }
 
 void installHere() {
   Installer& state = installer();
+  const std::string directory = typedDirectory();
+  if (refuseDirectory(directory)) return;
   const int answer = MessageBoxA(state.window, state.texts.license.c_str(), kLicenseCaption,
                                  MB_ICONQUESTION | MB_YESNO);
   if (answer != IDYES) return;
-  state.installationDirectory = typedDirectory();
+  state.installationDirectory = directory;
   showScreen(ScreenInstalling);
   install();
 }

@@ -209,13 +209,29 @@ TEST_F(InstallerTest, WithoutItsRecordPlayAndUninstallOnlyShowTheirError) {
   dialogs.verify();
 }
 
+// Before the agreement: a relative folder would land in the package's own.
+TEST_F(InstallerTest, RelativeDirectoryIsRefusedAndNothingIsWritten) {
+  DialogAnswerer dialogs;
+  dialogs.expect(answer("Error", IDOK));
+  command(kInstallButton);
+  SetDlgItemTextA(installer().window, kDirectoryEdit, "MyGame");
+  command(kInstallHereButton);
+  dialogs.verify();
+  ASSERT_EQ(dialogs.seen().size(), 1u);
+  EXPECT_THAT(dialogs.seen()[0].text, testing::HasSubstr("C:\\Games\\Trelux"));
+  EXPECT_EQ(controls(), kDirectoryScreen);
+  EXPECT_FALSE(fs::exists("MyGame"));
+  EXPECT_EQ(recordedDirectory(), "");
+}
+
 TEST_F(InstallerTest, FailedInstallationShowsItsErrorAndTheNotInstalledScreen) {
-  std::ofstream("blocker") << "a file where a directory should be";
+  const std::string blocker = fs::current_path().string() + "\\blocker";
+  std::ofstream(blocker) << "a file where a directory should be";
   DialogAnswerer dialogs;
   dialogs.expect(answer("License Agreement", IDYES));
   dialogs.expect(answer("Error", IDOK));
   command(kInstallButton);
-  SetDlgItemTextA(installer().window, kDirectoryEdit, "blocker\\Trelux");
+  SetDlgItemTextA(installer().window, kDirectoryEdit, (blocker + "\\Trelux").c_str());
   command(kInstallHereButton);
   dialogs.verify();
   ASSERT_EQ(dialogs.seen().size(), 2u);
