@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "base/files.h"
 #include "base/host_path.h"
 #include "installer/install_failure.h"
 
@@ -19,19 +18,20 @@ std::string withTrailingBackslash(std::string directory) {
   return directory;
 }
 
-void createDirectoriesAlong(const std::string& directory) {
-  for (size_t i = 0; i < directory.size(); ++i) {
-    if (isSeparator(directory[i])) createFolder(directory.substr(0, i + 1));
-  }
+std::string withoutTrailingSeparators(std::string directory) {
+  while (!directory.empty() && isSeparator(directory.back())) directory.pop_back();
+  return directory;
+}
+
+bool isExistingFolder(const std::string& directory) {
+  std::error_code ec;
+  return std::filesystem::is_directory(hostPath(directory), ec);
 }
 
 std::string targetBase(InstallSource& source, const std::string& directory) {
-  std::error_code ec;
-  if (!std::filesystem::is_directory(hostPath(directory), ec))
+  if (!isExistingFolder(directory))
     throw SUPEREXCEPTION{"SetCurrentDirectory(installdirectory)", source.lastError()};
-  std::string base = directory;
-  while (!base.empty() && isSeparator(base.back())) base.pop_back();
-  return base;
+  return withoutTrailingSeparators(directory);
 }
 
 std::string joinPath(const std::string& base, const std::string& name) {

@@ -87,9 +87,11 @@ void install() {
   Installer& state = installer();
   LibrarySource source(state.package);
   const std::optional<std::string> failure = installFailure([&] {
-    const std::string recorded = installPackage(source, state.installationDirectory);
-    state.installationDirectory = recorded;
-    recordInstallation(state.texts.registryKey, recorded);
+    state.installationDirectory =
+        installPackage(source, state.installationDirectory,
+                       [&](const InstallRecord& record, CreatedPaths&) {
+                         recordInstallation(state.texts.registryKey, record.directory);
+                       });
   });
   if (failure) {
     MessageBoxA(state.window, failure->c_str(), kErrorCaption, MB_ICONERROR);
