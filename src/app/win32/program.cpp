@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/game_folder.h"
 #include "app/startup_files.h"
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
@@ -16,6 +17,13 @@ bool checkStartupFiles() {
   if (message.empty()) return true;
   MessageBoxA(nullptr, message.c_str(), kProgramTitle, MB_ICONHAND);
   return false;
+}
+
+void warnOfUnwritableFolder() {
+  if (canWriteFolder(".\\")) return;
+  char folder[MAX_PATH] = {};
+  GetCurrentDirectoryA(sizeof folder, folder);
+  MessageBoxA(nullptr, unwritableGameFolderMessage(folder).c_str(), kProgramTitle, MB_ICONWARNING);
 }
 
 bool finishStartup() {
@@ -66,6 +74,7 @@ void shutDown(HACCEL accelerators) {
 int runProgram(HINSTANCE instance) {
   programInstance = instance;
   if (!checkStartupFiles()) return 0;
+  warnOfUnwritableFolder();
   if (!registerWindowClasses()) return 0;
   mainWindow = createMainWindow();
   if (!mainWindow) return 0;

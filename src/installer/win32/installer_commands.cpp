@@ -6,6 +6,7 @@
 #include "installer/installation.h"
 #include "installer/package_contents.h"
 #include "installer/uninstallation.h"
+#include "installer/win32/environment_text.h"
 #include "installer/win32/installer_messages.h"
 #include "installer/win32/installer_screens.h"
 #include "installer/win32/installer_state.h"
@@ -18,11 +19,12 @@ namespace {
 // WinExec answers 32 or more when the program started.
 constexpr UINT kWinExecStarted = 32;
 
-// The edit field's text, at most 259 characters, without the blanks around it.
+// The edit field's text, at most 259 characters, with its environment
+// variables expanded and without the blanks around it.
 std::string typedDirectory() {
   char text[MAX_PATH] = {};
   GetDlgItemTextA(installer().window, kDirectoryEdit, text, sizeof text);
-  return trimBlanks(text);
+  return trimBlanks(expandEnvironment(text));
 }
 
 // The message refusing directory, if any. A package that cannot be read

@@ -67,7 +67,9 @@ TEST_F(InstallerTest, InstallsEveryFileOfTheGameFolderIntoADirectoryWithSpaces) 
 
   command(kInstallButton);
   EXPECT_EQ(controls(), kDirectoryScreen);
-  EXPECT_EQ(windowText(installer().window, kDirectoryEdit), "C:\\Program Files\\Trelux");
+  // The package's default, %LOCALAPPDATA%\Programs\Trelux, as this user's folder.
+  EXPECT_EQ(windowText(installer().window, kDirectoryEdit),
+            std::string(std::getenv("LOCALAPPDATA")) + "\\Programs\\Trelux");
   SetDlgItemTextA(installer().window, kDirectoryEdit, installDirectory().c_str());
   command(kInstallHereButton);
   dialogs.verify();
