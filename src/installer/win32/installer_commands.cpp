@@ -7,6 +7,7 @@
 #include "installer/package_contents.h"
 #include "installer/uninstallation.h"
 #include "installer/win32/environment_text.h"
+#include "installer/win32/installed_program.h"
 #include "installer/win32/installer_messages.h"
 #include "installer/win32/installer_screens.h"
 #include "installer/win32/installer_state.h"
@@ -90,10 +91,7 @@ void install() {
   LibrarySource source(state.package);
   const std::optional<std::string> failure = installFailure([&] {
     state.installationDirectory =
-        installPackage(source, state.installationDirectory,
-                       [&](const InstallRecord& record, CreatedPaths&) {
-                         recordInstallation(state.texts.registryKey, record.directory);
-                       });
+        installPackage(source, state.installationDirectory, registerInstallation);
   });
   if (failure) {
     MessageBoxA(state.window, failure->c_str(), kErrorCaption, MB_ICONERROR);
@@ -133,7 +131,7 @@ void uninstall() {
   LibrarySource source(state.package);
   const std::optional<std::string> failure = uninstallFailure([&] {
     uninstallPackage(source, state.installationDirectory);
-    deleteInstallationRecord(state.texts.subkey);
+    removeInstallation(installedList(state.installationDirectory), state.texts.subkey);
   });
   if (failure) {
     MessageBoxA(state.window, failure->c_str(), kErrorCaption, MB_ICONERROR);

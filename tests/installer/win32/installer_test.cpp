@@ -16,6 +16,7 @@
 #include "installer/win32/installer_screens.h"
 #include "installer/win32/installer_state.h"
 #include "installer/win32/installer_window.h"
+#include "installer/win32/start_menu.h"
 #include "support/scratch_folder.h"
 #include "support/win32/dialog_answerer.h"
 
@@ -185,6 +186,37 @@ TEST_F(InstallerTest, UninstallRemovesTheFilesAndTheRecordButNotAFileOfTheUsers)
   EXPECT_FALSE(fs::exists(installed / "levels" / "spectrum"));
   EXPECT_FALSE(fs::exists(installed / "trelux.exe"));
   EXPECT_TRUE(fs::is_directory(installed));
+}
+
+std::string entryValue(const char* name) {
+  char value[MAX_PATH * 2] = {};
+  DWORD size = sizeof value - 1;
+  RegGetValueA(HKEY_CURRENT_USER, kUninstallEntry, name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return value;
+}
+
+TEST_F(InstallerTest, InstalledGameHasAShortcutAndAnEntryThatUninstallRemoves) {
+  installInto(installDirectory());
+  const std::string directory = installDirectory() + "\\";
+  EXPECT_EQ(entryValue("DisplayName"), "Trelux");
+  EXPECT_EQ(entryValue("Publisher"), "Marblewick");
+  EXPECT_EQ(entryValue("InstallLocation"), directory);
+  EXPECT_EQ(entryValue("UninstallString"), "\"" + directory + "uninstall.exe\" /uninstall");
+  EXPECT_TRUE(fs::exists(directory + "uninstall.exe"));
+  const std::string shortcut = startMenuShortcut("Trelux");
+  EXPECT_TRUE(fs::exists(shortcut));
+
+  DialogAnswerer dialogs;
+  dialogs.expect(answer("Confirm uninstall", IDYES));
+  dialogs.expect(answer("Success", IDOK));
+  command(kUninstallButton);
+  dialogs.verify();
+  EXPECT_FALSE(fs::exists(shortcut));
+  EXPECT_EQ(entryValue("DisplayName"), "");
+  HKEY publisher = nullptr;
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Marblewick", 0, KEY_READ, &publisher), ERROR_SUCCESS);
+  // The installation made "Program Files" and its child: both go.
+  EXPECT_FALSE(fs::exists(fs::path(installDirectory()).parent_path()));
 }
 
 TEST_F(InstallerTest, WithoutItsRecordPlayAndUninstallOnlyShowTheirError) {
