@@ -52,8 +52,8 @@ std::optional<std::string> directoryRefusal(const std::string& directory,
                                kMaxFolderPath - std::min(kMaxFolderPath, names.folder));
   if (baseLength(directory) > room)
     return "This folder's name is too long: the installed files would pass the " +
-           std::to_string(kMaxFilePath) + " characters Windows allows in a path.  Please type a folder of at most " +
-           std::to_string(room) + " characters, " + kExample;
+           std::to_string(kMaxFilePath) + " characters Windows allows in a path.  " +
+           "Please type a folder of at most " + std::to_string(room) + " characters, " + kExample;
   return std::nullopt;
 }
 

@@ -19,14 +19,15 @@ std::optional<std::string> failureOf(const std::function<void()>& step, const st
 
 std::string systemErrorWords(uint32_t code) {
   switch (code) {
-    case 5: return "access denied";                              // ERROR_ACCESS_DENIED
-    case 19: return "the disk is write-protected";               // ERROR_WRITE_PROTECT
-    case 39: case 112: return "the disk is full";                // ERROR_HANDLE_DISK_FULL, ERROR_DISK_FULL
-    case 2: case 3: case 15: case 53: case 67: return "not found";  // file, path, drive, network path, share
-    case 21: return "the drive is not ready";                    // ERROR_NOT_READY
-    case 32: case 33: return "in use by another program";        // sharing and lock violations
-    case 123: return "the name is not valid";                    // ERROR_INVALID_NAME
-    case 206: return "the path is too long";                     // ERROR_FILENAME_EXCED_RANGE
+    case 5: return "access denied";                    // ERROR_ACCESS_DENIED
+    case 19: return "the disk is write-protected";     // ERROR_WRITE_PROTECT
+    case 39: case 112: return "the disk is full";      // ERROR_HANDLE_DISK_FULL, ERROR_DISK_FULL
+    // File, path, drive, network path and share not found.
+    case 2: case 3: case 15: case 53: case 67: return "not found";
+    case 21: return "the drive is not ready";          // ERROR_NOT_READY
+    case 32: case 33: return "in use by another program";  // sharing and lock violations
+    case 123: return "the name is not valid";          // ERROR_INVALID_NAME
+    case 206: return "the path is too long";           // ERROR_FILENAME_EXCED_RANGE
     default: return "system error " + std::to_string(code);
   }
 }

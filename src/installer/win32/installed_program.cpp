@@ -19,7 +19,8 @@ constexpr const char* kWriteStep = "f=fopen(ptr,\"wb\")";
 void writeOrFail(CreatedPaths& made, const std::string& directory, const std::string& path,
                  std::string_view bytes) {
   if (!made.writeFile(path, bytes))
-    throw SUPEREXCEPTION{kWriteStep, made.lastError(), unwritableFolderText(directory, made.lastError())};
+    throw SUPEREXCEPTION{kWriteStep, made.lastError(),
+                         unwritableFolderText(directory, made.lastError())};
 }
 
 // This very program serves as the uninstall program: the package it was

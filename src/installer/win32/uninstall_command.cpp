@@ -44,7 +44,8 @@ Arguments parse(const std::string& arguments) {
 int handOver(const std::string& folder) {
   char temp[MAX_PATH] = {};
   GetTempPathA(sizeof temp, temp);
-  const std::string copy = std::string(temp) + "trelux-uninstall-" + std::to_string(GetCurrentProcessId()) + ".exe";
+  const std::string copy =
+      std::string(temp) + "trelux-uninstall-" + std::to_string(GetCurrentProcessId()) + ".exe";
   if (!CopyFileA(ownPath().c_str(), copy.c_str(), FALSE)) return 1;
   // Without its last backslash, which would escape the closing quote for
   // whoever reads the line as C programs do.
@@ -85,7 +86,8 @@ int uninstallFrom(const Arguments& arguments) {
 }  // namespace
 
 bool isUninstallCommand(const std::string& arguments) {
-  return equalsIgnoreAsciiCase(std::string_view(arguments).substr(0, std::string(kSwitch).size()), kSwitch);
+  const size_t length = std::string_view(kSwitch).size();
+  return equalsIgnoreAsciiCase(std::string_view(arguments).substr(0, length), kSwitch);
 }
 
 int runUninstallCommand(const std::string& arguments) {
