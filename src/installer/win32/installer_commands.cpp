@@ -13,6 +13,7 @@
 #include "installer/win32/installer_state.h"
 #include "installer/win32/package_library.h"
 #include "installer/win32/registry_record.h"
+#include "installer/win32/start_menu.h"
 
 namespace trelux {
 namespace {
@@ -131,7 +132,10 @@ void uninstall() {
   LibrarySource source(state.package);
   const std::optional<std::string> failure = uninstallFailure([&] {
     uninstallPackage(source, state.installationDirectory);
-    removeInstallation(installedList(state.installationDirectory), state.texts.subkey);
+    UninstallList list = installedList(state.installationDirectory);
+    // With the folder deleted, its list went too; the shortcut is still ours.
+    if (list.shortcut.empty()) list.shortcut = startMenuShortcut(state.texts.program);
+    removeInstallation(list, state.texts.subkey);
   });
   if (failure) {
     MessageBoxA(state.window, failure->c_str(), kErrorCaption, MB_ICONERROR);

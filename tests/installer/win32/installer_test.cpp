@@ -219,6 +219,20 @@ TEST_F(InstallerTest, InstalledGameHasAShortcutAndAnEntryThatUninstallRemoves) {
   EXPECT_FALSE(fs::exists(fs::path(installDirectory()).parent_path()));
 }
 
+TEST_F(InstallerTest, UninstallAfterTheFolderWasDeletedDoesNotMakeItAgain) {
+  installInto(installDirectory());
+  fs::remove_all(installDirectory());
+  DialogAnswerer dialogs;
+  dialogs.expect(answer("Confirm uninstall", IDYES));
+  dialogs.expectMessage("Success", "Uninstall successful.");
+  command(kUninstallButton);
+  dialogs.verify();
+  EXPECT_FALSE(fs::exists(installDirectory()));
+  EXPECT_FALSE(fs::exists(startMenuShortcut("Trelux")));
+  EXPECT_EQ(recordedDirectory(), "");
+  EXPECT_EQ(entryValue("DisplayName"), "");
+}
+
 TEST_F(InstallerTest, WithoutItsRecordPlayAndUninstallOnlyShowTheirError) {
   installInto(installDirectory());
   deleteRecord();
