@@ -136,6 +136,7 @@ wait_until 20 gone "$installer" || fail "russian: Quit did not end the installer
 nothing_left || fail "russian: the uninstall left something"
 
 # --- French: code page 1252, the apostrophe 0x92, uninstalled by the entry ------
+# shellcheck disable=SC1112  # the typographic apostrophe is the point
 install_in fr_FR.UTF-8 'C:\inst\Jeux d’été\Trelux' "$WINEPREFIX/drive_c/inst/Jeux d’été/Trelux" french
 rm -rf "$run/french"  # the downloaded package is gone
 wine uninstaller --list </dev/null 2>/dev/null | tr -d '\r' >"$run/uninstaller-list.txt"
