@@ -1,32 +1,17 @@
 #include "app/script_runner.h"
 
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "base/files.h"
-#include "base/host_path.h"
 #include "base/text.h"
 
 namespace trelux {
 
-namespace fs = std::filesystem;
-
 namespace {
-
-bool changeDirectory(const std::string& path) {
-  std::error_code ec;
-  fs::current_path(hostPath(path), ec);
-  return !ec;
-}
 
 // "dir": the folder exists and can be entered; the current folder stays.
 int checkFolder(const std::string& argument, ScriptRunner&) {
-  std::error_code ec;
-  const fs::path previous = fs::current_path(ec);
-  if (ec || !changeDirectory(argument)) return CommandFailed;
-  fs::current_path(previous, ec);
-  return CommandContinue;
+  return canEnterFolder(argument) ? CommandContinue : CommandFailed;
 }
 
 int checkFile(const std::string& argument, ScriptRunner&) {
@@ -39,7 +24,7 @@ int stop(const std::string&, ScriptRunner&) { return CommandStop; }
 
 // "chd": the change stays for the rest of the program's run.
 int enterFolder(const std::string& argument, ScriptRunner&) {
-  return changeDirectory(argument) ? CommandContinue : CommandFailed;
+  return changeCurrentFolder(argument) ? CommandContinue : CommandFailed;
 }
 
 // "exe": a nested script with the same commands; its "stp" ends only it.

@@ -19,10 +19,15 @@ namespace {
 // A folder is no file: Windows refuses to open one, while other hosts open it
 // without complaint, so it is turned away here to answer alike everywhere.
 std::ifstream openFile(const std::string& path) {
-  const std::string host = hostPath(path);
+  const fs::path host = hostFsPath(path);
   std::error_code ec;
   if (fs::is_directory(host, ec)) return std::ifstream();
   return std::ifstream(host, std::ios::binary);
+}
+
+std::string folderOf(const std::string& path) {
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string(".\\") : path.substr(0, slash + 1);
 }
 
 }  // namespace
@@ -36,7 +41,7 @@ std::optional<std::string> readFileBytes(const std::string& path) {
 }
 
 bool writeFileBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream out(hostPath(path), std::ios::binary | std::ios::trunc);
+  std::ofstream out(hostFsPath(path), std::ios::binary | std::ios::trunc);
   if (!out) return false;
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
@@ -51,29 +56,26 @@ std::optional<std::string> readTextFile(const std::string& path) {
 
 bool canOpenForReading(const std::string& path) { return openFile(path).is_open(); }
 
+bool pathExists(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(hostFsPath(path), ec));
+}
+
+bool isFolder(const std::string& path) {
+  std::error_code ec;
+  return fs::is_directory(hostFsPath(path), ec);
+}
+
 bool copyFileBytes(const std::string& from, const std::string& to) {
   std::optional<std::string> bytes = readFileBytes(from);
   return bytes && writeFileBytes(to, *bytes);
 }
 
-namespace {
-
-std::string folderOf(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string(".\\") : path.substr(0, slash + 1);
-}
-
-}  // namespace
-
 bool replaceFileContents(const std::string& target, std::string_view bytes) {
   const std::string temp = createUniqueFile(folderOf(target), "_sav");
   if (temp.empty()) return false;
-  std::error_code ec;
-  if (writeFileBytes(temp, bytes)) {
-    fs::rename(hostPath(temp), hostPath(target), ec);
-    if (!ec) return true;
-  }
-  fs::remove(hostPath(temp), ec);
+  if (writeFileBytes(temp, bytes) && renameFile(temp, target)) return true;
+  removeFile(temp);
   return false;
 }
 
@@ -82,19 +84,58 @@ bool replaceFileWithCopy(const std::string& from, const std::string& target) {
   return bytes && replaceFileContents(target, *bytes);
 }
 
+bool renameFile(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  fs::rename(hostFsPath(from), hostFsPath(to), ec);
+  return !ec;
+}
+
 bool removeFile(const std::string& path) {
   std::error_code ec;
-  return fs::remove(hostPath(path), ec) && !ec;
+  return fs::remove(hostFsPath(path), ec) && !ec;
 }
 
 bool createFolder(const std::string& path) {
   std::error_code ec;
-  return fs::create_directory(hostPath(path), ec) && !ec;
+  return fs::create_directory(hostFsPath(path), ec) && !ec;
+}
+
+bool createFolders(const std::string& path, std::string* reason) {
+  std::error_code ec;
+  fs::create_directories(hostFsPath(path), ec);
+  if (!ec && !isFolder(path)) ec = std::make_error_code(std::errc::not_a_directory);
+  if (ec && reason) *reason = ec.message();
+  return !ec;
 }
 
 bool removeFolder(const std::string& path) {
   std::error_code ec;
-  return fs::remove(hostPath(path), ec) && !ec;
+  return fs::remove(hostFsPath(path), ec) && !ec;
+}
+
+std::vector<std::string> folderEntries(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(hostFsPath(folder.empty() ? "." : folder), ec), end;
+       !ec && it != end; it.increment(ec)) {
+    names.push_back(ansiName(it->path().filename()));
+  }
+  return names;
+}
+
+bool changeCurrentFolder(const std::string& path) {
+  std::error_code ec;
+  fs::current_path(hostFsPath(path), ec);
+  return !ec;
+}
+
+// The folder to return to is kept as the system gave it, never narrowed.
+bool canEnterFolder(const std::string& path) {
+  std::error_code ec;
+  const fs::path previous = fs::current_path(ec);
+  if (ec || !changeCurrentFolder(path)) return false;
+  fs::current_path(previous, ec);
+  return true;
 }
 
 std::string createUniqueFile(const std::string& folder, std::string_view prefix) {
@@ -108,7 +149,7 @@ std::string createUniqueFile(const std::string& folder, std::string_view prefix)
     std::snprintf(digits, sizeof digits, "%04X", (seed + attempt) & 0xFFFF);
     std::string candidate = base + std::string(prefix) + digits + ".tmp";
     std::error_code ec;
-    if (fs::exists(hostPath(candidate), ec)) continue;
+    if (fs::exists(hostFsPath(candidate), ec)) continue;
     if (ec) return {};
     if (writeFileBytes(candidate, {})) return candidate;
     return {};

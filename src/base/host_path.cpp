@@ -11,6 +11,8 @@ namespace trelux {
 
 std::string hostPath(std::string_view windowsPath) { return std::string(windowsPath); }
 
+// hostFsPath and ansiName convert between code pages: base/win32/ansi_paths.cpp.
+
 #else
 
 namespace fs = std::filesystem;
@@ -52,6 +54,12 @@ std::string hostPath(std::string_view windowsPath) {
   }
   return result;
 }
+
+std::filesystem::path hostFsPath(std::string_view windowsPath) {
+  return std::filesystem::path(hostPath(windowsPath));
+}
+
+std::string ansiName(const std::filesystem::path& path) { return path.string(); }
 
 #endif
 

@@ -1,21 +1,8 @@
 #include "installer/created_paths.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "base/files.h"
-#include "base/host_path.h"
-#include "installer/install_target.h"
 
 namespace trelux {
-namespace {
-
-bool exists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::exists(hostPath(path), ec);
-}
-
-}  // namespace
 
 uint32_t CreatedPaths::createFoldersAlong(const std::string& directory) {
   uint32_t deepestFailure = 0;
@@ -29,7 +16,7 @@ uint32_t CreatedPaths::createFoldersAlong(const std::string& directory) {
 }
 
 bool CreatedPaths::createFolder(const std::string& path) {
-  if (isExistingFolder(path)) return true;
+  if (isFolder(path)) return true;
   if (!trelux::createFolder(path)) {
     lastError_ = source_.lastError();
     return false;
@@ -39,11 +26,11 @@ bool CreatedPaths::createFolder(const std::string& path) {
 }
 
 bool CreatedPaths::writeFile(const std::string& path, std::string_view bytes) {
-  const bool existed = exists(path);
+  const bool existed = pathExists(path);
   const bool written = writeFileBytes(path, bytes);
   if (!written) lastError_ = source_.lastError();
   // A file begun but not finished is ours as well.
-  if (!existed && (written || exists(path))) created_.push_back({path, false});
+  if (!existed && (written || pathExists(path))) created_.push_back({path, false});
   return written;
 }
 

@@ -1,9 +1,6 @@
 #include "installer/install_target.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "base/host_path.h"
+#include "base/files.h"
 #include "installer/install_failure.h"
 
 namespace trelux {
@@ -23,13 +20,8 @@ std::string withoutTrailingSeparators(std::string directory) {
   return directory;
 }
 
-bool isExistingFolder(const std::string& directory) {
-  std::error_code ec;
-  return std::filesystem::is_directory(hostPath(directory), ec);
-}
-
 std::string targetBase(InstallSource& source, const std::string& directory) {
-  if (!isExistingFolder(directory))
+  if (!isFolder(directory))
     throw SUPEREXCEPTION{"SetCurrentDirectory(installdirectory)", source.lastError()};
   return withoutTrailingSeparators(directory);
 }

@@ -12,7 +12,6 @@ namespace trelux {
 std::string withTrailingBackslash(std::string directory);
 // The directory without its trailing separators.
 std::string withoutTrailingSeparators(std::string directory);
-bool isExistingFolder(const std::string& directory);
 // The directory without its trailing separators, the base that component
 // roots and file names are joined to. Fails with a SUPEREXCEPTION when the
 // directory is not there.

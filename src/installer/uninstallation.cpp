@@ -10,7 +10,7 @@ void uninstallPackage(InstallSource& source, const std::string& directory) {
   const PackageContents contents = readPackageContents(source, FileData::Skip);
   // A folder deleted since holds nothing to remove, and making it again
   // would leave behind what the player had thrown away.
-  if (!isExistingFolder(directory)) return;
+  if (!isFolder(directory)) return;
   const std::string base = targetBase(source, directory);
   // Children before parents: a parent's directory is empty of them by its
   // turn, so no empty directories of the package are left behind.

@@ -1,11 +1,8 @@
 #include "puzzles/catalogue.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "base/files.h"
-#include "base/host_path.h"
 #include "base/text.h"
 #include "doc/keyed_document.h"
 #include "doc/name_hash.h"
@@ -57,11 +54,7 @@ bool writeDescriptor(const PuzzleSetEntry& entry) {
 }
 
 void scanPuzzleSets(std::vector<PuzzleSetEntry>& list, bool includeLocked) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  for (fs::directory_iterator it(hostPath(kScanFolder), ec), end; !ec && it != end;
-       it.increment(ec)) {
-    const std::string fileName = it->path().filename().string();
+  for (const std::string& fileName : folderEntries(kScanFolder)) {
     if (!isDescriptorName(fileName)) continue;
     PuzzleSetEntry entry;
     if (!readDescriptor(kScanFolder + fileName, entry)) continue;

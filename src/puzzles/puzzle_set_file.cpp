@@ -1,6 +1,7 @@
 #include "puzzles/puzzle_set_file.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <sstream>
 
@@ -25,7 +26,7 @@ bool PuzzleSetFile::reopen() {
     return memory_->pubseekpos(0) == 0;
   }
   file_.close();
-  const std::string host = hostPath(path_);
+  const std::filesystem::path host = hostFsPath(path_);
   writable_ = file_.open(host, std::ios::in | std::ios::out | std::ios::binary) != nullptr;
   if (!writable_) file_.open(host, std::ios::in | std::ios::binary);
   stream_.rdbuf(&file_);

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <set>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -80,6 +82,27 @@ TEST(Files, AFailedReplaceKeepsTheTargetAsItWas) {
   EXPECT_FALSE(replaceFileWithCopy("missing.tmp", ".\\set\\levels.dat"));
   EXPECT_EQ(readFile("set/levels.dat"), "old");
   EXPECT_FALSE(replaceFileWithCopy("set/levels.dat", ".\\nowhere\\levels.dat"));
+}
+
+// "Jeux d'ete" with the typographic apostrophe (0x92) and accented e (0xE9)
+// of code page 1252; in 1251 the same bytes read as Cyrillic letters.
+// Windows' own narrow calls take them in the ANSI code page, so every
+// operation must find the same folder.
+TEST(Files, AFolderNamedOutsideAsciiWorksForEveryOperation) {
+  ScratchFolder folder;
+  const std::string dir = "Jeux d\x92\xe9t\xe9";
+  ASSERT_TRUE(createFolder(dir));
+  EXPECT_EQ(folderEntries("."), std::vector<std::string>{dir});
+  ASSERT_TRUE(writeFileBytes(dir + "\\a.txt", "one"));
+  EXPECT_EQ(readFileBytes(dir + "\\a.txt"), "one");
+  ASSERT_TRUE(replaceFileContents(dir + "\\a.txt", "two"));
+  ASSERT_TRUE(renameFile(dir + "\\a.txt", dir + "\\b.txt"));
+  EXPECT_EQ(readTextFile(dir + "\\b.txt"), "two");
+  EXPECT_EQ(folderEntries(dir), std::vector<std::string>{"b.txt"});
+  EXPECT_TRUE(canEnterFolder(dir));
+  EXPECT_TRUE(removeFile(dir + "\\b.txt"));
+  EXPECT_TRUE(removeFolder(dir));
+  EXPECT_FALSE(pathExists(dir));
 }
 
 }  // namespace

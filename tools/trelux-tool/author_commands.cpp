@@ -2,11 +2,11 @@
 
 #include <chrono>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <sstream>
 
+#include "base/files.h"
+#include "base/host_path.h"
 #include "level_table.h"
 #include "puzzles/catalogue.h"
 #include "puzzles/puzzle_set_file.h"
@@ -105,7 +105,7 @@ int runCompile(const std::vector<std::string>& args, std::ostream& out, std::ost
 int runDecompile(const std::vector<std::string>& args, const AuthorOptions& options, std::ostream& out,
                  std::ostream& err) {
   if (args.size() != 1 && args.size() != 2) return usage(err, "decompile takes a level file and optionally a text file to write");
-  const std::string name = options.name.empty() ? std::filesystem::path(args[0]).stem().string() : options.name;
+  const std::string name = options.name.empty() ? ansiName(hostFsPath(args[0]).stem()) : options.name;
   SetSource set;
   std::string error;
   if (!decompileSet(args[0], name, set, error)) return fail(err, error);
@@ -114,10 +114,7 @@ int runDecompile(const std::vector<std::string>& args, const AuthorOptions& opti
     out << text;
     return 0;
   }
-  std::ofstream file(args[1], std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  if (!file) return fail(err, "cannot write " + args[1]);
+  if (!writeFileBytes(args[1], text)) return fail(err, "cannot write " + args[1]);
   return 0;
 }
 

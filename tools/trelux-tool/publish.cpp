@@ -2,12 +2,12 @@
 
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <set>
 #include <sstream>
 
+#include "base/files.h"
+#include "base/host_path.h"
 #include "base/text.h"
 #include "doc/keyed_document.h"
 #include "doc/name_hash.h"
@@ -21,7 +21,6 @@ namespace trelux::tool {
 
 namespace {
 
-namespace fs = std::filesystem;
 
 int fail(std::ostream& err, const std::string& message) {
   err << "trelux-tool: " << message << "\n";
@@ -37,7 +36,7 @@ uint64_t fnv(const std::string& text, uint64_t hash) {
 // The file name of a set's level file: its text file's name, lower-cased,
 // with anything but letters, digits, "-" and "_" made "-".
 std::string fileStem(const std::string& path) {
-  std::string stem = toLowerAscii(fs::path(path).stem().string());
+  std::string stem = toLowerAscii(ansiName(hostFsPath(path).stem()));
   for (char& c : stem) {
     if (!isAsciiLetter(c) && !isAsciiDigit(c) && c != '-' && c != '_') c = '-';
   }
@@ -92,10 +91,7 @@ bool publishSet(const std::string& text, const std::string& outDir, std::set<std
   }
   const std::string target = outDir + "/" + published.file;
   if (!compileSet(published.set, target, error)) return false;
-  std::ifstream in(target, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (!isPlayableSetFile(bytes.str())) {
+  if (!isPlayableSetFile(readFileBytes(target).value_or(std::string()))) {
     error = target + ": the compiled set is no file the game would install";
     return false;
   }
@@ -163,12 +159,9 @@ int runPublish(const std::vector<std::string>& args, const std::string& baseUrl,
   }
   const std::string outDir = args[0];
   for (const char* folder : {"sets", "download/files/trelux"}) {
-    const fs::path path = fs::path(outDir) / folder;
-    std::error_code ec;
-    fs::create_directories(path, ec);
-    if (ec) {
-      return fail(err, "cannot make the folder " + path.generic_string() + ": " + ec.message());
-    }
+    const std::string path = outDir + "/" + folder;
+    std::string reason;
+    if (!createFolders(path, &reason)) return fail(err, "cannot make the folder " + path + ": " + reason);
   }
 
   std::vector<Published> sets;
@@ -179,14 +172,11 @@ int runPublish(const std::vector<std::string>& args, const std::string& baseUrl,
     if (!publishSet(args[i], outDir, files, sets.back(), error)) return fail(err, error);
   }
   const std::string manifest = outDir + "/download/files/trelux/download.php";
-  std::ofstream file(manifest, std::ios::binary | std::ios::trunc);
   std::string text = manifestOf(sets, baseUrl);
   for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) {
     text.insert(at, "\r");
   }
-  file << text;
-  file.close();
-  if (!file) return fail(err, "cannot write " + manifest);
+  if (!writeFileBytes(manifest, text)) return fail(err, "cannot write " + manifest);
   if (!gameReadsManifest(manifest, sets, error)) return fail(err, error);
   for (const Published& p : sets) {
     out << "published \"" << p.set.name << "\" as " << p.file << " (guid " << publishedGuid(p.set)

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/files.h"
+#include "base/host_path.h"
 #include "set_compiler.h"
 
 namespace trelux::tool {
@@ -21,12 +23,11 @@ std::string scratchName() {
 
 ScratchLevelFile::ScratchLevelFile() {
   std::error_code ec;
-  path_ = (std::filesystem::temp_directory_path(ec) / scratchName()).string();
+  path_ = ansiName(std::filesystem::temp_directory_path(ec) / scratchName());
 }
 
 ScratchLevelFile::~ScratchLevelFile() {
-  std::error_code ec;
-  std::filesystem::remove(path_, ec);
+  removeFile(path_);
 }
 
 bool ScratchLevelFile::compile(const SetSource& set, std::string& error) {

@@ -1,9 +1,8 @@
 #include "set_compiler.h"
 
-#include <filesystem>
 #include <sstream>
-#include <system_error>
 
+#include "base/files.h"
 #include "puzzles/puzzle_set_file.h"
 #include "world/level_grid.h"
 
@@ -35,15 +34,13 @@ bool writeSetFile(const SetSource& set, const std::string& path) {
 
 bool compileSet(const SetSource& set, const std::string& outPath, std::string& error) {
   const std::string partial = outPath + ".part";
-  std::error_code ec;
   if (!writeSetFile(set, partial)) {
-    std::filesystem::remove(partial, ec);
+    removeFile(partial);
     error = "cannot write " + outPath;
     return false;
   }
-  std::filesystem::rename(partial, outPath, ec);
-  if (ec) {
-    std::filesystem::remove(partial, ec);
+  if (!renameFile(partial, outPath)) {
+    removeFile(partial);
     error = "cannot write " + outPath;
     return false;
   }

@@ -1,9 +1,10 @@
 #include "set_text.h"
 
-#include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 
+#include "base/files.h"
 #include "description_text.h"
 #include "download/download_list.h"
 #include "puzzles/level_text.h"
@@ -335,14 +336,12 @@ std::string formatSetText(const SetSource& set) {
 }
 
 bool readSetFile(const std::string& path, SetSource& set, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const std::optional<std::string> text = readFileBytes(path);
+  if (!text) {
     error = "cannot read " + path;
     return false;
   }
-  std::ostringstream text;
-  text << in.rdbuf();
-  return parseSetText(text.str(), path, set, error);
+  return parseSetText(*text, path, set, error);
 }
 
 }  // namespace trelux::tool

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <optional>
 
+#include "base/host_path.h"
 #include "download/download_messages.h"
 #include "download/internet_error.h"
 #include "download/win32/progress_window.h"
@@ -62,7 +63,7 @@ TransferResult InternetSession::transfer(const std::string& url, const std::stri
   std::optional<uint64_t> announced;
   if (headerNumber(request.get(), HTTP_QUERY_CONTENT_LENGTH, length)) announced = length;
 
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  std::ofstream out(hostFsPath(file), std::ios::binary | std::ios::trunc);
   if (file.empty() || !out) {
     throw InternetError{"Couldn't open the local file " + file + " for writing.",
                         kLocalFileMessage};

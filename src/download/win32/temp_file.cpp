@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "base/files.h"
+
 namespace trelux {
 
 TempFile::TempFile() {
@@ -14,7 +16,7 @@ TempFile::TempFile() {
 }
 
 TempFile::~TempFile() {
-  if (!path_.empty()) DeleteFileA(path_.c_str());
+  if (!path_.empty()) removeFile(path_);
 }
 
 }  // namespace trelux

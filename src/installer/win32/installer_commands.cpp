@@ -1,5 +1,6 @@
 #include "installer/win32/installer_commands.h"
 
+#include "base/files.h"
 #include "base/text.h"
 #include "installer/install_directory.h"
 #include "installer/install_failure.h"
@@ -109,13 +110,13 @@ void play() {
   const std::optional<std::string> directory =
       readInstallationDirectory(state.window, state.texts.registryKey);
   if (!directory) return;
-  SetCurrentDirectoryA(directory->c_str());
+  changeCurrentFolder(*directory);
   const std::string program = *directory + state.texts.execute;
   // The whole path quoted: installation directories have spaces in them.
   const UINT started = WinExec(("\"" + program + "\"").c_str(), SW_SHOW);
   if (started < kWinExecStarted) {
     // Closing the window then would look as if the game had started.
-    SetCurrentDirectoryA(state.sourceDirectory.c_str());
+    changeCurrentFolder(state.sourceDirectory);
     MessageBoxA(state.window, notStartedMessage(program, started).c_str(), kErrorCaption,
                 MB_ICONERROR);
     return;

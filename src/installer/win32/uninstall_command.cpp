@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/files.h"
 #include "base/text.h"
 #include "installer/uninstall_list.h"
 #include "installer/win32/installed_program.h"
@@ -46,7 +47,7 @@ int handOver(const std::string& folder) {
   GetTempPathA(sizeof temp, temp);
   const std::string copy =
       std::string(temp) + "trelux-uninstall-" + std::to_string(GetCurrentProcessId()) + ".exe";
-  if (!CopyFileA(ownPath().c_str(), copy.c_str(), FALSE)) return 1;
+  if (!copyFileBytes(ownPath(), copy)) return 1;
   // Without its last backslash, which would escape the closing quote for
   // whoever reads the line as C programs do.
   std::string command = "\"" + copy + "\" " + kSwitch + " \"" +
