@@ -26,7 +26,7 @@ add_custom_command(
           --background "${TRELUX_ART_DIR}/install.bmp"
           --license "${package_license}"
           --program "Trelux"
-          --directory "C:\\Program Files\\Trelux"
+          --directory "%LOCALAPPDATA%\\Programs\\Trelux"
           --subkey "Trelux"
           --execute "trelux.exe"
   COMMAND ${CMAKE_COMMAND} "-DSCRIPTS=${package_scripts}" "-DOUT=${TRELUX_PACKAGE_DIR}"

@@ -37,7 +37,28 @@ packages=(
   # Test helpers: the test WAV files, the screenshot and capture checks of the
   # end-to-end tests (numpy, PIL).
   python3 python3-numpy python3-pil
+  # The installer's end-to-end test runs Wine in Russian and in French (Wine
+  # takes its ANSI code page from the locale), which must be generated.
+  locales
 )
+wine_locales=(ru_RU.UTF-8 fr_FR.UTF-8)
+
+missing_locales() {
+  local l
+  for l in "${wine_locales[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${l%%.*}.utf8" || echo "$l"
+  done
+}
+
+generate_locales() {
+  local l
+  [ -n "$(missing_locales)" ] || return 0
+  for l in $(missing_locales); do
+    sed -i "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+    grep -qx "$l UTF-8" /etc/locale.gen || echo "$l UTF-8" >>/etc/locale.gen
+  done
+  locale-gen >/dev/null
+}
 
 missing() {
   local p
@@ -47,7 +68,7 @@ missing() {
 }
 
 need=$(missing)
-if [ -z "$need" ]; then
+if [ -z "$need" ] && [ -z "$(missing_locales)" ]; then
   exit 0
 fi
 
@@ -64,6 +85,9 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
-# shellcheck disable=SC2086
-apt-get install -y -q --no-install-recommends $need
+if [ -n "$need" ]; then
+  apt-get update -q
+  # shellcheck disable=SC2086
+  apt-get install -y -q --no-install-recommends $need
+fi
+generate_locales

@@ -15,18 +15,15 @@ std::string withTrailingBackslash(std::string directory) {
   return directory;
 }
 
-void createDirectoriesAlong(const std::string& directory) {
-  for (size_t i = 0; i < directory.size(); ++i) {
-    if (isSeparator(directory[i])) createFolder(directory.substr(0, i + 1));
-  }
+std::string withoutTrailingSeparators(std::string directory) {
+  while (!directory.empty() && isSeparator(directory.back())) directory.pop_back();
+  return directory;
 }
 
 std::string targetBase(InstallSource& source, const std::string& directory) {
   if (!isFolder(directory))
     throw SUPEREXCEPTION{"SetCurrentDirectory(installdirectory)", source.lastError()};
-  std::string base = directory;
-  while (!base.empty() && isSeparator(base.back())) base.pop_back();
-  return base;
+  return withoutTrailingSeparators(directory);
 }
 
 std::string joinPath(const std::string& base, const std::string& name) {

@@ -10,9 +10,8 @@ namespace trelux {
 
 // The directory as the registry records it: ending in a backslash.
 std::string withTrailingBackslash(std::string directory);
-// Creates the directory named by the text up to each backslash (or slash) in
-// turn; existing directories and the drive's root fail quietly.
-void createDirectoriesAlong(const std::string& directory);
+// The directory without its trailing separators.
+std::string withoutTrailingSeparators(std::string directory);
 // The directory without its trailing separators, the base that component
 // roots and file names are joined to. Fails with a SUPEREXCEPTION when the
 // directory is not there.

@@ -8,7 +8,9 @@ namespace trelux {
 
 void uninstallPackage(InstallSource& source, const std::string& directory) {
   const PackageContents contents = readPackageContents(source, FileData::Skip);
-  createDirectoriesAlong(directory);
+  // A folder deleted since holds nothing to remove, and making it again
+  // would leave behind what the player had thrown away.
+  if (!isFolder(directory)) return;
   const std::string base = targetBase(source, directory);
   // Children before parents: a parent's directory is empty of them by its
   // turn, so no empty directories of the package are left behind.

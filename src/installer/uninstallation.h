@@ -11,7 +11,8 @@
 namespace trelux {
 
 // Throws PackageError or SUPEREXCEPTION. Deletions that fail never stop it;
-// a package that is not valid is refused before anything is deleted.
+// a package that is not valid is refused before anything is deleted. A
+// directory that is no longer there is left so: nothing is deleted.
 void uninstallPackage(InstallSource& source, const std::string& directory);
 
 }  // namespace trelux

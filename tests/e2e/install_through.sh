@@ -5,8 +5,12 @@
 # directory -> Install -> agreement Yes -> "Installation complete!" -> Play
 # -> the game's menu -> Quit -> the installer again -> Uninstall). Every
 # step waits, with a deadline, for what it needs to see; screenshots of each
-# screen are checked at known pixels and kept. Then the starts that end with
-# a message: no package (exit code 0) and an incomplete one (non-zero).
+# screen are checked at known pixels and kept. Before it, an installation
+# into a folder whose subfolder cannot be written, which must take back all
+# it wrote. With the game installed, its Start-menu shortcut and its entry
+# among the installed programs (as Wine's uninstaller lists it, kept in
+# uninstaller-list.txt). Then the starts that end with a message: no package
+# (exit code 0) and an incomplete one (non-zero).
 #   install_through.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 
@@ -18,8 +22,13 @@ art="$build/art"
 . "$source/tests/e2e/common.sh"
 
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
-target="$WINEPREFIX/drive_c/Program Files/Trelux"
+# The package's default, %LOCALAPPDATA%\Programs\Trelux, as Wine names it.
+profile="$WINEPREFIX/drive_c/users/$(id -un)"
+target="$profile/AppData/Local/Programs/Trelux"
+shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Trelux.lnk"
 key='HKCU\Software\Marblewick\Trelux'
+entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trelux'
+locked="$WINEPREFIX/drive_c/inst/Locked"
 
 check() { /usr/bin/python3 "$source/tests/e2e/shots.py" "$@"; }
 shot() { import -window root "$shots/$1.png"; }
@@ -45,13 +54,14 @@ start_installer() {  # in folder $1; sets installer
 }
 
 # --- A clean prefix: nothing installed, no record -----------------------------
-"$build/wine-run" reg delete "$key" /f </dev/null >/dev/null 2>&1 || true
-rm -rf "$target" "$run"
+for k in "$key" "$entry"; do "$build/wine-run" reg delete "$k" /f </dev/null >/dev/null 2>&1 || true; done
+[ -d "$locked/levels" ] && chattr -i "$locked/levels"
+rm -rf "$target" "$shortcut" "$run" "$locked"
 package="$run/Downloads/Trelux Setup"
 mkdir -p "$package" "$shots"
 cp "$build/package/"* "$package/"
 # Wine takes SIGTERM for the end of one thread only.
-trap 'kill -KILL ${installer:-} 2>/dev/null || true' EXIT
+trap 'kill -KILL ${installer:-} 2>/dev/null || true; chattr -i "$locked/levels" 2>/dev/null || true' EXIT
 
 # The background as the window shows it: its frame cuts the right and the
 # bottom edge, so the top-left part is what is looked for.
@@ -92,7 +102,26 @@ start_installer "$package"
 wait_for_window '^Trelux$' 60 >/dev/null || fail "the installer's window did not appear"
 wait_until 20 screen_is 0 screen0 || fail "the first screen is not the one for a game not installed"
 
-# --- Screen 2: the directory (C:\Program Files\Trelux) --------------------------
+# --- A folder that cannot be written: the files are written up to levels\,
+# then the installation fails, says why, and takes back what it wrote ------------
+mkdir -p "$locked/levels"
+echo "the player's" >"$locked/notes.txt"
+chattr +i "$locked/levels" || fail "chattr +i does not work here"
+click 200 217
+wait_until 30 screen_is 2 screen2-locked || fail "Install did not show the directory screen"
+xdotool key ctrl+a type 'C:\inst\Locked'
+click 300 292
+press_in '^License Agreement$' Return
+wait_for_window '^Error$' 60 >/dev/null || fail "the installation into a locked folder did not fail"
+shot rollback-error
+press_in '^Error$' Return
+wait_until 30 screen_is 0 screen0-rolled-back || fail "after the failure, the first screen is not shown"
+[ "$(cd "$locked" && find . -mindepth 1 | sort | tr '\n' ' ')" = "./levels ./notes.txt " ] ||
+  fail "the failed installation left files in $locked: $(cd "$locked" && find . -mindepth 1)"
+if "$build/wine-run" reg query "$key" </dev/null >/dev/null 2>&1; then fail "a failed installation was recorded"; fi
+chattr -i "$locked/levels"
+
+# --- Screen 2: the directory (%LOCALAPPDATA%\Programs\Trelux) ------------------
 click 200 217
 wait_until 30 screen_is 2 screen2-directory || fail "Install did not show the directory screen"
 
@@ -116,7 +145,13 @@ press_in '^Success!$' Return
 wait_until 30 screen_is 1 screen1-installed || fail "after installing, the installed screen is not shown"
 
 "$build/wine-run" reg query "$key" /v installed </dev/null | tr -d '\r' |
-  grep -qF 'installed    REG_SZ    C:\Program Files\Trelux\' || fail "the registry does not record the installation"
+  grep -qF "installed    REG_SZ    C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Trelux\\" ||
+  fail "the registry does not record the installation"
+[ -s "$shortcut" ] || fail "no Start-menu shortcut"
+"$build/wine-run" uninstaller --list </dev/null 2>/dev/null | tr -d '\r' >"$run/uninstaller-list.txt"
+grep -q '|||Trelux$' "$run/uninstaller-list.txt" || fail "Wine's uninstaller does not list Trelux"
+"$build/wine-run" reg query "$entry" </dev/null | tr -d '\r' >"$run/uninstall-entry.txt"
+grep -qF 'uninstall.exe" /uninstall' "$run/uninstall-entry.txt" || fail "the entry has no uninstall command"
 while IFS= read -r -d '' file; do
   cmp -s "$file" "$target/${file#"$build/game/"}" || fail "${file#"$build/game/"} was not installed as built"
 done < <(find "$build/game" -type f -print0)
@@ -149,8 +184,13 @@ wait_for_window '^Success$' 60 >/dev/null || fail "no \"Uninstall successful.\""
 shot uninstalled-message
 press_in '^Success$' Return
 wait_until 30 screen_is 0 screen0-uninstalled || fail "after uninstalling, the first screen is not shown"
-[ -z "$(find "$target" -mindepth 1 -print -quit)" ] || fail "the uninstall left files in $target"
-if "$build/wine-run" reg query "$key" </dev/null >/dev/null 2>&1; then fail "the uninstall left the registry key"; fi
+# The folders it made go with it: Programs\ did not exist in a clean prefix.
+[ ! -e "$target" ] || fail "the uninstall left $target: $(find "$target")"
+[ ! -e "$profile/AppData/Local/Programs" ] || fail "the uninstall left the Programs folder it made"
+[ ! -e "$shortcut" ] || fail "the uninstall left the Start-menu shortcut"
+for k in "$key" "$entry" 'HKCU\Software\Marblewick'; do
+  if "$build/wine-run" reg query "$k" </dev/null >/dev/null 2>&1; then fail "the uninstall left $k"; fi
+done
 click 200 317  # Quit
 wait_until 20 gone "$installer" || fail "Quit did not end the installer"
 status=0

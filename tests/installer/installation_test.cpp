@@ -169,12 +169,34 @@ TEST_F(InstallationTest, ComponentThatCannotBeLoadedCarriesTheSystemsCode) {
             kInstallError + "currentinst=LoadLibrary(ptr)\nError Code: " + std::to_string(ENOENT));
 }
 
-TEST_F(InstallationTest, FileThatCannotBeCreatedStopsTheInstallationThere) {
-  package_.addComponent("COMP0.DLL", "#",
-                        {{"first.txt", "1"}, {"no folder\\second.txt", "2"}, {"third.txt", "3"}});
-  EXPECT_THAT(install("Target").value_or(""),
-              testing::StartsWith(kInstallError + "f=fopen(ptr,\"wb\")\nError Code: "));
-  EXPECT_EQ(filesBelow("Target"), (std::set<std::string>{"first.txt"}));
+// What was there before stays; what the installation made goes.
+TEST_F(InstallationTest, FileThatCannotBeCreatedStopsItAndRemovesWhatItCreated) {
+  writeFile("Mine/keep.txt", "the player's");
+  writeFile("Mine/Old/first.txt", "old");
+  package_.addComponent("COMP0.DLL", "#", {{"first.txt", "1"}});
+  package_.addComponent("COMP1.DLL", "levels",
+                        {{"second.txt", "2"}, {"no folder\\third.txt", "3"}, {"fourth.txt", "4"}});
+  for (const char* directory : {"Mine\\New\\Trelux", "Mine\\Old"}) {
+    EXPECT_EQ(install(directory), kInstallError + "f=fopen(ptr,\"wb\")\nError Code: " +
+                                      std::to_string(ENOENT) + "\n\nThe folder " + directory +
+                                      "\\levels\\no folder could not be written: not found.\n"
+                                      "Everything this installation had written was removed.");
+  }
+  EXPECT_EQ(filesBelow("Mine"), (std::set<std::string>{"keep.txt", "Old/first.txt"}));
+  EXPECT_FALSE(fs::exists("Mine/New"));
+  EXPECT_FALSE(fs::exists("Mine/Old/levels"));
+}
+
+TEST_F(InstallationTest, FailureOfTheFinishRemovesTheFilesToo) {
+  addGame();
+  EXPECT_EQ(installFailure([&] {
+              installPackage(package_, "Target", [](const InstallRecord&, CreatedPaths&) {
+                throw SUPEREXCEPTION{"RegCreateKeyEx(REGKEY)", 5};
+              });
+            }),
+            kInstallError + "RegCreateKeyEx(REGKEY)\nError Code: 5\n\n"
+                            "Everything this installation had written was removed.");
+  EXPECT_FALSE(fs::exists("Target"));
 }
 
 TEST_F(InstallationTest, DirectoryThatCannotBeMadeFailsBeforeAnyComponent) {
@@ -182,6 +204,8 @@ TEST_F(InstallationTest, DirectoryThatCannotBeMadeFailsBeforeAnyComponent) {
   writeFile("blocker", "a file where a folder should be");
   EXPECT_THAT(install("blocker\\Trelux").value_or(""),
               testing::StartsWith(kInstallError + "SetCurrentDirectory(installdirectory)\nError Code: "));
+  EXPECT_THAT(install("blocker\\Trelux").value_or(""),
+              testing::HasSubstr("\n\nThe folder blocker\\Trelux could not be written: "));
 }
 
 }  // namespace

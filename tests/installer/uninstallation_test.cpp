@@ -51,6 +51,12 @@ TEST_F(UninstallationTest, DirectoryHoldingAFileOfTheUsersStaysWithThatFile) {
   EXPECT_FALSE(fs::exists("Target/compat.ini"));
 }
 
+TEST_F(UninstallationTest, DirectoryDeletedSinceIsNotMadeAgain) {
+  fs::remove_all("Target");
+  EXPECT_EQ(uninstall(), std::nullopt);
+  EXPECT_FALSE(fs::exists("Target"));
+}
+
 TEST_F(UninstallationTest, FilesAlreadyGoneDoNotStopIt) {
   fs::remove_all("Target/levels");
   EXPECT_EQ(uninstall(), std::nullopt);

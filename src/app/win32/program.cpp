@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/stale_saves.h"
+#include "app/game_folder.h"
 #include "app/startup_files.h"
 #include "app/win32/dialog_dress.h"
 #include "app/win32/screens.h"
@@ -18,6 +19,13 @@ bool checkStartupFiles() {
   if (message.empty()) return true;
   MessageBoxA(nullptr, message.c_str(), kProgramTitle, MB_ICONHAND);
   return false;
+}
+
+void warnOfUnwritableFolder() {
+  if (canWriteFolder(".\\")) return;
+  char folder[MAX_PATH] = {};
+  GetCurrentDirectoryA(sizeof folder, folder);
+  MessageBoxA(nullptr, unwritableGameFolderMessage(folder).c_str(), kProgramTitle, MB_ICONWARNING);
 }
 
 bool finishStartup() {
@@ -71,6 +79,7 @@ int runProgram(HINSTANCE instance) {
   programInstance = instance;
   if (!checkStartupFiles()) return 0;
   removeStaleSaveFiles();
+  warnOfUnwritableFolder();
   if (!registerWindowClasses()) return 0;
   mainWindow = createMainWindow();
   if (!mainWindow) return 0;

@@ -14,6 +14,8 @@ int runProgram(HINSTANCE instance);
 
 // The start-up files with their message box; false ends the program.
 bool checkStartupFiles();
+// Says once, before the window, when the game's folder cannot keep saves.
+void warnOfUnwritableFolder();
 // Opens audio (a game without a sound device runs silent), loads the
 // resource library, and builds the main menu.
 bool finishStartup();

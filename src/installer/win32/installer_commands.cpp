@@ -1,14 +1,20 @@
 #include "installer/win32/installer_commands.h"
 
 #include "base/files.h"
+#include "base/text.h"
+#include "installer/install_directory.h"
 #include "installer/install_failure.h"
 #include "installer/installation.h"
+#include "installer/package_contents.h"
 #include "installer/uninstallation.h"
+#include "installer/win32/environment_text.h"
+#include "installer/win32/installed_program.h"
 #include "installer/win32/installer_messages.h"
 #include "installer/win32/installer_screens.h"
 #include "installer/win32/installer_state.h"
 #include "installer/win32/package_library.h"
 #include "installer/win32/registry_record.h"
+#include "installer/win32/start_menu.h"
 
 namespace trelux {
 namespace {
@@ -16,19 +22,48 @@ namespace {
 // WinExec answers 32 or more when the program started.
 constexpr UINT kWinExecStarted = 32;
 
-// The edit field's text, at most 259 characters.
+// The edit field's text, at most 259 characters, with its environment
+// variables expanded and without the blanks around it.
 std::string typedDirectory() {
   char text[MAX_PATH] = {};
   GetDlgItemTextA(installer().window, kDirectoryEdit, text, sizeof text);
-  return text;
+  return trimBlanks(expandEnvironment(text));
+}
+
+// The message refusing directory, if any. A package that cannot be read
+// gives no lengths here: the installation itself then says what is wrong.
+std::optional<std::string> refusalOf(const std::string& directory) {
+  LibrarySource source(installer().package);
+  InstalledNameLengths names;
+  try {
+    names = longestInstalledNames(readPackageContents(source, FileData::Skip));
+  } catch (const PackageError&) {
+  } catch (const SUPEREXCEPTION&) {
+  }
+  return directoryRefusal(directory, names);
+}
+
+// Refused before the agreement is asked: nothing is written, and the field
+// stays, selected, for the player to type again.
+bool refuseDirectory(const std::string& directory) {
+  const std::optional<std::string> refusal = refusalOf(directory);
+  if (!refusal) return false;
+  Installer& state = installer();
+  MessageBoxA(state.window, refusal->c_str(), kErrorCaption, MB_ICONERROR);
+  HWND field = GetDlgItem(state.window, kDirectoryEdit);
+  SetFocus(field);
+  SendMessageA(field, EM_SETSEL, 0, -1);
+  return true;
 }
 
 void installHere() {
   Installer& state = installer();
+  const std::string directory = typedDirectory();
+  if (refuseDirectory(directory)) return;
   const int answer = MessageBoxA(state.window, state.texts.license.c_str(), kLicenseCaption,
                                  MB_ICONQUESTION | MB_YESNO);
   if (answer != IDYES) return;
-  state.installationDirectory = typedDirectory();
+  state.installationDirectory = directory;
   showScreen(ScreenInstalling);
   install();
 }
@@ -57,9 +92,8 @@ void install() {
   Installer& state = installer();
   LibrarySource source(state.package);
   const std::optional<std::string> failure = installFailure([&] {
-    const std::string recorded = installPackage(source, state.installationDirectory);
-    state.installationDirectory = recorded;
-    recordInstallation(state.texts.registryKey, recorded);
+    state.installationDirectory =
+        installPackage(source, state.installationDirectory, registerInstallation);
   });
   if (failure) {
     MessageBoxA(state.window, failure->c_str(), kErrorCaption, MB_ICONERROR);
@@ -99,7 +133,10 @@ void uninstall() {
   LibrarySource source(state.package);
   const std::optional<std::string> failure = uninstallFailure([&] {
     uninstallPackage(source, state.installationDirectory);
-    deleteInstallationRecord(state.texts.subkey);
+    UninstallList list = installedList(state.installationDirectory);
+    // With the folder deleted, its list went too; the shortcut is still ours.
+    if (list.shortcut.empty()) list.shortcut = startMenuShortcut(state.texts.program);
+    removeInstallation(list, state.texts.subkey);
   });
   if (failure) {
     MessageBoxA(state.window, failure->c_str(), kErrorCaption, MB_ICONERROR);

@@ -1,5 +1,6 @@
 #include "installer/win32/installer_screens.h"
 
+#include "installer/win32/environment_text.h"
 #include "installer/win32/installer_messages.h"
 #include "installer/win32/installer_state.h"
 
@@ -41,8 +42,9 @@ void createControl(const Control& control) {
   const bool edit = control.id == kDirectoryEdit;
   // The edit scrolls, so a directory longer than the field can be typed.
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (edit ? ES_AUTOHSCROLL : BS_PUSHBUTTON);
-  const char* text = edit ? state.texts.directory.c_str() : control.text;
-  HWND window = CreateWindowExA(edit ? WS_EX_CLIENTEDGE : 0, control.className, text, style,
+  // The default shown as the folder it names on this machine.
+  const std::string shown = edit ? expandEnvironment(state.texts.directory) : control.text;
+  HWND window = CreateWindowExA(edit ? WS_EX_CLIENTEDGE : 0, control.className, shown.c_str(), style,
                                 control.x, control.y, control.width, control.height,
                                 state.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                 state.instance, nullptr);

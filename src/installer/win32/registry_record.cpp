@@ -57,12 +57,19 @@ std::optional<std::string> readInstallationDirectory(HWND owner, const std::stri
 }
 
 void deleteInstallationRecord(const std::string& subkey) {
+  // Opened, not created: an uninstall leaves no key it did not find.
   HKEY parent = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kRecordParent, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &parent, nullptr) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kRecordParent, 0, KEY_ALL_ACCESS, &parent) != ERROR_SUCCESS)
     return;
   RegDeleteKeyA(parent, subkey.c_str());
+  DWORD subkeys = 1;
+  DWORD values = 1;
+  const bool empty = RegQueryInfoKeyA(parent, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                                      &values, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+                     subkeys == 0 && values == 0;
   RegCloseKey(parent);
+  // The publisher's key holds nothing of anyone's now.
+  if (empty) RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Marblewick");
 }
 
 }  // namespace trelux

@@ -17,7 +17,8 @@ void recordInstallation(const std::string& key, const std::string& directory);
 // The recorded directory; nullopt after an error box (owned by owner) has
 // said why there is none.
 std::optional<std::string> readInstallationDirectory(HWND owner, const std::string& key);
-// Deletes subkey below "Software\Marblewick\"; failures are ignored.
+// Deletes subkey below "Software\Marblewick\", then "Software\Marblewick"
+// itself when nothing else is in it; failures are ignored.
 void deleteInstallationRecord(const std::string& subkey);
 
 }  // namespace trelux

@@ -5,6 +5,7 @@
 #include "installer/win32/installer_program.h"
 #include "installer/win32/installer_screens.h"
 #include "installer/win32/installer_state.h"
+#include "installer/win32/start_menu.h"
 #include "support/win32/dialog_answerer.h"
 
 namespace trelux::test {
@@ -21,7 +22,11 @@ BOOL CALLBACK collectId(HWND child, LPARAM ids) {
 
 }  // namespace
 
-void deleteRecord() { RegDeleteKeyA(HKEY_CURRENT_USER, kRecordKey); }
+void deleteRecord() {
+  RegDeleteKeyA(HKEY_CURRENT_USER, kRecordKey);
+  RegDeleteKeyA(HKEY_CURRENT_USER, kUninstallEntry);
+  DeleteFileA(startMenuShortcut("Trelux").c_str());
+}
 
 void InstallerFixture::SetUp() {
   deleteRecord();

@@ -46,6 +46,9 @@ class InstallerFixture : public ::testing::Test {
   std::unique_ptr<ScratchFolder> folder_;
 };
 
+inline constexpr const char* kUninstallEntry =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Trelux";
+
 // Removes the installation record of the package's key and its parent.
 void deleteRecord();
 

@@ -16,6 +16,7 @@
 #include "installer/win32/installer_screens.h"
 #include "installer/win32/installer_state.h"
 #include "installer/win32/installer_window.h"
+#include "installer/win32/start_menu.h"
 #include "support/scratch_folder.h"
 #include "support/win32/dialog_answerer.h"
 
@@ -67,7 +68,9 @@ TEST_F(InstallerTest, InstallsEveryFileOfTheGameFolderIntoADirectoryWithSpaces) 
 
   command(kInstallButton);
   EXPECT_EQ(controls(), kDirectoryScreen);
-  EXPECT_EQ(windowText(installer().window, kDirectoryEdit), "C:\\Program Files\\Trelux");
+  // The package's default, %LOCALAPPDATA%\Programs\Trelux, as this user's folder.
+  EXPECT_EQ(windowText(installer().window, kDirectoryEdit),
+            std::string(std::getenv("LOCALAPPDATA")) + "\\Programs\\Trelux");
   SetDlgItemTextA(installer().window, kDirectoryEdit, installDirectory().c_str());
   command(kInstallHereButton);
   dialogs.verify();
@@ -185,6 +188,51 @@ TEST_F(InstallerTest, UninstallRemovesTheFilesAndTheRecordButNotAFileOfTheUsers)
   EXPECT_TRUE(fs::is_directory(installed));
 }
 
+std::string entryValue(const char* name) {
+  char value[MAX_PATH * 2] = {};
+  DWORD size = sizeof value - 1;
+  RegGetValueA(HKEY_CURRENT_USER, kUninstallEntry, name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return value;
+}
+
+TEST_F(InstallerTest, InstalledGameHasAShortcutAndAnEntryThatUninstallRemoves) {
+  installInto(installDirectory());
+  const std::string directory = installDirectory() + "\\";
+  EXPECT_EQ(entryValue("DisplayName"), "Trelux");
+  EXPECT_EQ(entryValue("Publisher"), "Marblewick");
+  EXPECT_EQ(entryValue("InstallLocation"), directory);
+  EXPECT_EQ(entryValue("UninstallString"), "\"" + directory + "uninstall.exe\" /uninstall");
+  EXPECT_TRUE(fs::exists(directory + "uninstall.exe"));
+  const std::string shortcut = startMenuShortcut("Trelux");
+  EXPECT_TRUE(fs::exists(shortcut));
+
+  DialogAnswerer dialogs;
+  dialogs.expect(answer("Confirm uninstall", IDYES));
+  dialogs.expect(answer("Success", IDOK));
+  command(kUninstallButton);
+  dialogs.verify();
+  EXPECT_FALSE(fs::exists(shortcut));
+  EXPECT_EQ(entryValue("DisplayName"), "");
+  HKEY publisher = nullptr;
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Marblewick", 0, KEY_READ, &publisher), ERROR_SUCCESS);
+  // The installation made "Program Files" and its child: both go.
+  EXPECT_FALSE(fs::exists(fs::path(installDirectory()).parent_path()));
+}
+
+TEST_F(InstallerTest, UninstallAfterTheFolderWasDeletedDoesNotMakeItAgain) {
+  installInto(installDirectory());
+  fs::remove_all(installDirectory());
+  DialogAnswerer dialogs;
+  dialogs.expect(answer("Confirm uninstall", IDYES));
+  dialogs.expectMessage("Success", "Uninstall successful.");
+  command(kUninstallButton);
+  dialogs.verify();
+  EXPECT_FALSE(fs::exists(installDirectory()));
+  EXPECT_FALSE(fs::exists(startMenuShortcut("Trelux")));
+  EXPECT_EQ(recordedDirectory(), "");
+  EXPECT_EQ(entryValue("DisplayName"), "");
+}
+
 TEST_F(InstallerTest, WithoutItsRecordPlayAndUninstallOnlyShowTheirError) {
   installInto(installDirectory());
   deleteRecord();
@@ -209,13 +257,29 @@ TEST_F(InstallerTest, WithoutItsRecordPlayAndUninstallOnlyShowTheirError) {
   dialogs.verify();
 }
 
+// Before the agreement: a relative folder would land in the package's own.
+TEST_F(InstallerTest, RelativeDirectoryIsRefusedAndNothingIsWritten) {
+  DialogAnswerer dialogs;
+  dialogs.expect(answer("Error", IDOK));
+  command(kInstallButton);
+  SetDlgItemTextA(installer().window, kDirectoryEdit, "MyGame");
+  command(kInstallHereButton);
+  dialogs.verify();
+  ASSERT_EQ(dialogs.seen().size(), 1u);
+  EXPECT_THAT(dialogs.seen()[0].text, testing::HasSubstr("C:\\Games\\Trelux"));
+  EXPECT_EQ(controls(), kDirectoryScreen);
+  EXPECT_FALSE(fs::exists("MyGame"));
+  EXPECT_EQ(recordedDirectory(), "");
+}
+
 TEST_F(InstallerTest, FailedInstallationShowsItsErrorAndTheNotInstalledScreen) {
-  std::ofstream("blocker") << "a file where a directory should be";
+  const std::string blocker = fs::current_path().string() + "\\blocker";
+  std::ofstream(blocker) << "a file where a directory should be";
   DialogAnswerer dialogs;
   dialogs.expect(answer("License Agreement", IDYES));
   dialogs.expect(answer("Error", IDOK));
   command(kInstallButton);
-  SetDlgItemTextA(installer().window, kDirectoryEdit, "blocker\\Trelux");
+  SetDlgItemTextA(installer().window, kDirectoryEdit, (blocker + "\\Trelux").c_str());
   command(kInstallHereButton);
   dialogs.verify();
   ASSERT_EQ(dialogs.seen().size(), 2u);
