@@ -224,6 +224,9 @@ TEST_F(StartupFiles, SavingKeepsWhatTheGameDoesNotKnow) {
   EXPECT_EQ(readFile("trelux.ini"),
             "[settings]\r\n\r\nsound = 37\r\nmusic = 2\r\nlastset = x\r\n\r\n[later]\r\n\r\nk = v\r\n\r\n");
   fs::remove("trelux.ini");
+#ifdef _WIN32
+  GTEST_SKIP() << "the file that cannot be opened is a dangling link, which Wine cannot make";
+#endif
   fs::create_symlink("/nonexistent/trelux.ini", "trelux.ini");
   saveSettings();
   EXPECT_TRUE(fs::is_symlink("trelux.ini"));

@@ -99,6 +99,9 @@ TEST_F(Bests, AMarkAndABadLineAreSkipped) {
 // One that cannot be opened (here a link to a drive that is gone) is no
 // empty file to write over.
 TEST_F(Bests, AFileThatCannotBeOpenedIsNeverReplaced) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the file that cannot be opened is a dangling link, which Wine cannot make";
+#endif
   std::filesystem::create_symlink("/nonexistent/bests.ini", "levels/bests.ini");
   EXPECT_FALSE(bests.record(level, 12).saved);
   EXPECT_TRUE(std::filesystem::is_symlink("levels/bests.ini"));

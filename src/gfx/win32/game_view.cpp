@@ -54,7 +54,12 @@ void GameView::layout() {
   POINT at{(GetSystemMetrics(SM_CXSCREEN) - clientWidth) >> 1,
            (GetSystemMetrics(SM_CYSCREEN) - clientHeight) >> 1};
   RECT placed{};
-  if (editing_ && laidOut_ && GetWindowRect(window_, &placed)) at = {placed.left, placed.top};
+  if (editing_ && laidOut_ && GetWindowRect(window_, &placed)) {
+    // The corner stays: placeClientArea puts it off (x, y) by the frame.
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, kGameWindowStyle, FALSE, 0);
+    at = {placed.left - frame.left, placed.top - frame.top};
+  }
   placeClientArea(window_, at.x, at.y, clientWidth, clientHeight, kGameWindowStyle);
   laidOut_ = true;
   showConsoleForLevel();

@@ -166,6 +166,7 @@ TEST_F(EditorTest, DescriptionIsCutTo2047AndLosesBytesF0ToFF) {
   DialogAnswerer dialogs;
   DialogStep step = dialogStep("Edit Level Description",
                                {{IDC_EDITOR_FIELD, "\xF0\xFF" + std::string(3000, 'd')}});
+  step.inspect = [](HWND dialog) { click(dialog, IDC_DESCRIPTION_ON); };  // set, not typed
   dialogs.expect(step);
   menu(IDC_EDITOR_DESCRIPTION);
   dialogs.verify();

@@ -370,7 +370,10 @@ DialogStep solutionStep(std::string* keys = nullptr, std::string* copied = nullp
     *keys = windowText(dialog, IDC_SOLVE_KEYS);
     SendDlgItemMessageA(dialog, IDC_SOLVE_COPY, BM_CLICK, 0, 0);
     if (!OpenClipboard(dialog)) return;
-    if (const auto* text = static_cast<const char*>(GetClipboardData(CF_TEXT))) *copied = text;
+    if (HANDLE memory = GetClipboardData(CF_TEXT)) {
+      if (const auto* text = static_cast<const char*>(GlobalLock(memory))) *copied = text;
+      GlobalUnlock(memory);
+    }
     CloseClipboard();
   };
   return step;

@@ -54,7 +54,7 @@ struct Picture {
 };
 
 constexpr Picture kBitmaps[] = {{"colors.bmp", 264, 280}, {"tileset.bmp", 200, 425},
-                                {"digits.bmp", 120, 21}, {"moves.bmp", 180, 60}};
+                                {"digits.bmp", 120, 21}, {"moves.bmp", 150, 60}};
 
 TEST_F(ResourceLibrary, BitmapsLoadByNameWithTheirSizes) {
   for (const Picture& p : kBitmaps) {

@@ -122,10 +122,19 @@ void DialogAnswerer::answer(HWND window, const DialogStep& step) {
 }
 
 // One key per tick, so that each goes where the keys before it left the
-// focus.
+// focus; the button a tick after the last key, when the characters its
+// translation queued are typed too.
 void CALLBACK DialogAnswerer::typeNextKey(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
-  if (!active || active->keysToType_.empty()) return;
+  if (!active) return;
+  if (active->keysToType_.empty()) {
+    if (active->buttonAfterKeys_ == kNoButton) return;
+    // A dialog the keys closed is gone by then.
+    HWND dialog = active->typingInto_;
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(active->buttonAfterKeys_, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, active->buttonAfterKeys_)));
+    return;
+  }
   const WORD key = active->keysToType_.front();
   active->keysToType_.erase(active->keysToType_.begin());
   if (HWND focus = GetFocus()) {
@@ -135,15 +144,7 @@ void CALLBACK DialogAnswerer::typeNextKey(HWND, UINT, UINT_PTR timer, DWORD) {
     ADD_FAILURE() << "no control has the keyboard to type into";
     active->keysToType_.clear();
   }
-  if (!active->keysToType_.empty()) {
-    SetTimer(nullptr, 0, 0, typeNextKey);
-    return;
-  }
-  if (active->buttonAfterKeys_ == kNoButton) return;
-  // Queued behind the keys: a dialog they closed is gone by then.
-  HWND dialog = active->typingInto_;
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(active->buttonAfterKeys_, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, active->buttonAfterKeys_)));
+  SetTimer(nullptr, 0, 0, typeNextKey);
 }
 
 }  // namespace trelux::test

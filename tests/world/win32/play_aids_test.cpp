@@ -40,10 +40,11 @@ const char* const kMirrorWalk =
     "# . . . . Snr . @ #\n"
     "# # # # # # # # #\n";
 
-// The sensor wants green and only red light exists.
+// The green laser is walled in: the sensor can never be lit, though the
+// level's colours alone do not show it.
 const char* const kNeverLit =
     "# # # # # #\n"
-    "# >r . Lg . #\n"
+    "# >g # . . #\n"
     "# . @ . Swg #\n"
     "# # # # # #\n";
 
@@ -51,7 +52,7 @@ const char* const kNeverLit =
 // takes seconds, far longer than the test needs.
 const char* const kLongSearch =
     "# # # # # # # # # # # # # #\n"
-    "# >r . . . . . . . . . . . #\n"
+    "# >g # . . . . . . . . . . #\n"
     "# . . . . . Lk . . . . . . #\n"
     "# . . Lb . . . . . Ly . . . #\n"
     "# . . . . Lc . . . . . . . #\n"
