@@ -30,7 +30,7 @@ std::string winNote(int32_t moves, std::optional<int32_t> previousBest, bool new
                     std::optional<int32_t> par) {
   const std::string note = bestNote(moves, previousBest, newBest);
   if (!par) return note;
-  return note + "\nThe shortest takes " + counted(*par, "move", "moves") + ".";
+  return note + "\nShortest: " + counted(*par, "move", "moves") + ".";
 }
 
 std::string hintNote(const Hint& hint) {

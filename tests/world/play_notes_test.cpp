@@ -9,8 +9,8 @@ namespace {
 
 TEST(WinNote, NamesTheShortestSolutionOnceKnown) {
   EXPECT_EQ(winNote(10, 9, false), "Solved in 10 moves.\nYour best is 9.");
-  EXPECT_EQ(winNote(10, 9, false, 8), "Solved in 10 moves.\nYour best is 9.\nThe shortest takes 8 moves.");
-  EXPECT_EQ(winNote(1, std::nullopt, true, 1), "Solved in 1 move:\na new best!\nThe shortest takes 1 move.");
+  EXPECT_EQ(winNote(10, 9, false, 8), "Solved in 10 moves.\nYour best is 9.\nShortest: 8 moves.");
+  EXPECT_EQ(winNote(1, std::nullopt, true, 1), "Solved in 1 move:\na new best!\nShortest: 1 move.");
 }
 
 }  // namespace

@@ -205,7 +205,7 @@ TEST_F(PlayAidsTest, WinNoteAnnouncesANewBestAndNamesTheBestOtherwise) {
   startPlaying();
   key(VK_DOWN);
   waitForPar();
-  EXPECT_EQ(aids().note(), "Solved in 1 move:\na new best!\nThe shortest takes 1 move.")
+  EXPECT_EQ(aids().note(), "Solved in 1 move:\na new best!\nShortest: 1 move.")
       << "the shortest comes when found, after the win or before it";
   DialogAnswerer dialogs;
   dialogs.expectMessage("Trelux", "Congratulations!\nYou have completed the puzzle set!");
@@ -218,7 +218,7 @@ TEST_F(PlayAidsTest, WinNoteAnnouncesANewBestAndNamesTheBestOtherwise) {
   key(VK_LEFT);
   key(VK_RIGHT);
   key(VK_DOWN);
-  EXPECT_EQ(aids().note(), "Solved in 3 moves.\nYour best is 1.\nThe shortest takes 1 move.");
+  EXPECT_EQ(aids().note(), "Solved in 3 moves.\nYour best is 1.\nShortest: 1 move.");
   EXPECT_NE(GetDlgItem(mainWindow, IDC_NEXT_LEVEL_BUTTON), nullptr) << "Next Level still comes";
 }
 
