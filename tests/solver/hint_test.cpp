@@ -44,6 +44,13 @@ class Hints : public ::testing::Test {
   Hint hintHere() {
     return findHint(capturePosition(model.grid(), model.robotPosition(), model.robotDirection()), SolveLimits{});
   }
+  // The level started afresh, then 25 random keys that did not win it.
+  void wanderOn(int32_t level, std::mt19937& random) {
+    do {
+      ASSERT_TRUE(model.goToLevel(level));
+      model.startRunning();
+    } while (!wander(random, 25));
+  }
   // Random keys with the game's own moves; false when they happened to win.
   bool wander(std::mt19937& random, int keys) {
     static constexpr PlayKey kKeys[] = {PlayKey::Up, PlayKey::Up, PlayKey::Down, PlayKey::Left, PlayKey::Right};
@@ -67,10 +74,7 @@ TEST_F(Hints, FollowedFromRandomPositionsOfTheTrainingLevelsTheyWinInTheKeysThey
   // All but the last: its searches take seconds each under the sanitizers.
   for (int32_t level = 0; level + 1 < levels; ++level) {
     SCOPED_TRACE("level " + std::to_string(level + 1));
-    do {
-      ASSERT_TRUE(model.goToLevel(level));
-      model.startRunning();
-    } while (!wander(random, 25));
+    ASSERT_NO_FATAL_FAILURE(wanderOn(level, random));
     const Hint first = hintHere();
     ASSERT_EQ(first.answer, HintAnswer::Key);
     ASSERT_EQ(first.solution.size(), first.keysToWin);
@@ -97,10 +101,7 @@ TEST_F(Hints, TheHintedKeyBringsTheWinOneKeyCloser) {
   std::mt19937 random(7);
   for (int32_t level = 0; level + 1 < levels; ++level) {
     SCOPED_TRACE("level " + std::to_string(level + 1));
-    do {
-      ASSERT_TRUE(model.goToLevel(level));
-      model.startRunning();
-    } while (!wander(random, 25));
+    ASSERT_NO_FATAL_FAILURE(wanderOn(level, random));
     const Hint hint = hintHere();
     ASSERT_EQ(hint.answer, HintAnswer::Key);
     if (handlePlayKey(model, hint.key, effects)) {
