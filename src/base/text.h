@@ -11,6 +11,8 @@ namespace trelux {
 // The six ASCII blanks: space and 0x09 to 0x0D (tab, LF, VT, FF, CR).
 constexpr bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 constexpr bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+// Windows takes either slash between the parts of a path.
+constexpr bool isPathSeparator(char c) { return c == '\\' || c == '/'; }
 constexpr bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 // Printable ASCII other than space (0x21 to 0x7E).
 constexpr bool isGraphic(char c) { return c > ' ' && c < 0x7F; }

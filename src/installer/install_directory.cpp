@@ -9,12 +9,10 @@ namespace {
 
 constexpr const char* kExample = "for example C:\\Games\\Trelux.";
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
-
 // The directory as files are joined to it: without its trailing separators.
 size_t baseLength(const std::string& directory) {
   size_t length = directory.size();
-  while (length > 0 && isSeparator(directory[length - 1])) --length;
+  while (length > 0 && isPathSeparator(directory[length - 1])) --length;
   return length;
 }
 
@@ -35,10 +33,10 @@ InstalledNameLengths longestInstalledNames(const PackageContents& contents) {
 
 bool isFullPath(const std::string& directory) {
   if (directory.size() >= 3 && isAsciiLetter(directory[0]) && directory[1] == ':')
-    return isSeparator(directory[2]);
+    return isPathSeparator(directory[2]);
   // A UNC path names its server; "\\?\" and "\\.\" are the system's own.
-  return directory.size() >= 3 && isSeparator(directory[0]) && isSeparator(directory[1]) &&
-         !isSeparator(directory[2]) && directory[2] != '?' && directory[2] != '.';
+  return directory.size() >= 3 && isPathSeparator(directory[0]) && isPathSeparator(directory[1]) &&
+         !isPathSeparator(directory[2]) && directory[2] != '?' && directory[2] != '.';
 }
 
 std::optional<std::string> directoryRefusal(const std::string& directory,

@@ -1,14 +1,10 @@
 #include "installer/install_target.h"
 
 #include "base/files.h"
+#include "base/text.h"
 #include "installer/install_failure.h"
 
 namespace trelux {
-namespace {
-
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
-
-}  // namespace
 
 std::string withTrailingBackslash(std::string directory) {
   if (directory.empty() || directory.back() != '\\') directory += '\\';
@@ -16,7 +12,7 @@ std::string withTrailingBackslash(std::string directory) {
 }
 
 std::string withoutTrailingSeparators(std::string directory) {
-  while (!directory.empty() && isSeparator(directory.back())) directory.pop_back();
+  while (!directory.empty() && isPathSeparator(directory.back())) directory.pop_back();
   return directory;
 }
 

@@ -13,7 +13,7 @@
 namespace trelux::art {
 namespace {
 
-PixelFont font() {
+PixelFont shippedFont() {
   std::ifstream in(std::string(TRELUX_ART_SOURCE_DIR) + "/font.txt");
   const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   std::string error;
@@ -21,13 +21,13 @@ PixelFont font() {
 }
 
 TEST(InstallerBackground, IsFourHundredPixelsSquare) {
-  const Image background = drawInstallerBackground(font());
+  const Image background = drawInstallerBackground(shippedFont());
   EXPECT_EQ(background.width(), 400);
   EXPECT_EQ(background.height(), 400);
 }
 
 TEST(InstallerBackground, ControlsAndTextSitOnPlainDarkBoard) {
-  const Image background = drawInstallerBackground(font());
+  const Image background = drawInstallerBackground(shippedFont());
   // The first button's top is at y = 200; the text is centred above it.
   ASSERT_LT(kInstallerDecorationBottom, 185);
   for (int y = kInstallerDecorationBottom; y < background.height(); ++y) {

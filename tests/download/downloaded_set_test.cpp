@@ -16,14 +16,14 @@ using test::readFile;
 using test::ScratchFolder;
 using test::writeFile;
 
-const char* const kLevel =
+const char* const kGreenLevel =
     "# # # # #\n"
     "# >g Swg . #\n"
     "# . @ . #\n"
     "# # # # #\n";
 
 std::string setBytes(int levels) {
-  test::writeSetFile("set.dat", std::vector<std::string>(static_cast<size_t>(levels), kLevel));
+  test::writeSetFile("set.dat", std::vector<std::string>(static_cast<size_t>(levels), kGreenLevel));
   return readFile("set.dat");
 }
 

@@ -22,7 +22,7 @@ using test::readFile;
 using test::ScratchFolder;
 using test::writeFile;
 
-const char* const kLevel =
+const char* const kRedLevel =
     "# # # # # #\n"
     "# >r . Swr . #\n"
     "# . @ . . #\n"
@@ -48,7 +48,7 @@ class Install : public testing::Test {
  protected:
   void SetUp() override {
     writeFile("levels/download.guid", "[webguids]\r\n\r\n\r\n");
-    test::writeSetFile("download.tmp", {kLevel, kLevel});
+    test::writeSetFile("download.tmp", {kRedLevel, kRedLevel});
   }
   std::string failureOf(const std::string& name, const std::string& file) {
     try {

@@ -26,14 +26,14 @@ using test::kPullToWin;
 using Scope = EditHistory::Scope;
 using Result = EditHistory::Result;
 
-constexpr const char* kSetFile = ".\\Levels\\s\\levels.dat";
+using test::kEditedSetFile;
 
 class EditHistoryTest : public ::testing::Test {
  protected:
   void open(const std::vector<std::string>& levels) {
     std::filesystem::create_directories("Levels/s");
-    test::writeSetFile(kSetFile, levels);
-    ASSERT_TRUE(model_.loadSet(kSetFile));
+    test::writeSetFile(kEditedSetFile, levels);
+    ASSERT_TRUE(model_.loadSet(kEditedSetFile));
     ASSERT_TRUE(model_.goToLevel(0));
   }
   std::string shown() const { return formatLevelText(model_.grid()); }

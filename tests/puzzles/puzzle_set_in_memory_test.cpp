@@ -16,7 +16,7 @@ using test::fileBytes;
 using test::levelTextAt;
 using test::roomOfWidth;
 
-constexpr const char* kPath = "levels.dat";
+constexpr const char* kFileName = "levels.dat";
 
 // The same edits on the file and on a copy of its bytes in memory.
 void edit(PuzzleSetFile& set) {
@@ -29,18 +29,18 @@ void edit(PuzzleSetFile& set) {
 
 TEST(PuzzleSetInMemory, ReadsAndChangesTheBytesAsTheFileDoes) {
   test::ScratchFolder scratch;
-  test::writeSetFile(kPath, {roomOfWidth(3), roomOfWidth(4), roomOfWidth(5)});
-  std::stringbuf memory(fileBytes(kPath), std::ios::in | std::ios::out | std::ios::binary);
+  test::writeSetFile(kFileName, {roomOfWidth(3), roomOfWidth(4), roomOfWidth(5)});
+  std::stringbuf memory(fileBytes(kFileName), std::ios::in | std::ios::out | std::ios::binary);
   PuzzleSetFile file;
   PuzzleSetFile held;
-  ASSERT_TRUE(file.open(kPath));
+  ASSERT_TRUE(file.open(kFileName));
   ASSERT_TRUE(held.openBuffer(memory));
   EXPECT_EQ(held.countLevels(), 3);
   EXPECT_EQ(levelTextAt(held, 2), roomOfWidth(5));
 
   edit(file);
   edit(held);
-  EXPECT_EQ(memory.str(), fileBytes(kPath));
+  EXPECT_EQ(memory.str(), fileBytes(kFileName));
   PuzzleSetFile reader;
   ASSERT_TRUE(reader.openBuffer(memory));
   EXPECT_EQ(reader.progress(), 2);
@@ -50,7 +50,7 @@ TEST(PuzzleSetInMemory, ReadsAndChangesTheBytesAsTheFileDoes) {
 
 TEST(PuzzleSetInMemory, ShortBytesDoNotOpenAndAFileOpenedAfterIsReadFromDisk) {
   test::ScratchFolder scratch;
-  test::writeSetFile(kPath, {roomOfWidth(4)});
+  test::writeSetFile(kFileName, {roomOfWidth(4)});
   std::stringbuf empty(std::string(), std::ios::in | std::ios::out | std::ios::binary);
   std::stringbuf headerOnly(std::string(23, '\0'), std::ios::in | std::ios::out | std::ios::binary);
   PuzzleSetFile set;
@@ -58,7 +58,7 @@ TEST(PuzzleSetInMemory, ShortBytesDoNotOpenAndAFileOpenedAfterIsReadFromDisk) {
   ASSERT_TRUE(set.openBuffer(headerOnly));
   EXPECT_FALSE(set.seekLevel(0));
 
-  ASSERT_TRUE(set.open(kPath));
+  ASSERT_TRUE(set.open(kFileName));
   EXPECT_EQ(levelTextAt(set, 0), roomOfWidth(4));
   EXPECT_EQ(headerOnly.str(), std::string(23, '\0'));
 }

@@ -11,6 +11,9 @@ class LevelGrid;
 
 namespace trelux::test {
 
+// Where the editor's tests keep the set they edit.
+inline constexpr const char* kEditedSetFile = ".\\Levels\\s\\levels.dat";
+
 // Pulling the black lens out of the red beam (Down) lights the sensor: won
 // in one key.
 inline constexpr const char* kPullToWin =

@@ -13,17 +13,14 @@
 #include "support/level_files.h"
 #include "support/scratch_folder.h"
 #include "tool_main.h"
+#include "tool_run.h"
 
 namespace trelux {
 namespace {
 
 using test::ScratchFolder;
 
-struct ToolRun {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
+using test::ToolRun;
 
 ToolRun replay(const std::string& levelText, const std::string& keys) {
   test::writeSetFile("levels.dat", {levelText});

@@ -24,16 +24,16 @@ using ::testing::ElementsAre;
 
 // What a player sees: the robot, every cell's picture and the light on
 // every side.
-struct Board {
+struct Scene {
   Position robot;
   Direction direction = kNorth;
   std::vector<int32_t> tiles;
   std::vector<int> light;
-  bool operator==(const Board&) const = default;
+  bool operator==(const Scene&) const = default;
 };
 
-Board boardOf(const PlayModel& model) {
-  Board board{model.robotPosition(), model.robotDirection(), {}, {}};
+Scene sceneOf(const PlayModel& model) {
+  Scene board{model.robotPosition(), model.robotDirection(), {}, {}};
   for (int32_t y = 0; y < model.gridHeight(); ++y) {
     for (int32_t x = 0; x < model.gridWidth(); ++x) {
       board.tiles.push_back(model.tileAt(x, y));
@@ -91,13 +91,13 @@ TEST_F(History, UndoThenTheSameKeysAgainGivesTheBoardThoseKeysGave) {
     ASSERT_TRUE(model.goToLevel(0));
     PlaySession fresh(model);
     std::string keys;
-    std::vector<Board> boards{boardOf(model)};
+    std::vector<Scene> boards{sceneOf(model)};
     std::vector<int32_t> moves{0};
     std::vector<size_t> steps{0};  // the keys after which the history grew
     for (int i = 0; i < 60; ++i) {
       keys += "UUUDDLRRLX"[random() % 10];
       press(fresh, keys.substr(keys.size() - 1));
-      boards.push_back(boardOf(model));
+      boards.push_back(sceneOf(model));
       moves.push_back(fresh.moves());
       if (boards.back() != boards[boards.size() - 2] || moves.back() != moves[moves.size() - 2]) {
         steps.push_back(keys.size());
@@ -106,16 +106,16 @@ TEST_F(History, UndoThenTheSameKeysAgainGivesTheBoardThoseKeysGave) {
     const size_t undos = random() % steps.size();
     for (size_t i = 0; i < undos; ++i) ASSERT_TRUE(fresh.undo(effects));
     const size_t at = steps[steps.size() - 1 - undos];
-    EXPECT_EQ(boardOf(model), boards[at]);
+    EXPECT_EQ(sceneOf(model), boards[at]);
     EXPECT_EQ(fresh.moves(), moves[at]);
     press(fresh, keys.substr(at));
-    EXPECT_EQ(boardOf(model), boards.back());
+    EXPECT_EQ(sceneOf(model), boards.back());
     EXPECT_EQ(fresh.moves(), moves.back());
 
     for (size_t i = 0; i < undos; ++i) ASSERT_TRUE(fresh.undo(effects));
     for (size_t i = 0; i < undos; ++i) ASSERT_TRUE(fresh.redo(effects));
     EXPECT_FALSE(fresh.canRedo());
-    EXPECT_EQ(boardOf(model), boards.back());
+    EXPECT_EQ(sceneOf(model), boards.back());
   }
 }
 
@@ -162,19 +162,19 @@ TEST_F(History, UndoRedrawsTheRobotOrTheWholeBoardAndBringsBackTheSameObject) {
 
 TEST_F(History, ARestartIsTakenBackByUndoAndMadeAgainByRedoUntilANewMove) {
   play({kRoom});
-  const Board start = boardOf(model);
+  const Scene start = sceneOf(model);
   // The red lens pulled south, the black lens pushed west into its cell.
   press(session, "DRUUULUULUU");
-  const Board before = boardOf(model);
+  const Scene before = sceneOf(model);
   ASSERT_EQ(model.tileAt(4, 2), start.tiles[2 * 9 + 6]);
   session.restart();
-  EXPECT_EQ(boardOf(model), start);
+  EXPECT_EQ(sceneOf(model), start);
   EXPECT_EQ(session.moves(), 0);
   ASSERT_TRUE(session.undo(effects));
-  EXPECT_EQ(boardOf(model), before);
+  EXPECT_EQ(sceneOf(model), before);
   EXPECT_EQ(session.moves(), 11);
   ASSERT_TRUE(session.redo(effects));
-  EXPECT_EQ(boardOf(model), start);
+  EXPECT_EQ(sceneOf(model), start);
   EXPECT_EQ(session.moves(), 0);
   // A new move after an undo drops what could have been redone.
   ASSERT_TRUE(session.undo(effects));

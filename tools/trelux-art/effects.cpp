@@ -4,21 +4,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "noise.h"
+
 namespace trelux::art {
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
-
-class Noise {
- public:
-  double next() {
-    state_ = state_ * 1664525u + 1013904223u;
-    return static_cast<double>(state_ >> 8) / 8388608.0 - 1.0;
-  }
-
- private:
-  std::uint32_t state_ = 12345;
-};
+constexpr std::uint32_t kNoiseStart = 12345;
 
 // Fades the first and last few milliseconds so neither end clicks.
 void fadeEnds(std::vector<double>& s, int sampleRate) {
@@ -33,7 +24,7 @@ void fadeEnds(std::vector<double>& s, int sampleRate) {
 std::vector<double> pushSound(int sampleRate) {
   const auto n = static_cast<std::size_t>(0.22 * sampleRate);
   std::vector<double> s(n);
-  Noise noise;
+  Noise noise(kNoiseStart);
   double scrape = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const double t = static_cast<double>(i) / sampleRate;
@@ -48,7 +39,7 @@ std::vector<double> pushSound(int sampleRate) {
 std::vector<double> zapSound(int sampleRate) {
   const auto n = static_cast<std::size_t>(0.42 * sampleRate);
   std::vector<double> s(n);
-  Noise noise;
+  Noise noise(kNoiseStart);
   double phase = 0;
   double frequency = 240;
   double smooth = 0;

@@ -42,7 +42,7 @@ void drawTopWall(Image& image) {
 
 // The name in the panel's colours, one per letter, with a shadow and a
 // white beam under it.
-void drawTitle(Image& image, const PixelFont& font) {
+void drawSetupTitle(Image& image, const PixelFont& font) {
   const std::string title = "TRELUX";
   const int scale = 7;
   const int width = font.measure(title, scale);
@@ -80,7 +80,7 @@ Image drawInstallerBackground(const PixelFont& font) {
   Image image(kSize, kSize);
   drawBoard(image);
   drawTopWall(image);
-  drawTitle(image, font);
+  drawSetupTitle(image, font);
   drawBeamRow(image);
   return image;
 }

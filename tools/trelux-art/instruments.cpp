@@ -4,12 +4,12 @@
 #include <functional>
 #include <map>
 
+#include "noise.h"
 #include "synth.h"
 
 namespace trelux::art {
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
 // Overtones above this would fold back as noise at 22050 samples a second.
 constexpr double kHighest = 10000;
 
@@ -29,19 +29,6 @@ double envelope(double t, double held, const Envelope& e) {
   if (t < held) return level(t, e);
   return level(held, e) * std::exp(-(t - held) / e.release);
 }
-
-// A small deterministic noise source, the same on every machine.
-class Noise {
- public:
-  explicit Noise(std::uint32_t seed) : state_(seed * 2654435761u + 1) {}
-  double next() {
-    state_ = state_ * 1664525u + 1013904223u;
-    return static_cast<double>(state_ >> 8) / 8388608.0 - 1.0;
-  }
-
- private:
-  std::uint32_t state_;
-};
 
 struct Instrument {
   Envelope envelope;
@@ -121,7 +108,7 @@ std::vector<double> renderNote(const std::string& instrument, double frequency, 
   const double held = drum ? 0 : seconds;
   const auto count = static_cast<std::size_t>((held + in.tail) * sampleRate);
   std::vector<double> out(count);
-  Noise noise(seed);
+  Noise noise = Noise::seeded(seed);
   double previous = 0;
   for (std::size_t i = 0; i < count; ++i) {
     const double t = static_cast<double>(i) / sampleRate;

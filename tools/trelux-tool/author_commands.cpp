@@ -20,11 +20,6 @@ namespace trelux::tool {
 
 namespace {
 
-int fail(std::ostream& err, const std::string& message) {
-  err << "trelux-tool: " << message << "\n";
-  return 1;
-}
-
 int usage(std::ostream& err, const std::string& problem) { return usageError(err, problem); }
 
 SolveLimits limitsOf(const AuthorOptions& options) {

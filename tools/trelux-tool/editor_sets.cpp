@@ -24,11 +24,6 @@ std::string lastFolderOf(std::string path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-int fail(std::ostream& err, const std::string& message) {
-  err << "trelux-tool: " << message << "\n";
-  return 1;
-}
-
 // The catalogue works in the game's folder, as the game does; this keeps it
 // the current folder until the command is done.
 class InFolder {

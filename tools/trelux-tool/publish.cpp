@@ -22,11 +22,6 @@ namespace trelux::tool {
 namespace {
 
 
-int fail(std::ostream& err, const std::string& message) {
-  err << "trelux-tool: " << message << "\n";
-  return 1;
-}
-
 // FNV-1a over the name, from a given start.
 uint64_t fnv(const std::string& text, uint64_t hash) {
   for (unsigned char c : text) hash = (hash ^ c) * 0x100000001b3ull;

@@ -54,10 +54,6 @@ struct Options {
 };
 
 
-int fail(std::ostream& err, const std::string& message) {
-  err << "trelux-tool: " << message << "\n";
-  return 1;
-}
 
 // A level index: decimal digits only, at most what the level file can hold.
 bool parseLevelIndex(const std::string& text, int32_t& level) {
@@ -185,6 +181,11 @@ const std::set<std::string>* optionsOf(const std::string& command) {
 }
 
 }  // namespace
+
+int fail(std::ostream& err, const std::string& message) {
+  err << "trelux-tool: " << message << "\n";
+  return 1;
+}
 
 int usageError(std::ostream& err, const std::string& problem) {
   err << "trelux-tool: " << problem << "\n" << kUsage;

@@ -13,5 +13,7 @@ namespace trelux::tool {
 int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // Reports wrong usage with the usage text; answers 2.
 int usageError(std::ostream& err, const std::string& problem);
+// Reports bad input under the tool's name; answers 1.
+int fail(std::ostream& err, const std::string& message);
 
 }  // namespace trelux::tool
