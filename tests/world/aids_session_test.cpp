@@ -1,5 +1,4 @@
-// The play aids' rules with real searches on the worker's thread; their
-// ends come back to the test's thread as the window's messages would.
+// The aids' rules, with each search's end handed back as a message would be.
 #include "world/aids_session.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +7,9 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "support/level_files.h"
 #include "support/scratch_folder.h"
@@ -19,8 +20,7 @@
 namespace trelux {
 namespace {
 
-// Pulling the lens east out of the beam wins: Left, Down from the start
-// facing north; from a start facing east it takes three keys.
+// Pulling the lens out of the beam: 2 keys facing north (Left, Down), 3 east.
 const char* const kPullEast =
     "# # # # # #\n"
     "# . vr . . #\n"
@@ -69,7 +69,7 @@ class Aids : public ::testing::Test, public AidsScreen {
   void hintSearchEnded(uint32_t number) override { tell(false, number); }
   void parSearchEnded(uint32_t number) override { tell(true, number); }
   void tell(bool isPar, uint32_t number) {
-    std::lock_guard lock(mutex_);
+    const std::lock_guard lock(mutex_);
     ended_.emplace_back(isPar, number);
     wake_.notify_one();
   }
@@ -89,8 +89,7 @@ TEST_F(Aids, TheTurnAfterASkipSearchesTheShortestSolutionAgainFromIt) {
   session.stopForSkip();
   ASSERT_EQ(session.advance(), PlaySession::Advance::NextLevelStarted);
   aids.startedAfresh();
-  press(PlayKey::Right);
-  ASSERT_EQ(session.moves(), 0) << "the turn is the level's start";
+  press(PlayKey::Right);  // the turn is the level's start, not a move
   ASSERT_TRUE(settle());
   EXPECT_EQ(aids.par(), 3);
 }
