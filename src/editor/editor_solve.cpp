@@ -23,30 +23,18 @@ SolveResult solveSnapshot(const std::string& snapshot, const SolveLimits& limits
 
 // A thread that cannot be started is a search that failed: the editor says
 // so, and the edits stay.
-SolveJob::SolveJob(std::string snapshot, uint64_t maxStates) : maxStates_(maxStates) {
-  try {
-    thread_ = std::thread([this, level = std::move(snapshot)] {
-      SolveLimits limits;
-      limits.maxStates = maxStates_;
-      limits.cancel = &cancel_;
-      limits.statesSeen = &states_;
-      result_ = solveSnapshot(level, limits);
-      finished_ = true;
-    });
-  } catch (...) {
-    result_.outcome = SolveOutcome::Failed;
-    finished_ = true;
-  }
-}
-
-SolveJob::~SolveJob() {
-  cancel();
-  if (thread_.joinable()) thread_.join();
-}
-
-const SolveResult& SolveJob::result() {
-  if (thread_.joinable()) thread_.join();
-  return result_;
+SolveJob::SolveJob(std::string snapshot, uint64_t maxStates) {
+  SolveResult failed;
+  failed.outcome = SolveOutcome::Failed;
+  worker_.start(
+      [this, level = std::move(snapshot), maxStates](const std::atomic<bool>& cancel) {
+        SolveLimits limits;
+        limits.maxStates = maxStates;
+        limits.cancel = &cancel;
+        limits.statesSeen = &states_;
+        return solveSnapshot(level, limits);
+      },
+      failed);
 }
 
 std::string groupedNumber(uint64_t value) {

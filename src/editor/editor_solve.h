@@ -1,13 +1,13 @@
 // The editor's Solve: the solver runs on a copy of the level as it stands,
-// on a thread of its own, so the board stays shown and the window keeps
-// answering while it searches; the user can cancel it.
+// on the shared worker's thread, so the board stays shown and the window
+// keeps answering while it searches; the user can cancel it.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 #include <string>
-#include <thread>
 
+#include "base/background_worker.h"
 #include "solver/solver.h"
 
 namespace trelux {
@@ -22,26 +22,23 @@ SolveResult solveSnapshot(const std::string& snapshot, const SolveLimits& limits
 
 class SolveJob {
  public:
-  // Starts searching at once.
+  // Starts searching at once; leaving cancels a search still running and
+  // waits for it.
   explicit SolveJob(std::string snapshot, uint64_t maxStates = kEditorSolveStates);
-  // Cancels a search still running and waits for it.
-  ~SolveJob();
   SolveJob(const SolveJob&) = delete;
   SolveJob& operator=(const SolveJob&) = delete;
 
-  void cancel() { cancel_ = true; }
-  bool finished() const { return finished_; }
+  void cancel() { worker_.cancel(); }
+  bool finished() const { return worker_.hasFinished(); }
   uint64_t statesSeen() const { return states_; }
   // Waits for the search to end.
-  const SolveResult& result();
+  const SolveResult& result() { return worker_.wait(); }
 
  private:
-  std::atomic<bool> cancel_ = false;
-  std::atomic<bool> finished_ = false;
   std::atomic<uint64_t> states_ = 0;
-  uint64_t maxStates_;
-  SolveResult result_;
-  std::thread thread_;  // started once everything above is set
+  // Declared last: its thread, which counts states_, ends before the count.
+  // The dialog asks finished() on its timer: no word of the end is needed.
+  BackgroundWorker<SolveResult> worker_;
 };
 
 // A count as the editor shows it: 1234567 as "1,234,567".
