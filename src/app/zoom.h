@@ -9,9 +9,6 @@
 
 namespace trelux {
 
-// The key of section "settings" that keeps the player's factor.
-inline constexpr const char* kZoomKey = "zoom";
-
 struct Extent {
   int32_t width = 0;
   int32_t height = 0;
