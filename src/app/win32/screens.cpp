@@ -24,14 +24,10 @@ void buildMainMenu() {
 
 }  // namespace
 
+// What draw leaves as it was stays in the picture: a won board is not drawn
+// again, and a paint then must not blank it.
 void ScreenView::paint() {
-  redraw([this](HDC dc) {
-    // What draw leaves out (the band beside a short board) is black, as
-    // the window's own background was.
-    RECT all{0, 0, picture_.width, picture_.height};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    draw(dc);
-  });
+  redraw([this](HDC dc) { draw(dc); });
 }
 
 void ScreenView::redraw(const std::function<void(HDC)>& drawPart) {

@@ -60,7 +60,7 @@ class ScreenView {
   void stepZoom(int32_t step);
   // The factor wanted changed (the window was maximized or restored): the
   // window and the picture follow.
-  void refit();
+  virtual void refit();
 
  protected:
   // Moves and sizes the window for the picture at the factor wanted, as

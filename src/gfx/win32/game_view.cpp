@@ -62,6 +62,12 @@ Extent GameView::pictureSize() const {
   return {model_->gridWidth() * kTileSize + image_.width(), height};
 }
 
+void GameView::refit() {
+  placeWindow();
+  if (IsWindow(consoleWindow_)) showConsoleForLevel();
+  paint();
+}
+
 void GameView::placeWindow() {
   std::optional<POINT> kept;
   RECT placed{};
@@ -119,6 +125,13 @@ POINT GameView::cellCorner(int32_t x, int32_t y) const {
 
 void GameView::draw(HDC dc) {
   if (!model_->isRunning()) return;
+  // Black above and below a short board, whatever an earlier board left.
+  const int boardWidth = model_->gridWidth() * kTileSize;
+  const int boardBottom = boardTop() + model_->gridHeight() * kTileSize;
+  const RECT bands[2] = {{0, 0, boardWidth, boardTop()},
+                         {0, boardBottom, boardWidth, pictureSize().height}};
+  for (const RECT& band : bands)
+    FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   for (int32_t x = 0; x < model_->gridWidth(); ++x)
     for (int32_t y = 0; y < model_->gridHeight(); ++y) drawCell(x, y, dc);
   for (int32_t x = 0; x < model_->gridWidth(); ++x)

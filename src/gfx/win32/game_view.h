@@ -39,6 +39,8 @@ class GameView : public ScreenView {
   void showModel(PuzzleModel& model, std::optional<int32_t> panelLevel = std::nullopt);
 
   void layout() override;
+  // The description window follows the window's new size, beside it again.
+  void refit() override;
   // The editor's way: once laid out, the window keeps its top-left corner
   // when the level's size changes (the palette beside it must not move under
   // the mouse), and the description window opens only when asked for.

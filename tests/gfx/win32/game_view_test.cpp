@@ -107,7 +107,8 @@ TEST_F(GameViewDrawing, CellsShowTheirTilesAndTheRobotItsDirection) {
   EXPECT_TRUE(tileShownAt(canvas, 0, 0, model_.tileAt(0, 0)));  // wall
   EXPECT_TRUE(tileShownAt(canvas, 2, 2, model_.tileAt(2, 2)));  // floor, unlit
   EXPECT_TRUE(tileShownAt(canvas, 1, 3, 3)) << "robot facing north";
-  EXPECT_EQ(canvas.at(12, kBoardTop - 1), kUntouched) << "nothing above the centred board";
+  EXPECT_EQ(canvas.at(12, kBoardTop - 1), RGB(0, 0, 0)) << "black above the centred board";
+  EXPECT_EQ(canvas.at(12, kBoardTop + 5 * 25), RGB(0, 0, 0)) << "and below it";
   model_.setRobotDirection(kSouth);
   view_->draw(canvas.dc());
   EXPECT_TRUE(tileShownAt(canvas, 1, 3, 5)) << "robot facing south";
