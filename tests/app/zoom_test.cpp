@@ -10,20 +10,15 @@ TEST(Zoom, LargestIsTheWholeFactorThatFitsBothWays) {
   EXPECT_EQ(largestZoom({564, 280}, {1272, 990}), 2);
   EXPECT_EQ(largestZoom({264, 280}, {1272, 990}), 3);  // the height decides
   EXPECT_EQ(largestZoom({300, 300}, {300, 299}), 1) << "even 1x too large still shows 1x";
-  EXPECT_EQ(largestZoom({0, 0}, {800, 600}), 1);
 }
 
-TEST(Zoom, FittedKeepsTheFactorWithinOneAndTheLargest) {
+TEST(Zoom, FittedAndSetFactorsLieWithinOneAndTheLargest) {
   EXPECT_EQ(fittedZoom(3, 2), 2);
   EXPECT_EQ(fittedZoom(0, 4), 1);
   EXPECT_EQ(fittedZoom(2, 4), 2);
-}
-
-TEST(Zoom, SettingNamesAFactorOrOne) {
   EXPECT_EQ(zoomFromSetting("3"), 3);
   EXPECT_EQ(zoomFromSetting(""), 1);
   EXPECT_EQ(zoomFromSetting("-2"), 1);
-  EXPECT_EQ(zoomFromSetting("big"), 1);
 }
 
 TEST(Zoom, PictureIsCentredAndClicksMapBackToItsPixels) {
@@ -35,13 +30,10 @@ TEST(Zoom, PictureIsCentredAndClicksMapBackToItsPixels) {
   EXPECT_EQ(scale.pictureX(53), 1);
   EXPECT_EQ(scale.pictureX(49), -1) << "left of the picture is not its first column";
   EXPECT_EQ(scale.pictureY(25 + 149), 49);
-  const PictureScale cramped = centredPicture({100, 50}, 2, {150, 60});
-  EXPECT_EQ(cramped.left, 0);
-  EXPECT_EQ(cramped.top, 0);
+  EXPECT_EQ(centredPicture({100, 50}, 2, {150, 60}).left, 0) << "cramped: at the corner";
 }
 
 TEST(Zoom, CentredStartLeavesEqualBandsOrNone) {
-  EXPECT_EQ(centredStart(100, 280), 90);
   EXPECT_EQ(centredStart(125, 280), 77);
   EXPECT_EQ(centredStart(300, 280), 0);
 }

@@ -23,39 +23,27 @@ const char* const kLevel =
     "# . . . . . #\n"
     "# # # # # # #\n";
 
-// The client area's pixels as the window shows them.
+// The client area's pixels as the window shows them, row by row.
 struct Shot {
-  int width = 0;
-  int height = 0;
+  explicit Shot(HWND window) : size(clientSize(window)) {
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    HDC windowDC = GetDC(window);
+    HDC memory = CreateCompatibleDC(windowDC);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, size.cx, size.cy, windowDC, 0, 0, SRCCOPY);
+    const auto* first = static_cast<const uint32_t*>(bits);
+    pixels.assign(first, first + size.cx * size.cy);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, windowDC);
+  }
+  uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * size.cx + x]; }
+  SIZE size;
   std::vector<uint32_t> pixels;
-  uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
-
-Shot shoot(HWND window) {
-  Shot shot;
-  const SIZE size = clientSize(window);
-  shot.width = size.cx;
-  shot.height = size.cy;
-  shot.pixels.resize(static_cast<size_t>(size.cx) * size.cy);
-  HDC windowDC = GetDC(window);
-  HDC memory = CreateCompatibleDC(windowDC);
-  HBITMAP bitmap = CreateCompatibleBitmap(windowDC, size.cx, size.cy);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, size.cx, size.cy, windowDC, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  GetDIBits(memory, bitmap, 0, size.cy, shot.pixels.data(), &info, DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, windowDC);
-  return shot;
-}
 
 class ZoomTest : public GameFixture {
  protected:
@@ -68,23 +56,23 @@ class ZoomTest : public GameFixture {
 };
 
 TEST_F(ZoomTest, TwiceShowsEachPixelOfOnceAsASquare) {
-  const Shot once = shoot(mainWindow);
-  ASSERT_EQ(once.height, 280);
+  const Shot once(mainWindow);
+  ASSERT_EQ(once.size.cy, 280);
   // The board is there: a black band above it, its wall's tile below.
   ASSERT_NE(once.at(5, 77 + 5), once.at(5, 70));
   key(VK_OEM_PLUS, true);
   ASSERT_EQ(currentView()->scale().zoom, 2);
-  const Shot twice = shoot(mainWindow);
-  ASSERT_EQ(twice.width, 2 * once.width);
-  ASSERT_EQ(twice.height, 2 * once.height);
+  const Shot twice(mainWindow);
+  ASSERT_EQ(twice.size.cx, 2 * once.size.cx);
+  ASSERT_EQ(twice.size.cy, 2 * once.size.cy);
   int differing = 0;
-  for (int y = 0; y < twice.height; ++y)
-    for (int x = 0; x < twice.width; ++x)
+  for (int y = 0; y < twice.size.cy; ++y)
+    for (int x = 0; x < twice.size.cx; ++x)
       if (twice.at(x, y) != once.at(x / 2, y / 2)) ++differing;
   EXPECT_EQ(differing, 0);
   EXPECT_EQ(settingValue("zoom"), "2");
   key(VK_SUBTRACT, true);
-  EXPECT_EQ(clientSize(mainWindow).cx, once.width);
+  EXPECT_EQ(clientSize(mainWindow).cx, once.size.cx);
   EXPECT_EQ(settingValue("zoom"), "1");
 }
 
