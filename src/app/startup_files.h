@@ -34,11 +34,12 @@ std::string puzzleServerSetting();
 
 // Keys of ours in section "settings", read from the file and written to it
 // at once: "lastset" (the descriptor of the set played last), "consolex" and
-// "consoley" (where the player put the description window). Empty when the
-// file has none.
+// "consoley" (where the player put the description window), "zoom" (the
+// window's factor the player chose). Empty when the file has none.
 inline constexpr const char* kLastSetKey = "lastset";
 inline constexpr const char* kConsoleXKey = "consolex";
 inline constexpr const char* kConsoleYKey = "consoley";
+inline constexpr const char* kZoomKey = "zoom";
 std::string setting(const std::string& key);
 void changeSetting(const std::string& key, const std::string& value);
 

@@ -51,12 +51,12 @@ new_game() {
 level_shown() {
   seen "$1" locate "$art/colors.bmp" >"$run/at" || return 1
   read -r px py <"$run/at"
-  ox=$(( px - 9 * 25 )); oy=$py
+  ox=$(( px - 9 * 25 )); oy=$py; by=$(( py + $(board_top 7) ))
   digits_x=$(( px + (width - 36) / 2 ))
 }
 moves_are() { check number "$shots/$1.png" "$art/digits.bmp" "$digits_x" $(( oy + 225 )) "$2"; }
 best_is() { check number "$shots/$1.png" "$art/digits.bmp" "$digits_x" $(( oy + 195 )) "$2"; }
-cell_is() { check tile "$shots/$1.png" "$art/tileset.bmp" $(( ox + $2 * 25 )) $(( oy + $3 * 25 )) "$4"; }
+cell_is() { check tile "$shots/$1.png" "$art/tileset.bmp" $(( ox + $2 * 25 )) $(( by + $3 * 25 )) "$4"; }
 # shows NAME "CHECK ARGS"...: a fresh screenshot NAME passes every CHECK.
 shows() {
   local name=$1

@@ -28,6 +28,10 @@ shot_shows() {
 # Saves screenshot NAME into $shots and checks it with shots.py COMMAND ARGS...
 seen() { local name=$1; shift; shot_shows "$shots/$name.png" "$@"; }
 
+# How far below the panel's top a board of $1 rows starts: a board shorter
+# than the panel's 280 pixels is centred beside it.
+board_top() { local height=$(( $1 * 25 )); echo $(( height < 280 ? (280 - height) / 2 : 0 )); }
+
 # A left click at X Y of the screen.
 click() { xdotool mousemove "$1" "$2" click 1; }
 

@@ -61,12 +61,12 @@ xdotool key Return
 toolbar=$(wait_until 20 window_named_other '^Editor Toolbar$') || fail "no editor toolbar"
 
 # The toolbar's client area, found by its T-mirror tools at (50, 0); the
-# board, by the panel beside its 7 columns.
+# board, by the panel beside its 7 columns, centred beside it.
 read -r tx ty < <(wait_until 20 seen editor-new locate "$run/tmirrors.png") ||
   fail "the toolbar shows no palette"
 tx=$(( tx - 50 ))
 read -r px py < <(check locate "$shots/editor-new.png" "$art/colors.bmp") || fail "the editor shows no panel"
-bx=$(( px - 7 * 25 )); by=$py
+bx=$(( px - 7 * 25 )); by=$(( py + $(board_top 7) ))
 tool() { click $(( tx + $1 * 25 + 12 )) $(( ty + $2 * 35 + 30 )); }
 cell() { click $(( bx + $1 * 25 + 12 )) $(( by + $2 * 25 + 12 )); }
 
@@ -122,7 +122,7 @@ read -r tx ty < <(wait_until 20 seen editor-restored locate "$run/tmirrors.png")
   fail "the restored editor shows no palette"
 tx=$(( tx - 50 ))
 read -r px py < <(check locate "$shots/editor-restored.png" "$art/colors.bmp") || fail "the restored editor shows no panel"
-bx=$(( px - 7 * 25 )); by=$py
+bx=$(( px - 7 * 25 )); by=$(( py + $(board_top 7) ))
 # Without a window manager nothing hands the board back its focus after the
 # question: a window manager would, as the player's click on the title would.
 wait_until 10 given_focus "$window" || fail "the restored board does not take the keyboard"
@@ -147,10 +147,10 @@ chooser=$(wait_until 20 window_named_other '^Choose Puzzle Set$') || fail "no ch
 wait_until 10 focused "$chooser" || fail "the chooser does not have the keyboard"
 xdotool key m Return  # the list has the keyboard: M picks My Lab
 read -r px py < <(wait_until 30 seen play-my-lab locate "$art/colors.bmp") || fail "My Lab is not played"
-bx=$(( px - 7 * 25 )); by=$py
+bx=$(( px - 7 * 25 )); by=$(( py + $(board_top 7) ))
 wait_until 10 focused "$window" || fail "the game does not have the keyboard"
 xdotool key --delay 150 Right Up Up Left Up
-next_x=$(( bx + 7 * 25 + 57 + 75 )); next_y=$(( by + 125 + 15 ))
+next_x=$(( bx + 7 * 25 + 57 + 75 )); next_y=$(( py + 125 + 15 ))
 won() {
   seen my-lab-won differs "$art/colors.bmp" $next_x $next_y 132 140 &&
     check pixel "$shots/my-lab-won.png" $(( bx + 4 * 25 + 12 )) $(( by + 2 * 25 + 4 )) 255 0 0

@@ -144,9 +144,9 @@ xdotool key Return
 level_shown() {
   seen afterglow-1 locate "$art/colors.bmp" >"$run/at" || return 1
   read -r px py <"$run/at"
-  ox=$(( px - 12 * 25 )); oy=$py
-  check pixel "$shots/afterglow-1.png" $(( ox + 3 * 25 + 12 )) $(( oy + 5 * 25 + 4 )) 0 255 255 &&
-    check pixel "$shots/afterglow-1.png" $(( ox + 3 * 25 + 12 )) $(( oy + 6 * 25 + 20 )) 0 255 255
+  ox=$(( px - 12 * 25 )); by=$(( py + $(board_top 10) ))
+  check pixel "$shots/afterglow-1.png" $(( ox + 3 * 25 + 12 )) $(( by + 5 * 25 + 4 )) 0 255 255 &&
+    check pixel "$shots/afterglow-1.png" $(( ox + 3 * 25 + 12 )) $(( by + 6 * 25 + 20 )) 0 255 255
 }
 wait_until 30 level_shown || fail "Afterglow's first level is not on screen with its cyan beam"
 echo "get_puzzles: all checks passed; screenshots in $shots"

@@ -70,10 +70,10 @@ xdotool key Return
 level1_shown() {
   seen level1 locate "$art/colors.bmp" >"$run/at" || return 1
   read -r px py <"$run/at"
-  ox=$(( px - 7 * 25 )); oy=$py
+  ox=$(( px - 7 * 25 )); oy=$py; by=$(( py + $(board_top 4) ))
   # The red beam crosses cells (2, 1) to (4, 1) on its way to the sensor.
-  check pixel "$shots/level1.png" $(( ox + 2 * 25 + 4 )) $(( oy + 25 + 12 )) 255 0 0 &&
-    check pixel "$shots/level1.png" $(( ox + 4 * 25 + 20 )) $(( oy + 25 + 12 )) 255 0 0
+  check pixel "$shots/level1.png" $(( ox + 2 * 25 + 4 )) $(( by + 25 + 12 )) 255 0 0 &&
+    check pixel "$shots/level1.png" $(( ox + 4 * 25 + 20 )) $(( by + 25 + 12 )) 255 0 0
 }
 wait_until 30 level1_shown || fail "level 1 does not show its panel and the beam reaching the sensor"
 wait_until 10 has_focus "$window" || fail "the game does not have the keyboard on level 1"
@@ -88,9 +88,9 @@ wait_for_window '^Console$' 10 >/dev/null || fail "level 2 shows no description 
 level2_shown() {
   seen level2 locate "$art/colors.bmp" >"$run/at" || return 1
   read -r px py <"$run/at"
-  ox=$(( px - 8 * 25 )); oy=$py
+  ox=$(( px - 8 * 25 )); oy=$py; by=$(( py + $(board_top 6) ))
   # The red beam crosses cell (2, 2) on its way to the black lens.
-  check pixel "$shots/level2.png" $(( ox + 2 * 25 + 4 )) $(( oy + 2 * 25 + 12 )) 255 0 0
+  check pixel "$shots/level2.png" $(( ox + 2 * 25 + 4 )) $(( by + 2 * 25 + 12 )) 255 0 0
 }
 wait_until 20 level2_shown || fail "level 2 shows no panel and no beam to the black lens"
 wait_until 10 has_focus "$window" || fail "the game does not have the keyboard on level 2"
@@ -106,7 +106,7 @@ press_heard Left Up    # the push of the green lens
 # before the step is taken back.
 from=$(captured)
 /usr/bin/python3 "$here/glimpse.py" "$shots/zap.png" "$art/tileset.bmp" 7 \
-  $(( ox + 2 * 25 )) $(( oy + 2 * 25 )) 3 Right Up >/dev/null ||
+  $(( ox + 2 * 25 )) $(( by + 2 * 25 )) 3 Right Up >/dev/null ||
   fail "no screenshot during the zap's pause shows the robot in the beam"
 wait_until 20 played "$from" || fail "no zap heard"
 xdotool key Right Up Left Down  # round to the black lens, and pull it out: the win

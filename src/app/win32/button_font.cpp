@@ -10,9 +10,9 @@ const char* const kButtonFontFaces[] = {"Courier New", "Courier", "Monospace", "
 
 }  // namespace
 
-HFONT createButtonFont() {
+HFONT createButtonFont(int zoom) {
   for (const char* face : kButtonFontFaces) {
-    if (HFONT font = CreateFontA(kButtonFontHeight, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, face))
+    if (HFONT font = CreateFontA(kButtonFontHeight * zoom, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, face))
       return font;
   }
   return nullptr;

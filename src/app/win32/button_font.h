@@ -5,8 +5,8 @@
 
 namespace trelux {
 
-// The first face of the list that the system can make, 18 pixels high; null
-// when none. The caller deletes it.
-HFONT createButtonFont();
+// The first face of the list that the system can make, 18 pixels high times
+// zoom (the window's factor); null when none. The caller deletes it.
+HFONT createButtonFont(int zoom = 1);
 
 }  // namespace trelux

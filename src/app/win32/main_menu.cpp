@@ -8,7 +8,6 @@
 #include "app/win32/button_font.h"
 #include "app/win32/options_dialog.h"
 #include "app/win32/shell.h"
-#include "app/win32/window_fitting.h"
 #include "download/win32/downloader.h"
 #include "resources/win32/resource_ids.h"
 
@@ -44,16 +43,22 @@ MainMenuView::MainMenuView(const char* bitmapName, HWND window, HINSTANCE instan
     SetWindowSubclass(button, buttonKeys, kButtonKeysId, reinterpret_cast<DWORD_PTR>(this));
     ShowWindow(button, SW_SHOW);
   }
+  placeChildren();
   // The focus is always shown, not only once the keyboard has been used.
   SendMessageA(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   focusButton();
 }
 
-void MainMenuView::createButtons() {
+RECT MainMenuView::buttonRect(int row) const {
   const int rowHeight = image_.height() / 5;
   const int top = (rowHeight - kButtonHeight) >> 1;
   const int left = (image_.width() - kButtonWidth) >> 1;
-  auto rowY = [&](int row) { return top + row * rowHeight; };
+  return {left, top + row * rowHeight, left + kButtonWidth, top + row * rowHeight + kButtonHeight};
+}
+
+void MainMenuView::createButtons() {
+  const int left = buttonRect(0).left;
+  auto rowY = [&](int row) { return static_cast<int>(buttonRect(row).top); };
   newGameButton_ = createButton(window_, instance_, "New Game", IDC_NEW_GAME, left, rowY(0));
   getPuzzlesButton_ =
       createButton(window_, instance_, "Get Puzzles", IDC_GET_PUZZLES, left, rowY(1));
@@ -107,12 +112,33 @@ MainMenuView::~MainMenuView() {
   if (buttonFont_) DeleteObject(buttonFont_);
 }
 
-void MainMenuView::layout() {
+void MainMenuView::layout() { placeWindow(); }
+
+void MainMenuView::placeWindow() {
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  placeClientArea(window_, (screenWidth - image_.width()) >> 1,
-                  (screenHeight - image_.height()) >> 1, image_.width(), image_.height(),
-                  kMenuWindowStyle);
+  placePicture({image_.width(), image_.height()}, kMenuWindowStyle, [&](Extent scaled) {
+    return POINT{(screenWidth - scaled.width) >> 1, (screenHeight - scaled.height) >> 1};
+  });
+}
+
+void MainMenuView::placeChildren() {
+  if (!newGameButton_) return;  // the first layout comes before the buttons
+  const PictureScale& at = scale();
+  for (int row = 0; row < static_cast<int>(kRows.size()); ++row) {
+    const RECT rect = buttonRect(row);
+    MoveWindow(GetDlgItem(window_, kRows[row]), at.left + rect.left * at.zoom,
+               at.top + rect.top * at.zoom, kButtonWidth * at.zoom, kButtonHeight * at.zoom,
+               TRUE);
+  }
+  if (at.zoom == fontZoom_) return;
+  HFONT font = createButtonFont(at.zoom);
+  if (!font) return;
+  for (int id : kRows)
+    SendMessageA(GetDlgItem(window_, id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (buttonFont_) DeleteObject(buttonFont_);
+  buttonFont_ = font;
+  fontZoom_ = at.zoom;
 }
 
 void MainMenuView::draw(HDC dc) {

@@ -23,8 +23,15 @@ class MainMenuView : public ScreenView {
   void focusButton();
   HWND focusedButton() const { return focusedButton_; }
 
+ protected:
+  void placeWindow() override;
+  // The buttons and their font follow the picture's scale.
+  void placeChildren() override;
+
  private:
   void createButtons();
+  // The button of row r, in the backdrop's pixels.
+  RECT buttonRect(int row) const;
   // The focus moves by step rows, round the ends.
   void moveFocus(HWND from, int step);
   static LRESULT CALLBACK buttonKeys(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
@@ -36,6 +43,7 @@ class MainMenuView : public ScreenView {
   HWND optionsButton_ = nullptr;
   HWND getPuzzlesButton_ = nullptr;
   HFONT buttonFont_ = nullptr;
+  int fontZoom_ = 1;
   HWND focusedButton_ = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
 #include "app/win32/window_classes.h"
+#include "app/win32/window_zoom.h"
 #include "audio/win32/audio_device.h"
 #include "audio/win32/sound_manager.h"
 
@@ -37,6 +38,7 @@ bool finishStartup() {
     return false;
   }
   dressDialogs();
+  loadZoomSetting();
   applyScreenRequest();  // the main menu, which sizes and shows the window
   return true;
 }

@@ -3,6 +3,8 @@
 #include "app/win32/main_menu.h"
 #include "app/win32/screen_objects.h"
 #include "app/win32/shell.h"
+#include "app/win32/window_fitting.h"
+#include "app/win32/window_zoom.h"
 #include "world/puzzle_model.h"
 
 namespace trelux {
@@ -22,11 +24,47 @@ void buildMainMenu() {
 
 }  // namespace
 
+// What draw leaves as it was stays in the picture: a won board is not drawn
+// again, and a paint then must not blank it.
 void ScreenView::paint() {
+  redraw([this](HDC dc) { draw(dc); });
+}
+
+void ScreenView::redraw(const std::function<void(HDC)>& drawPart) {
   HDC dc = GetDCEx(window_, nullptr, DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
   if (!dc) return;
-  draw(dc);
+  drawPart(back_.canvas(dc, picture_));
+  back_.show(dc, scale_, clientExtent(window_));
   ReleaseDC(window_, dc);
+}
+
+void ScreenView::placePicture(Extent picture, DWORD style,
+                              const std::function<POINT(Extent scaled)>& cornerFor) {
+  picture_ = picture;
+  style_ = style;
+  const int32_t zoom = fittedZoom(wantedZoom(), largestZoom(picture, zoomRoom(window_, style)));
+  const Extent scaled{picture.width * zoom, picture.height * zoom};
+  if (IsZoomed(window_)) {
+    scale_ = centredPicture(picture, zoom, clientExtent(window_));
+  } else {
+    scale_ = {zoom, 0, 0};
+    const POINT corner = cornerFor(scaled);
+    placeClientArea(window_, corner.x, corner.y, scaled.width, scaled.height, style);
+  }
+  placeChildren();
+}
+
+void ScreenView::stepZoom(int32_t step) {
+  const int32_t largest = largestZoom(picture_, zoomRoom(window_, style_));
+  const int32_t next = fittedZoom(scale_.zoom + step, largest);
+  if (next == scale_.zoom) return;
+  chooseZoom(next);
+  refit();
+}
+
+void ScreenView::refit() {
+  placeWindow();
+  paint();
 }
 
 void requestScreen(ScreenId id) { requested = id; }

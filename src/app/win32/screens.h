@@ -8,8 +8,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "app/win32/back_picture.h"
+#include "app/zoom.h"
 #include "gfx/win32/bitmap_holder.h"
 
 namespace trelux {
@@ -47,13 +50,44 @@ class ScreenView {
   virtual void layout() = 0;
   // Draws the whole screen into dc.
   virtual void draw(HDC dc) = 0;
-  // Draws through a device context of the view's own.
+  // Draws the whole screen into its picture and shows it.
   virtual void paint();
 
+  // Where the picture lies in the window and at which factor; mouse
+  // positions go back to the picture's pixels through it.
+  const PictureScale& scale() const { return scale_; }
+  // Ctrl+Plus (1) and Ctrl+Minus (-1): the next factor, within what fits.
+  void stepZoom(int32_t step);
+  // The factor wanted changed (the window was maximized or restored): the
+  // window and the picture follow.
+  virtual void refit();
+
  protected:
+  // Moves and sizes the window for the picture at the factor wanted, as
+  // far as it fits; the view's part of layout that a new factor repeats.
+  virtual void placeWindow() = 0;
+  // Sizes the window for a picture of size picture at the factor that fits:
+  // a maximized window keeps its size and centres the picture, else the
+  // client area becomes the scaled picture, its top-left corner where
+  // cornerFor says for that size. style is what placeClientArea takes.
+  void placePicture(Extent picture, DWORD style,
+                    const std::function<POINT(Extent scaled)>& cornerFor);
+  // Child windows that follow the scale (buttons); after every placing.
+  virtual void placeChildren() {}
+  // Draws part of the picture with drawPart and shows the picture again.
+  void redraw(const std::function<void(HDC)>& drawPart);
+  // The picture's size at 1x, as placed last.
+  Extent picture() const { return picture_; }
+
   HWND window_;
   HINSTANCE instance_;
   BitmapHolder image_;
+
+ private:
+  PictureScale scale_;
+  Extent picture_{};
+  DWORD style_ = 0;
+  BackPicture back_;
 };
 
 // Screen construction fails by throwing the text to show in a box titled

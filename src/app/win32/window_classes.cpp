@@ -2,13 +2,16 @@
 
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
+#include "app/win32/window_zoom.h"
 #include "gfx/win32/game_view.h"
+#include "resources/win32/resource_ids.h"
 
 namespace trelux {
 namespace {
 
 constexpr UINT kClassStyle = CS_OWNDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-constexpr DWORD kMainWindowStyle = WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX;
+// Maximize shows the screen at the largest factor that fits.
+constexpr DWORD kMainWindowStyle = WS_BORDER | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 bool registerClass(const char* name, WNDPROC procedure) {
   WNDCLASSEXA windowClass{};
@@ -34,6 +37,14 @@ LRESULT toController(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (ScreenController* controller = currentController())
     return controller->handleMessage(window, message, wParam, lParam);
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Ctrl+Plus and Ctrl+Minus work on every screen, before its controller.
+bool zoomCommand(WPARAM wParam) {
+  const int id = LOWORD(wParam);
+  if (id != IDC_ZOOM_IN && id != IDC_ZOOM_OUT) return false;
+  if (ScreenView* view = currentView()) view->stepZoom(id == IDC_ZOOM_IN ? 1 : -1);
+  return true;
 }
 
 bool onPuzzleScreen() {
@@ -62,6 +73,13 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT:
       validate(window);
       if (ScreenView* view = currentView()) view->paint();
+      break;
+    case WM_COMMAND:
+      if (zoomCommand(wParam)) return 0;
+      break;
+    case WM_SIZE:
+      if (zoomFollowsSize(wParam))
+        if (ScreenView* view = currentView()) view->refit();
       break;
     case WM_CLOSE:
       if (ScreenController* controller = currentController(); controller && !controller->canClose())

@@ -54,6 +54,8 @@ LRESULT EditorController::handleMessage(HWND window, UINT message, WPARAM wParam
       case WM_TIMER:
         if (wParam == kPlaybackTimer) playBackStep();
         break;
+      // A new zoom makes the window larger, maybe over the toolbar.
+      case WM_SIZE: toolbar_.followMainWindow(view_.window()); break;
       default: break;
     }
   }

@@ -17,7 +17,11 @@
 namespace trelux {
 namespace {
 
-Position cellOf(LPARAM lParam) { return cellAtPixel(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); }
+// Through the view: the board may be zoomed and centred in the window.
+Position cellOf(const GameView& view, LPARAM lParam) {
+  const POINT pixel = view.boardPixelAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+  return cellAtPixel(pixel.x, pixel.y);
+}
 
 }  // namespace
 
@@ -46,7 +50,7 @@ void EditorController::beginStroke(const PaletteTool& tool, LPARAM lParam) {
   endStroke();
   if (testPlay_.isActive()) return;
   history_.begin(EditHistory::Scope::Level);
-  stroke_ = Stroke{true, tool, cellOf(lParam)};
+  stroke_ = Stroke{true, tool, cellOf(view_, lParam)};
   SetCapture(view_.window());
   if (session_.click(tool, stroke_.last.x, stroke_.last.y) != EditorSession::Click::Outside)
     view_.paint();
@@ -55,7 +59,7 @@ void EditorController::beginStroke(const PaletteTool& tool, LPARAM lParam) {
 
 void EditorController::continueStroke(LPARAM lParam) {
   if (!stroke_.active || stroke_.tool.isRobotStart()) return;
-  const Position to = cellOf(lParam);
+  const Position to = cellOf(view_, lParam);
   bool changed = false;
   for (Position cell : cellsCrossed(stroke_.last, to))
     changed |= session_.click(stroke_.tool, cell.x, cell.y) == EditorSession::Click::Changed;

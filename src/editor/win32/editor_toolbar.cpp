@@ -108,7 +108,8 @@ void EditorToolbar::createTooltips(HINSTANCE instance) {
 // The toolbar stays where it is, so the palette never moves under the mouse,
 // unless the main window has grown over it.
 void EditorToolbar::followMainWindow(HWND mainWindow) {
-  if (!exists()) return;
+  // Beside a maximized window is off the screen: the toolbar stays over it.
+  if (!exists() || IsZoomed(mainWindow)) return;
   RECT main{}, own{}, overlap{};
   GetWindowRect(mainWindow, &main);
   GetWindowRect(window_, &own);

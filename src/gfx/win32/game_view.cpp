@@ -1,7 +1,7 @@
 #include "gfx/win32/game_view.h"
 
+#include "app/win32/button_font.h"
 #include "app/win32/shell.h"
-#include "app/win32/window_fitting.h"
 #include "audio/win32/sound_manager.h"
 #include "world/puzzle_model.h"
 
@@ -33,6 +33,7 @@ GameView::GameView(PuzzleModel& model, HWND window, HINSTANCE instance)
 
 GameView::~GameView() {
   for (HPEN pen : beamPens_) DeleteObject(pen);
+  if (panelButtonFont_) DeleteObject(panelButtonFont_);
   closeConsole();
   DeleteObject(textFont_);
   stopSound(musicTrackName(musicIndex_));
@@ -48,27 +49,89 @@ void GameView::showModel(PuzzleModel& model, std::optional<int32_t> panelLevel) 
 bool GameView::loadTileset(const char* name) { return tileset_.load(resourceLibrary, name); }
 
 void GameView::layout() {
-  const int clientWidth = model_->gridWidth() * kTileSize + image_.width();
-  int clientHeight = model_->gridHeight() * kTileSize;
-  if (clientHeight < kMinimumClientHeight) clientHeight = kMinimumClientHeight;
-  POINT at{(GetSystemMetrics(SM_CXSCREEN) - clientWidth) >> 1,
-           (GetSystemMetrics(SM_CYSCREEN) - clientHeight) >> 1};
-  RECT placed{};
-  if (editing_ && laidOut_ && GetWindowRect(window_, &placed)) {
-    // The corner stays: placeClientArea puts it off (x, y) by the frame.
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, kGameWindowStyle, FALSE, 0);
-    at = {placed.left - frame.left, placed.top - frame.top};
-  }
-  placeClientArea(window_, at.x, at.y, clientWidth, clientHeight, kGameWindowStyle);
+  placeWindow();
   laidOut_ = true;
   showConsoleForLevel();
   SetFocus(window_);  // keys go to the board, not to a button
   nextMusic();
 }
 
+Extent GameView::pictureSize() const {
+  int height = model_->gridHeight() * kTileSize;
+  if (height < kMinimumClientHeight) height = kMinimumClientHeight;
+  return {model_->gridWidth() * kTileSize + image_.width(), height};
+}
+
+void GameView::refit() {
+  placeWindow();
+  if (IsWindow(consoleWindow_)) showConsoleForLevel();
+  paint();
+}
+
+void GameView::placeWindow() {
+  std::optional<POINT> kept;
+  RECT placed{};
+  if (editing_ && laidOut_ && GetWindowRect(window_, &placed)) {
+    // The corner stays: placeClientArea puts it off (x, y) by the frame.
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, kGameWindowStyle, FALSE, 0);
+    kept = POINT{placed.left - frame.left, placed.top - frame.top};
+  }
+  placePicture(pictureSize(), kGameWindowStyle, [&](Extent scaled) {
+    return kept.value_or(POINT{(GetSystemMetrics(SM_CXSCREEN) - scaled.width) >> 1,
+                               (GetSystemMetrics(SM_CYSCREEN) - scaled.height) >> 1});
+  });
+}
+
+void GameView::placeChildren() {
+  if (!IsWindow(panelButton_)) return;
+  const PictureScale& at = scale();
+  const RECT& place = panelButtonPlace_;
+  MoveWindow(panelButton_, at.left + (panelX() + place.left) * at.zoom,
+             at.top + place.top * at.zoom, (place.right - place.left) * at.zoom,
+             (place.bottom - place.top) * at.zoom, TRUE);
+  // At 1x the button keeps the font it was made with.
+  if (at.zoom == 1 && !panelButtonFont_) return;
+  HFONT font = createButtonFont(at.zoom);
+  if (!font) return;
+  SendMessageA(panelButton_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (panelButtonFont_) DeleteObject(panelButtonFont_);
+  panelButtonFont_ = font;
+}
+
+void GameView::setPanelButton(HWND button, RECT placeOnPanel) {
+  panelButton_ = button;
+  panelButtonPlace_ = placeOnPanel;
+  placeChildren();
+}
+
+int GameView::boardTop() const {
+  return centredStart(model_->gridHeight() * kTileSize, pictureSize().height);
+}
+
+POINT GameView::boardPixelAt(int clientX, int clientY) const {
+  return {scale().pictureX(clientX), scale().pictureY(clientY) - boardTop()};
+}
+
+int GameView::panelX() const { return model_->gridWidth() * kTileSize; }
+
+int GameView::digitsX() const {
+  return panelX() + ((image_.width() - kShownDigits * kDigitWidth) >> 1);
+}
+
+POINT GameView::cellCorner(int32_t x, int32_t y) const {
+  return {x * kTileSize, boardTop() + y * kTileSize};
+}
+
 void GameView::draw(HDC dc) {
   if (!model_->isRunning()) return;
+  // Black above and below a short board, whatever an earlier board left.
+  const int boardWidth = model_->gridWidth() * kTileSize;
+  const int boardBottom = boardTop() + model_->gridHeight() * kTileSize;
+  const RECT bands[2] = {{0, 0, boardWidth, boardTop()},
+                         {0, boardBottom, boardWidth, pictureSize().height}};
+  for (const RECT& band : bands)
+    FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   for (int32_t x = 0; x < model_->gridWidth(); ++x)
     for (int32_t y = 0; y < model_->gridHeight(); ++y) drawCell(x, y, dc);
   for (int32_t x = 0; x < model_->gridWidth(); ++x)
@@ -78,7 +141,8 @@ void GameView::draw(HDC dc) {
 }
 
 void GameView::drawCell(int32_t x, int32_t y, HDC dc) {
-  drawTileAt(x * kTileSize, y * kTileSize, model_->boardTileAt(x, y), dc);
+  const POINT corner = cellCorner(x, y);
+  drawTileAt(corner.x, corner.y, model_->boardTileAt(x, y), dc);
 }
 
 void GameView::drawTileAt(int32_t pixelX, int32_t pixelY, int32_t tile, HDC dc) {
@@ -89,8 +153,9 @@ void GameView::drawTileAt(int32_t pixelX, int32_t pixelY, int32_t tile, HDC dc) 
 // A beam through a cell shows as one line across it, a turned beam as an L
 // through its centre: each lit side draws the half from its edge to the centre.
 void GameView::drawBeams(int32_t x, int32_t y, HDC dc) {
-  const int left = x * kTileSize, top = y * kTileSize;
-  const int cx = left + 12, cy = top + 12;
+  const POINT corner = cellCorner(x, y);
+  const int left = corner.x, top = corner.y;
+  const int cx = left + kTileCentre, cy = top + kTileCentre;
   const POINT edges[4] = {{cx, top}, {left + kTileSize, cy}, {cx, top + kTileSize}, {left, cy}};
   for (Direction side : kDirections) {
     const Colour colour = model_->sideLightAt(x, y, side);
@@ -108,37 +173,28 @@ void GameView::drawRobot(HDC dc) {
   const Position robot = model_->robotPosition();
   const int tile =
       model_->robotInLight() ? kRobotInLightTile : kRobotTile + model_->robotDirection();
-  drawTileAt(robot.x * kTileSize, robot.y * kTileSize, tile, dc);
+  const POINT corner = cellCorner(robot.x, robot.y);
+  drawTileAt(corner.x, corner.y, tile, dc);
   if (playPanel_) drawHintArrow(dc);
 }
 
 void GameView::drawPanel(HDC dc) {
-  const int panelX = model_->gridWidth() * kTileSize;
-  BitBlt(dc, panelX, 0, image_.width(), image_.height(), image_.dc(), 0, 0, SRCCOPY);
-  const int digitsX = panelX + ((image_.width() - kShownDigits * kDigitWidth) >> 1);
-  drawNumber(dc, digitsX, kLevelNumberY, panelLevel_.value_or(model_->currentLevel()) + 1);
+  BitBlt(dc, panelX(), 0, image_.width(), image_.height(), image_.dc(), 0, 0, SRCCOPY);
+  drawNumber(dc, digitsX(), kLevelNumberY, panelLevel_.value_or(model_->currentLevel()) + 1);
   if (playPanel_) drawPlayPanel(dc);
 }
 
-template <typename Draw>
-void GameView::withOwnDC(Draw drawWith) {
-  HDC dc = GetDCEx(window_, nullptr, DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
-  if (!dc) return;
-  drawWith(dc);
-  ReleaseDC(window_, dc);
-}
-
 void GameView::redrawCell(int32_t x, int32_t y) {
-  withOwnDC([&](HDC dc) { drawCell(x, y, dc); });
+  redraw([&](HDC dc) { drawCell(x, y, dc); });
 }
 
 void GameView::redrawRobot() {
-  withOwnDC([&](HDC dc) { drawRobot(dc); });
+  redraw([&](HDC dc) { drawRobot(dc); });
 }
 
 void GameView::redrawPlayPanel() {
   if (!playPanel_) return;
-  withOwnDC([&](HDC dc) {
+  redraw([&](HDC dc) {
     drawRobot(dc);
     drawPlayPanel(dc);
   });

@@ -20,6 +20,8 @@ namespace trelux {
 class PuzzleModel;
 
 inline constexpr int kTileSize = 25;
+// A tile's centre, where beams turn and the hint's arrow starts.
+inline constexpr int kTileCentre = 12;
 // The digits of "digits.bmp" and the level number's row on the panel.
 inline constexpr int kDigitWidth = 12;
 inline constexpr int kDigitHeight = 21;
@@ -37,11 +39,20 @@ class GameView : public ScreenView {
   void showModel(PuzzleModel& model, std::optional<int32_t> panelLevel = std::nullopt);
 
   void layout() override;
+  // The description window follows the window's new size, beside it again.
+  void refit() override;
   // The editor's way: once laid out, the window keeps its top-left corner
   // when the level's size changes (the palette beside it must not move under
   // the mouse), and the description window opens only when asked for.
   void setEditing(bool editing) { editing_ = editing; }
   void draw(HDC dc) override;
+
+  // The board pixel under a point of the window's client area: at 1x,
+  // with (0, 0) the top-left corner of the board's first cell.
+  POINT boardPixelAt(int clientX, int clientY) const;
+  // Where the board starts in the picture: a board shorter than the panel
+  // is centred beside it.
+  int boardTop() const;
 
   void drawCell(int32_t x, int32_t y, HDC dc);
   void drawTileAt(int32_t pixelX, int32_t pixelY, int32_t tile, HDC dc);
@@ -73,11 +84,27 @@ class GameView : public ScreenView {
   // The play screen's moves, best, note and hint arrow, asked of source at
   // every drawing; null (the editor) leaves the plain panel.
   void setPlayPanel(PlayPanelSource* source);
+  // A button over the panel ("Next Level"), at place in the panel's own
+  // pixels: placed, sized and given the buttons' font by the scale, now and
+  // whenever it changes. Null forgets it.
+  void setPanelButton(HWND button, RECT placeOnPanel);
   // Draws the moves, the best and the note again, and the robot with the
   // hint's arrow or without it.
   void redrawPlayPanel();
 
+ protected:
+  void placeWindow() override;
+  // "Next Level", when shown, follows the scale.
+  void placeChildren() override;
+
  private:
+  // The board and the panel beside it, at least as tall as the panel.
+  Extent pictureSize() const;
+  // The picture's left column of the panel, and of the level's digits.
+  int panelX() const;
+  int digitsX() const;
+  // The top-left pixel of cell (x, y) in the picture.
+  POINT cellCorner(int32_t x, int32_t y) const;
   void drawBeams(int32_t x, int32_t y, HDC dc);
   void drawRobot(HDC dc);
   void drawPanel(HDC dc);
@@ -88,9 +115,6 @@ class GameView : public ScreenView {
   // over the board with the new text: closing and opening it makes the
   // window system unmap and map it, which costs time.
   void showConsoleForLevel();
-  // The device context redraws use outside of a full paint.
-  template <typename Draw>
-  void withOwnDC(Draw draw);
   // game_view_panel.cpp: what a PlayPanelSource adds.
   void drawPlayPanel(HDC dc);
   // Three digits with leading zeros, 999 at most.
@@ -111,6 +135,9 @@ class GameView : public ScreenView {
   BitmapHolder movesPlate_;
   bool editing_ = false;
   bool laidOut_ = false;
+  HWND panelButton_ = nullptr;
+  RECT panelButtonPlace_{};
+  HFONT panelButtonFont_ = nullptr;
 };
 
 // Called with every message of the description window; true when it took

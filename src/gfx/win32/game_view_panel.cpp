@@ -109,17 +109,15 @@ void GameView::drawPlayPanel(HDC dc) {
   // A resource library without the plate keeps the plain panel: the rows
   // would otherwise fall on the level number.
   if (!movesPlate_.isLoaded()) return;
-  const int panelX = model_->gridWidth() * kTileSize;
-  const int plateX = panelX + ((image_.width() - movesPlate_.width()) >> 1);
+  const int plateX = panelX() + ((image_.width() - movesPlate_.width()) >> 1);
   const int plateY = kLevelNumberY - kDigitsBelowRowTop - movesPlate_.height();
   BitBlt(dc, plateX, plateY, movesPlate_.width(), movesPlate_.height(), movesPlate_.dc(), 0, 0,
          SRCCOPY);
   // In the column of the level's digits, the best above the moves; with no
   // best its place stays dark.
-  const int digitsX = panelX + ((image_.width() - kShownDigits * kDigitWidth) >> 1);
   const int rowHeight = movesPlate_.height() / kPlateRows;
-  if (shown.best) drawNumber(dc, digitsX, plateY + kDigitsBelowRowTop, *shown.best);
-  drawNumber(dc, digitsX, plateY + rowHeight + kDigitsBelowRowTop, shown.moves);
+  if (shown.best) drawNumber(dc, digitsX(), plateY + kDigitsBelowRowTop, *shown.best);
+  drawNumber(dc, digitsX(), plateY + rowHeight + kDigitsBelowRowTop, shown.moves);
 }
 
 void GameView::drawNumber(HDC dc, int x, int y, int32_t number) {
@@ -132,7 +130,7 @@ void GameView::drawNumber(HDC dc, int x, int y, int32_t number) {
 }
 
 void GameView::drawNote(HDC dc, const std::string& note) {
-  const int panelX = model_->gridWidth() * kTileSize;
+  const int panelX = this->panelX();
   // Wider than the plate below it, which is as narrow as the menu's buttons.
   const int width = std::min(kNoteWidth, image_.width() - 2 * kNotePanelMargin);
   if (width <= 0) return;
@@ -167,7 +165,8 @@ void GameView::drawHintArrow(HDC dc) {
   if (model_->robotInLight()) return;
   const Position robot = model_->robotPosition();
   ArrowShape arrow;
-  arrow.centre = {robot.x * kTileSize + 12, robot.y * kTileSize + 12};
+  const POINT corner = cellCorner(robot.x, robot.y);
+  arrow.centre = {corner.x + kTileCentre, corner.y + kTileCentre};
   const int facing = model_->robotDirection();
   if (*key == PlayKey::Up || *key == PlayKey::Down) {
     const Vector unit = kUnit[*key == PlayKey::Up ? facing : (facing + 2) % 4];

@@ -18,6 +18,9 @@
 // Ctrl+G on the play screen: Go to Level, and its list.
 #define IDC_GO_TO_LEVEL 2005
 #define IDC_GO_TO_LIST 1602
+// Ctrl+Plus and Ctrl+Minus on every screen: the window's zoom.
+#define IDC_ZOOM_IN 2006
+#define IDC_ZOOM_OUT 2007
 #define IDC_NEXT_LEVEL_BUTTON 3000
 
 // Main menu buttons.

@@ -86,6 +86,10 @@ void PlayController::showNextLevelButton() {
   // Drawn as the default button, since Enter presses it; the keyboard stays
   // with the window, where the arrow keys do nothing until it is pressed.
   SendMessageA(nextLevelButton_, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  view_.setPanelButton(nextLevelButton_,
+                       {kNextLevelButtonXOffset, kNextLevelButtonY,
+                        kNextLevelButtonXOffset + kNextLevelButtonWidth,
+                        kNextLevelButtonY + kNextLevelButtonHeight});
 }
 
 void PlayController::goToNextLevel() {
@@ -128,6 +132,7 @@ void PlayController::chooseLevel() {
 }
 
 void PlayController::destroyNextLevelButton() {
+  if (nextLevelButton_) view_.setPanelButton(nullptr, {});
   if (IsWindow(nextLevelButton_)) DestroyWindow(nextLevelButton_);
   nextLevelButton_ = nullptr;
 }

@@ -16,19 +16,17 @@
 namespace trelux::test {
 namespace {
 
-LPARAM at(int x, int y) { return MAKELPARAM(x * 25 + 12, y * 25 + 12); }
-
 TEST_F(EditorTest, ADragPaintsTheCellsCrossedTheRightButtonFloorsAndCtrlZTakesEachBack) {
   startEditor({kLab});
   pickTool(1, 0);  // wall
-  SendMessageA(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, at(1, 3));
-  SendMessageA(mainWindow, WM_MOUSEMOVE, MK_LBUTTON, at(4, 3));
-  SendMessageA(mainWindow, WM_LBUTTONUP, 0, at(4, 3));
+  SendMessageA(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, cellPoint(1, 3));
+  SendMessageA(mainWindow, WM_MOUSEMOVE, MK_LBUTTON, cellPoint(4, 3));
+  SendMessageA(mainWindow, WM_LBUTTONUP, 0, cellPoint(4, 3));
   pump();
   for (int x = 1; x <= 4; ++x) EXPECT_EQ(model().tileAt(x, 3), 1) << x;
   const std::string walled = shown();
-  SendMessageA(mainWindow, WM_RBUTTONDOWN, MK_RBUTTON, at(2, 3));
-  SendMessageA(mainWindow, WM_RBUTTONUP, 0, at(2, 3));
+  SendMessageA(mainWindow, WM_RBUTTONDOWN, MK_RBUTTON, cellPoint(2, 3));
+  SendMessageA(mainWindow, WM_RBUTTONUP, 0, cellPoint(2, 3));
   pump();
   EXPECT_EQ(model().tileAt(2, 3), 2) << "floor";
 

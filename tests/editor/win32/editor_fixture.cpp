@@ -4,6 +4,7 @@
 #include "app/win32/shell.h"
 #include "editor/editor_model.h"
 #include "editor/win32/editor_controller.h"
+#include "gfx/win32/game_view.h"
 #include "puzzles/level_text.h"
 #include "puzzles/puzzle_set_file.h"
 #include "resources/win32/resource_ids.h"
@@ -69,8 +70,13 @@ void EditorTest::pickTool(int column, int row) {
 }
 
 void EditorTest::clickCell(int x, int y) {
-  SendMessageA(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x * 25 + 12, y * 25 + 12));
+  SendMessageA(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, cellPoint(x, y));
   pump();
+}
+
+LPARAM EditorTest::cellPoint(int x, int y) {
+  const int top = dynamic_cast<GameView&>(*currentView()).boardTop();
+  return MAKELPARAM(x * 25 + 12, top + y * 25 + 12);
 }
 
 void EditorTest::pumpUntil(const std::function<bool()>& done) {

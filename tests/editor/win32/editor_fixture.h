@@ -32,6 +32,9 @@ class EditorTest : public GameFixture {
   HWND toolButton(int column, int row);
   // A left click in the middle of cell (x, y) of the board.
   void clickCell(int x, int y);
+  // The middle of cell (x, y) in the window: a board shorter than the panel
+  // is centred beside it.
+  LPARAM cellPoint(int x, int y);
   // Handles messages until done() holds or ten seconds have passed.
   void pumpUntil(const std::function<bool()>& done);
   // The level shown, in the readable level text.

@@ -23,6 +23,8 @@ const char* const kLevel =
     "# . . . . #\n"
     "# @ . . Swg #\n"
     "# # # # # #\n";
+// Its five rows are shorter than the panel's 280 pixels: centred beside it.
+constexpr int kBoardTop = (280 - 5 * 25) / 2;
 
 class Canvas {
  public:
@@ -80,7 +82,7 @@ class GameViewDrawing : public ::testing::Test {
     resourceLibrary = nullptr;
   }
   bool tileShownAt(const Canvas& canvas, int cellX, int cellY, int tile) {
-    return sameBlock(canvas.dc(), cellX * 25, cellY * 25, tiles_.dc(), (tile % 8) * 25,
+    return sameBlock(canvas.dc(), cellX * 25, kBoardTop + cellY * 25, tiles_.dc(), (tile % 8) * 25,
                      (tile / 8) * 25, 25, 25);
   }
 
@@ -105,6 +107,8 @@ TEST_F(GameViewDrawing, CellsShowTheirTilesAndTheRobotItsDirection) {
   EXPECT_TRUE(tileShownAt(canvas, 0, 0, model_.tileAt(0, 0)));  // wall
   EXPECT_TRUE(tileShownAt(canvas, 2, 2, model_.tileAt(2, 2)));  // floor, unlit
   EXPECT_TRUE(tileShownAt(canvas, 1, 3, 3)) << "robot facing north";
+  EXPECT_EQ(canvas.at(12, kBoardTop - 1), RGB(0, 0, 0)) << "black above the centred board";
+  EXPECT_EQ(canvas.at(12, kBoardTop + 5 * 25), RGB(0, 0, 0)) << "and below it";
   model_.setRobotDirection(kSouth);
   view_->draw(canvas.dc());
   EXPECT_TRUE(tileShownAt(canvas, 1, 3, 5)) << "robot facing south";
@@ -116,16 +120,16 @@ TEST_F(GameViewDrawing, BeamsAreLinesThroughTheCentresOfLitSides) {
   view_->draw(canvas.dc());
   const COLORREF red = RGB(255, 0, 0);
   // Cell (2, 1) is lit on its west and east sides: one line across it.
-  EXPECT_EQ(canvas.at(2 * 25 + 2, 25 + 12), red);
-  EXPECT_EQ(canvas.at(2 * 25 + 22, 25 + 12), red);
+  EXPECT_EQ(canvas.at(2 * 25 + 2, kBoardTop + 25 + 12), red);
+  EXPECT_EQ(canvas.at(2 * 25 + 22, kBoardTop + 25 + 12), red);
   // The mirror at (3, 1) turns it: lit west and south, an L through the centre.
-  EXPECT_EQ(canvas.at(3 * 25 + 3, 25 + 12), red);
-  EXPECT_EQ(canvas.at(3 * 25 + 12, 25 + 21), red);
-  EXPECT_NE(canvas.at(3 * 25 + 21, 25 + 12), red);
-  EXPECT_NE(canvas.at(3 * 25 + 12, 25 + 3), red);
+  EXPECT_EQ(canvas.at(3 * 25 + 3, kBoardTop + 25 + 12), red);
+  EXPECT_EQ(canvas.at(3 * 25 + 12, kBoardTop + 25 + 21), red);
+  EXPECT_NE(canvas.at(3 * 25 + 21, kBoardTop + 25 + 12), red);
+  EXPECT_NE(canvas.at(3 * 25 + 12, kBoardTop + 25 + 3), red);
   // Below the mirror the beam runs north to south through (3, 2).
-  EXPECT_EQ(canvas.at(3 * 25 + 12, 2 * 25 + 2), red);
-  EXPECT_EQ(canvas.at(3 * 25 + 12, 2 * 25 + 22), red);
+  EXPECT_EQ(canvas.at(3 * 25 + 12, kBoardTop + 2 * 25 + 2), red);
+  EXPECT_EQ(canvas.at(3 * 25 + 12, kBoardTop + 2 * 25 + 22), red);
 }
 
 TEST_F(GameViewDrawing, PanelShowsTheLevelNumberInThreeDigits) {
@@ -214,7 +218,7 @@ TEST_F(GameViewDrawing, HintArrowPointsWhereTheKeyTakesTheRobot) {
   Canvas canvas(400, 300);
   // The robot stands at (1, 3) facing north; an arrowhead's wings spread on
   // the side it points to.
-  const int cx = 25 + 12, cy = 3 * 25 + 12;
+  const int cx = 25 + 12, cy = kBoardTop + 3 * 25 + 12;
   const COLORREF amber = RGB(255, 214, 64);
   source.shown.hint = PlayKey::Up;
   view_->draw(canvas.dc());

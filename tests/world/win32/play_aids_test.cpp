@@ -11,6 +11,7 @@
 #include "app/win32/screens.h"
 #include "app/win32/shell.h"
 #include "gfx/win32/bitmap_holder.h"
+#include "gfx/win32/game_view.h"
 #include "resources/win32/resource_ids.h"
 #include "solver/solver.h"
 #include "support/level_files.h"
@@ -104,12 +105,14 @@ void scribbleOver(HWND window) {
   ReleaseDC(window, dc);
 }
 
-// Cell (x, y) of the window shows tile.
+// Cell (x, y) of the window shows tile; the board is centred beside the
+// panel when shorter.
 bool showsTile(HWND window, const BitmapHolder& tiles, int x, int y, int tile) {
+  const int top = dynamic_cast<GameView&>(*currentView()).boardTop();
   HDC dc = GetDC(window);
   bool same = true;
   for (int i = 0; i < 25 * 25 && same; ++i)
-    same = GetPixel(dc, x * 25 + i % 25, y * 25 + i / 25) ==
+    same = GetPixel(dc, x * 25 + i % 25, top + y * 25 + i / 25) ==
            GetPixel(tiles.dc(), (tile % 8) * 25 + i % 25, (tile / 8) * 25 + i / 25);
   ReleaseDC(window, dc);
   return same;
