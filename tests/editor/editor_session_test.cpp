@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -18,6 +19,10 @@
 #include "puzzles/set_bytes.h"
 #include "support/level_files.h"
 #include "support/scratch_folder.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace trelux {
 namespace {
@@ -46,6 +51,11 @@ class EditorSessionTest : public ::testing::Test {
     ASSERT_TRUE(model_.goToLevel(0));
   }
   std::string shown() const { return formatLevelText(model_.grid()); }
+  static std::string savedLevel(int32_t index) {
+    EditorModel saved;
+    if (!saved.loadSet(kSetFile) || !saved.goToLevel(index)) return "unreadable";
+    return formatLevelText(saved.grid());
+  }
 
   test::ScratchFolder scratch_;
   EditorModel model_;
@@ -166,6 +176,35 @@ TEST_F(EditorSessionTest, AnUnreadableTargetKeepsTheLevelShownAndItsEdits) {
   ASSERT_TRUE(reopened.loadSet(kSetFile) && reopened.goToLevel(0));
   EXPECT_EQ(formatLevelText(reopened.grid()), edited);
   EXPECT_EQ(reopened.puzzleSet().countLevels(), 2) << "nothing was deleted";
+}
+
+// A full disk: the level is written in place, but the set cannot grow.
+// Before, the set was left on its last level, and answering Yes to saving
+// wrote the level shown over it.
+TEST_F(EditorSessionTest, AFailedAddKeepsTheLevelShownInItsPlace) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a limit on the size of files is a POSIX one";
+#else
+  open({kLab, test::roomOfWidth(5)});
+  const std::string second = savedLevel(1);
+  session_.click(toolOf(1), 4, 3);
+  const std::string edited = shown();
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit full = old;
+  full.rlim_cur = readFileBytes(model_.workingCopyPath()).value().size();
+  const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &full);
+  const bool added = session_.addLevel();
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldSignal);
+
+  EXPECT_FALSE(added);
+  EXPECT_EQ(shown(), edited);
+  ASSERT_EQ(session_.answerUnsaved(EditorSession::Answer::Yes), EditorSession::Close::Leave);
+  EXPECT_EQ(savedLevel(0), edited);
+  EXPECT_EQ(savedLevel(1), second);
+#endif
 }
 
 // Ctrl+O, "No" to saving, then Cancel in the chooser: before, the edits
