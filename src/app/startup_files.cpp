@@ -16,15 +16,13 @@ constexpr const char* kSettingsFile = "trelux.ini";
 constexpr const char* kSection = "settings";
 constexpr const char* kServerKey = "server";
 
-void configure(KeyedDocument& doc) {
+// A line that cannot be read (one a player or another program spoilt) is
+// skipped and the others kept, at start-up as at every later reading: only a
+// file that is missing or cannot be opened, or that lacks a volume, stops
+// the start.
+OwnFile loadForgivingly(KeyedDocument& doc) {
   doc.setSectionCase(SectionNames::LowerCase);
   doc.setNameCase(KeepCase::Neither);
-}
-
-// Reading to update or to look a key up skips lines it cannot read; only
-// the start-up check refuses a file with such a line.
-OwnFile loadForgivingly(KeyedDocument& doc) {
-  configure(doc);
   doc.setLenient(true);
   return loadOwnFile(doc, kSettingsFile);
 }
@@ -36,8 +34,7 @@ std::string loadStartupFiles() {
   if (runner.run("startup.dat") != ScriptOutcome::Stopped) return kMissingFilesMessage;
 
   KeyedDocument doc;
-  configure(doc);
-  if (loadOwnFile(doc, kSettingsFile) != OwnFile::Loaded) return kUnparsableSettingsMessage;
+  if (loadForgivingly(doc) != OwnFile::Loaded) return kUnparsableSettingsMessage;
   if (!doc.hasKey(kSection, "sound") || !doc.hasKey(kSection, "music")) {
     return kMalformedSettingsMessage;
   }

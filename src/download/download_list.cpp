@@ -13,8 +13,10 @@ namespace {
 
 constexpr const char* kSection = "webguids";
 
+// A line that cannot be read is skipped and the other guids kept: one
+// spoilt line must neither stop every download nor lose the whole list.
 void configure(KeyedDocument& doc) {
-  doc.setLenient(false);
+  doc.setLenient(true);
   doc.setNameCase(KeepCase::Neither);
   doc.setSectionCase(SectionNames::KeepCase);
 }

@@ -17,8 +17,8 @@ enum class DownloadAnswer {
 };
 
 // A guid the list can hold: one that reads back as the same key. Others
-// (empty, blanks, "=", no letter or digit) would make the whole list
-// unreadable once saved, so such sets are neither asked about nor recorded.
+// (empty, blanks, "=", no letter or digit) would not read back once saved,
+// so such sets are neither asked about nor recorded.
 bool isRecordableGuid(const std::string& guid);
 // A list that is missing, or lacks its section, is created with the empty
 // section first, so that "Download" works on a fresh installation.

@@ -118,8 +118,10 @@ bool EditorModel::saveSet() {
 }
 
 bool EditorModel::addLevel() {
-  if (!set_.appendLevel()) return false;
-  return goToLevel(set_.currentLevel());
+  const int32_t shown = set_.currentLevel();
+  if (set_.appendLevel() && goToLevel(set_.currentLevel())) return true;
+  set_.seekLevel(shown);
+  return false;
 }
 
 // The level to show afterwards is read first (the one before, else the one

@@ -44,6 +44,8 @@ class EditorModel : public PuzzleModel {
   std::string levelSnapshot();
   // Commits the level and replaces the set's file with the working copy.
   bool saveSet();
+  // Appends a default level and shows it; when that fails (a full disk),
+  // the set stays on the level shown, so a save still writes it in place.
   bool addLevel();
   // False when the set has a single level: a set keeps at least one.
   bool deleteLevel();

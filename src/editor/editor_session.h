@@ -56,7 +56,7 @@ class EditorSession {
   // Level number 1..255, after a commit.
   GoTo goTo(int32_t number);
   // Commits, then appends a default level and shows it; false when either
-  // failed.
+  // failed, and then the level shown stays, with its edits, in its place.
   bool addLevel();
   // False when the set has a single level.
   bool deleteLevel();

@@ -65,7 +65,7 @@ std::vector<std::optional<int32_t>> BestMoves::bestsOf(
   std::vector<std::optional<int32_t>> found(levelBytes.size());
   KeyedDocument doc;
   configure(doc);
-  if (!isStorable(setFile) || !doc.loadFile(path_)) return found;
+  if (!isStorable(setFile) || loadOwnFile(doc, path_) != OwnFile::Loaded) return found;
   for (size_t index = 0; index < levelBytes.size(); ++index) {
     const LevelIdentity level{setFile, static_cast<int32_t>(index), levelBytes[index]};
     if (doc.hasKey(setFile, keyOf(level)))

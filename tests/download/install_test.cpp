@@ -78,7 +78,8 @@ TEST_F(Install, FailureAfterCreationLeavesNothingInstalled) {
   EXPECT_EQ(failureOf("Glow", "missing.tmp"), "Couldn't copy the file over.");
   EXPECT_EQ(filesUnder("levels"), before);
 
-  writeFile("levels/download.guid", "broken\r\n");
+  fs::remove("levels/download.guid");
+  fs::create_directory("levels/download.guid");  // there, but no file to open
   EXPECT_EQ(failureOf("Glow", "download.tmp"), "Couldn't parse the guid list.");
   EXPECT_EQ(filesUnder("levels"), before);
   EXPECT_TRUE(catalogue().empty());

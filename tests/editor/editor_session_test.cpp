@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -18,6 +19,10 @@
 #include "puzzles/set_bytes.h"
 #include "support/level_files.h"
 #include "support/scratch_folder.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace trelux {
 namespace {
@@ -166,6 +171,26 @@ TEST_F(EditorSessionTest, AnUnreadableTargetKeepsTheLevelShownAndItsEdits) {
   ASSERT_TRUE(reopened.loadSet(kEditedSetFile) && reopened.goToLevel(0));
   EXPECT_EQ(formatLevelText(reopened.grid()), edited);
   EXPECT_EQ(reopened.puzzleSet().countLevels(), 2) << "nothing was deleted";
+}
+
+// A full disk: the level is written in place, but the set cannot grow.
+// Before, the set was left on its last level, and saving then wrote the
+// level shown over it.
+TEST_F(EditorSessionTest, AFailedAddKeepsTheLevelShownInItsPlace) {
+#ifndef _WIN32  // a limit on the size of files is a POSIX one
+  open({kLab, test::roomOfWidth(5)});
+  const std::string second = readFileBytes(kSetFile)->substr(test::markerAt(1));
+  session_.click(toolOf(1), 4, 3);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  const rlimit full{readFileBytes(model_.workingCopyPath())->size(), old.rlim_max};
+  std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &full);
+  EXPECT_FALSE(session_.addLevel());
+  setrlimit(RLIMIT_FSIZE, &old);
+  ASSERT_TRUE(session_.save());
+  EXPECT_EQ(readFileBytes(kSetFile)->substr(test::markerAt(1)), second);
+#endif
 }
 
 // Ctrl+O, "No" to saving, then Cancel in the chooser: before, the edits

@@ -89,11 +89,13 @@ TEST_F(Bests, ADamagedFileIsIgnoredAndRewritten) {
   }
 }
 
-// A byte-order mark and a line that does not read lose no other best.
+// A byte-order mark and a line that does not read lose no other best, in
+// the level played as in the list of a set's levels.
 TEST_F(Bests, AMarkAndABadLineAreSkipped) {
   bests.record(level, 30);
-  test::writeFile("levels/bests.ini", "\xEF\xBB\xBFnot a line\n" + test::readFile("levels/bests.ini"));
+  test::writeFile("levels/bests.ini", "\xEF\xBB\xBF" + test::readFile("levels/bests.ini") + "not a line\n");
   EXPECT_EQ(bests.best(level), 30);
+  EXPECT_EQ(bests.bestsOf(level.setFile, {"", "", level.levelBytes}).at(2), 30);
 }
 
 // One that cannot be opened (here a link to a drive that is gone) is no

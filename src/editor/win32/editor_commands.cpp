@@ -114,7 +114,7 @@ bool EditorController::goToLevelDialog() {
 
 void EditorController::addLevel() {
   if (!session_.addLevel()) {
-    leaveAfterWriteFailure();
+    leaveOfferingSave(kEditorCommitError);
     return;
   }
   showLevel();

@@ -165,6 +165,15 @@ void EditorController::leaveWithMessage(const char* text) {
 
 void EditorController::leaveAfterWriteFailure() { leaveWithMessage(kEditorCommitError); }
 
+// The message still says the editor is leaving, and it does, but as from
+// Exit Editor: an author's unsaved edits are no longer lost without a word.
+// Yes saves them, and Cancel, or a save that fails, keeps the editor open
+// on the level shown.
+void EditorController::leaveOfferingSave(const char* text) {
+  view_.showMessage(text, kProgramTitle);
+  if (canClose()) requestScreen(ScreenMainMenu);
+}
+
 void EditorController::step(EditorSession::Step result) {
   switch (result) {
     case EditorSession::Step::Moved: showLevel(); break;
@@ -174,8 +183,8 @@ void EditorController::step(EditorSession::Step result) {
     case EditorSession::Step::AtStart:
       view_.showMessage(kAtSetStart, kProgramTitle);
       break;
-    case EditorSession::Step::CommitFailed: leaveAfterWriteFailure(); break;
-    case EditorSession::Step::LoadFailed: leaveWithMessage(kEditorLoadError); break;
+    case EditorSession::Step::CommitFailed: leaveOfferingSave(kEditorCommitError); break;
+    case EditorSession::Step::LoadFailed: leaveOfferingSave(kEditorLoadError); break;
   }
 }
 

@@ -60,6 +60,9 @@ class EditorController : public ScreenController {
   void leaveWithMessage(const char* text);
   // The working copy could not be written: the set may be corrupted.
   void leaveAfterWriteFailure();
+  // A step or an added level failed, the level shown still in its place:
+  // unsaved edits are asked about before the editor leaves.
+  void leaveOfferingSave(const char* text);
   void save();
   void step(EditorSession::Step result);
 

@@ -398,7 +398,7 @@ TEST(StartupMessages, SettingsProblemsHaveTheirOwnTexts) {
   DialogAnswerer dialogs;
   dialogs.expectMessage("Trelux", kMalformedSettingsMessage);
   EXPECT_FALSE(checkStartupFiles());
-  writeFile("trelux.ini", "this is not a settings file\n");
+  DeleteFileA("trelux.ini");
   dialogs.expectMessage("Trelux", kUnparsableSettingsMessage);
   EXPECT_FALSE(checkStartupFiles());
   dialogs.verify();

@@ -217,9 +217,10 @@ TEST_F(DownloaderTest, MissingDownloadListIsCreated) {
   EXPECT_EQ(readFile("levels/download.guid"), "[webguids]\r\n\r\nabc = true\r\n\r\n");
 }
 
+// A list that is there but cannot be opened is never replaced.
 TEST_F(DownloaderTest, UnreadableDownloadListIsReportedAndKept) {
-  const std::string broken = "[webguids]\r\nnot a key line\r\n";
-  writeFile("levels/download.guid", broken);
+  DeleteFileA("levels\\download.guid");
+  CreateDirectoryA("levels\\download.guid", nullptr);
   publishGlow("sets/glow.dat");
   DialogAnswerer dialogs;
   dialogs.expect(downloadLine(0));
@@ -228,7 +229,8 @@ TEST_F(DownloaderTest, UnreadableDownloadListIsReportedAndKept) {
   run(testServer());
   dialogs.verify();
   EXPECT_THAT(catalogueNames(true), IsEmpty());
-  EXPECT_EQ(readFile("levels/download.guid"), broken);
+  EXPECT_EQ(GetFileAttributesA("levels\\download.guid") & FILE_ATTRIBUTE_DIRECTORY,
+            static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
 TEST_F(DownloaderTest, RefusedManifestShowsNoList) {

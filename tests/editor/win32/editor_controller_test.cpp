@@ -131,7 +131,8 @@ TEST_F(EditorTest, AFailedCommitExitsTheEditor) {
   EXPECT_EQ(currentScreen(), ScreenMainMenu);
 }
 
-TEST_F(EditorTest, ALevelThatCannotBeReadExitsTheEditor) {
+// Before, the editor left at once and the edits were lost; Yes saves them.
+TEST_F(EditorTest, ALevelThatCannotBeReadExitsTheEditorAskingAboutUnsavedEdits) {
   addSet("Lab", {kLab, kPullToWin});
   // The second record's width becomes 0.
   const std::string path = "levels/Lab/levels.dat";
@@ -141,12 +142,17 @@ TEST_F(EditorTest, ALevelThatCannotBeReadExitsTheEditor) {
   DialogAnswerer dialogs;
   dialogs.expect(chooserStep(0));
   command(IDC_LEVEL_EDITOR);
+  pickTool(1, 0);
+  clickCell(4, 3);
+  const std::string edited = shown();
   dialogs.expectMessage("Trelux",
                         "Trelux can't load the next level.  The puzzle set may be corrupted.  "
                         "Exiting editor.");
+  dialogs.expectMessage("Unsaved Changes", kUnsavedQuestion, IDYES);
   key(VK_RIGHT, true);
   dialogs.verify();
   EXPECT_EQ(currentScreen(), ScreenMainMenu);
+  EXPECT_EQ(savedLevel(0), edited);
 }
 
 // The level still shown belongs to the set closed before; editing on would
