@@ -179,7 +179,7 @@ TEST_F(EditorSessionTest, AnUnreadableTargetKeepsTheLevelShownAndItsEdits) {
 TEST_F(EditorSessionTest, AFailedAddKeepsTheLevelShownInItsPlace) {
 #ifndef _WIN32  // a limit on the size of files is a POSIX one
   open({kLab, test::roomOfWidth(5)});
-  const std::string second = readFileBytes(kSetFile)->substr(test::markerAt(1));
+  const std::string second = readFileBytes(kEditedSetFile)->substr(test::markerAt(1));
   session_.click(toolOf(1), 4, 3);
   rlimit old{};
   getrlimit(RLIMIT_FSIZE, &old);
@@ -189,7 +189,7 @@ TEST_F(EditorSessionTest, AFailedAddKeepsTheLevelShownInItsPlace) {
   EXPECT_FALSE(session_.addLevel());
   setrlimit(RLIMIT_FSIZE, &old);
   ASSERT_TRUE(session_.save());
-  EXPECT_EQ(readFileBytes(kSetFile)->substr(test::markerAt(1)), second);
+  EXPECT_EQ(readFileBytes(kEditedSetFile)->substr(test::markerAt(1)), second);
 #endif
 }
 
