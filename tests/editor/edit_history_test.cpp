@@ -26,14 +26,14 @@ using test::kPullToWin;
 using Scope = EditHistory::Scope;
 using Result = EditHistory::Result;
 
-using test::kEditedSetFile;
+using test::kSetFile;
 
 class EditHistoryTest : public ::testing::Test {
  protected:
   void open(const std::vector<std::string>& levels) {
     std::filesystem::create_directories("Levels/s");
-    test::writeSetFile(kEditedSetFile, levels);
-    ASSERT_TRUE(model_.loadSet(kEditedSetFile));
+    test::writeSetFile(kSetFile, levels);
+    ASSERT_TRUE(model_.loadSet(kSetFile));
     ASSERT_TRUE(model_.goToLevel(0));
   }
   std::string shown() const { return formatLevelText(model_.grid()); }

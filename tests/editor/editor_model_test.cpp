@@ -34,16 +34,16 @@ using test::ScratchFolder;
 using test::writeFile;
 using test::writeSetFile;
 
-using test::kEditedSetFile;
+using test::kSetFile;
 
 void makeSet(const std::vector<std::string>& levels) {
   fs::create_directories("Levels/s");
-  writeSetFile(kEditedSetFile, levels);
+  writeSetFile(kSetFile, levels);
 }
 
 // Loads the set of makeSet and shows level 0, as the editor does on start.
 void openSet(EditorModel& model) {
-  ASSERT_TRUE(model.loadSet(kEditedSetFile));
+  ASSERT_TRUE(model.loadSet(kSetFile));
   ASSERT_TRUE(model.goToLevel(0));
 }
 
@@ -88,12 +88,12 @@ TEST(EditorWorkingCopy, LoadingCopiesTheSetIntoTheLevelsFolder) {
   makeSet({roomOfWidth(3), roomOfWidth(4)});
   EditorModel model;
   model.setSetPaths("old", "old", "old");
-  ASSERT_TRUE(model.loadSet(kEditedSetFile));
+  ASSERT_TRUE(model.loadSet(kSetFile));
 
   EXPECT_EQ(model.workingCopyPath().rfind(".\\Levels\\_ple_", 0), 0u) << model.workingCopyPath();
   EXPECT_EQ(workingCopies().size(), 1u);
-  EXPECT_EQ(fileBytes(model.workingCopyPath()), fileBytes(kEditedSetFile));
-  EXPECT_EQ(model.levelFilePath(), kEditedSetFile);
+  EXPECT_EQ(fileBytes(model.workingCopyPath()), fileBytes(kSetFile));
+  EXPECT_EQ(model.levelFilePath(), kSetFile);
   EXPECT_EQ(model.descriptorPath(), "");
   EXPECT_EQ(model.folderPath(), "");
 
@@ -101,7 +101,7 @@ TEST(EditorWorkingCopy, LoadingCopiesTheSetIntoTheLevelsFolder) {
   EXPECT_EQ(shownLevel(model), roomOfWidth(4));
   EXPECT_TRUE(model.isRunning());
 
-  model.setSetPaths(kEditedSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\");
+  model.setSetPaths(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\");
   EXPECT_EQ(model.descriptorPath(), ".\\Levels\\s.trelux");
   EXPECT_EQ(model.folderPath(), ".\\Levels\\s\\");
 }
@@ -109,18 +109,18 @@ TEST(EditorWorkingCopy, LoadingCopiesTheSetIntoTheLevelsFolder) {
 TEST(EditorWorkingCopy, EditsReachTheSetFileOnlyOnSave) {
   ScratchFolder scratch;
   makeSet({kDefaultLevelText, roomOfWidth(4)});
-  const std::string original = fileBytes(kEditedSetFile);
+  const std::string original = fileBytes(kSetFile);
   EditorModel model;
   openSet(model);
   ASSERT_TRUE(model.placeObject(ObjectKind::Lens, 3, 3, 6, 0));
   model.setRobotStart(2, 4);
   ASSERT_TRUE(model.commitLevel());
-  EXPECT_EQ(fileBytes(kEditedSetFile), original);
+  EXPECT_EQ(fileBytes(kSetFile), original);
   EXPECT_NE(fileBytes(model.workingCopyPath()), original);
 
   ASSERT_TRUE(model.saveSet());
-  EXPECT_EQ(fileBytes(kEditedSetFile), fileBytes(model.workingCopyPath()));
-  EXPECT_EQ(fileBytes(kEditedSetFile).size(), fileBytesFor(2));
+  EXPECT_EQ(fileBytes(kSetFile), fileBytes(model.workingCopyPath()));
+  EXPECT_EQ(fileBytes(kSetFile).size(), fileBytesFor(2));
   const std::string edited =
       "# # # # # # #\n"
       "# . . . . . #\n"
@@ -129,8 +129,8 @@ TEST(EditorWorkingCopy, EditsReachTheSetFileOnlyOnSave) {
       "# . @ . . . #\n"
       "# . . . . . #\n"
       "# # # # # # #\n";
-  EXPECT_EQ(storedLevel(kEditedSetFile, 0), edited);
-  EXPECT_EQ(storedLevel(kEditedSetFile, 1), roomOfWidth(4));
+  EXPECT_EQ(storedLevel(kSetFile, 0), edited);
+  EXPECT_EQ(storedLevel(kSetFile, 1), roomOfWidth(4));
   // Nothing of the save is left beside the set.
   EXPECT_EQ(entriesOf("Levels/s"), std::vector<std::string>{"levels.dat"});
 }
@@ -146,7 +146,7 @@ TEST(EditorWorkingCopy, SavingAgainAfterMoreEditsWorks) {
   ASSERT_TRUE(model.saveSet());
   PuzzleSetFile set;
   LevelGrid grid;
-  ASSERT_TRUE(set.open(kEditedSetFile));
+  ASSERT_TRUE(set.open(kSetFile));
   ASSERT_TRUE(set.seekLevel(0));
   ASSERT_TRUE(set.readLevel(grid));
   EXPECT_EQ(grid.cell(2, 2).kind(), ObjectKind::Wall);
@@ -165,7 +165,7 @@ TEST(EditorWorkingCopy, DestroyingTheModelDeletesTheCopy) {
   }
   EXPECT_FALSE(canOpenForReading(copy));
   EXPECT_TRUE(workingCopies().empty());
-  EXPECT_TRUE(canOpenForReading(kEditedSetFile));
+  EXPECT_TRUE(canOpenForReading(kSetFile));
 }
 
 TEST(EditorWorkingCopy, LoadingAgainReplacesTheCopy) {
@@ -199,7 +199,7 @@ TEST(EditorWorkingCopy, AFailedLoadLeavesNoOpenFileBehind) {
   makeSet({roomOfWidth(3)});
   {
     PuzzleSetFile set;
-    ASSERT_TRUE(set.open(kEditedSetFile));
+    ASSERT_TRUE(set.open(kSetFile));
     ASSERT_TRUE(set.setProgress(7));
     ASSERT_TRUE(set.setCompletionCode(true, "OLD"));
   }
@@ -219,9 +219,9 @@ TEST(EditorWorkingCopy, AFailedLoadLeavesNoOpenFileBehind) {
 TEST(EditorWorkingCopy, SaveNeedsALevelShown) {
   ScratchFolder scratch;
   makeSet({roomOfWidth(3)});
-  const std::string original = fileBytes(kEditedSetFile);
+  const std::string original = fileBytes(kSetFile);
   EditorModel model;
-  ASSERT_TRUE(model.loadSet(kEditedSetFile));
+  ASSERT_TRUE(model.loadSet(kSetFile));
   writeFile("Levels/s/levels.dat", "changed meanwhile");
   EXPECT_FALSE(model.saveSet());
   EXPECT_EQ(readFile("Levels/s/levels.dat"), "changed meanwhile");
@@ -250,7 +250,7 @@ TEST(EditorWorkingCopy, SaveFailsWhenTheSetFolderIsGoneAndKeepsTheEdits) {
   // Once the folder is back, saving again succeeds.
   fs::create_directories("Levels/s");
   ASSERT_TRUE(model.saveSet());
-  EXPECT_EQ(fileBytes(kEditedSetFile), fileBytes(model.workingCopyPath()));
+  EXPECT_EQ(fileBytes(kSetFile), fileBytes(model.workingCopyPath()));
 }
 
 TEST(EditorWorkingCopy, SaveThatCannotReplaceTheSetFileFailsAndLeavesNoTemporaryFile) {
@@ -272,7 +272,7 @@ TEST(EditorWorkingCopy, SaveThatCannotReplaceTheSetFileFailsAndLeavesNoTemporary
 TEST(EditorLevels, AddedLevelIsADefaultRoomShownAtOnce) {
   ScratchFolder scratch;
   makeSet({roomOfWidth(3), roomOfWidth(4)});
-  const std::string original = fileBytes(kEditedSetFile);
+  const std::string original = fileBytes(kSetFile);
   EditorModel model;
   openSet(model);
   ASSERT_TRUE(model.addLevel());
@@ -280,11 +280,11 @@ TEST(EditorLevels, AddedLevelIsADefaultRoomShownAtOnce) {
   EXPECT_EQ(shownLevel(model), kDefaultLevelText);
   EXPECT_EQ(model.robotPosition(), (Position{1, 1}));
   EXPECT_FALSE(model.hasDescription());
-  EXPECT_EQ(fileBytes(kEditedSetFile), original);
+  EXPECT_EQ(fileBytes(kSetFile), original);
 
   ASSERT_TRUE(model.saveSet());
-  EXPECT_EQ(liveLevels(kEditedSetFile), 3);
-  EXPECT_EQ(fileBytes(kEditedSetFile).substr(markerAt(2)),
+  EXPECT_EQ(liveLevels(kSetFile), 3);
+  EXPECT_EQ(fileBytes(kSetFile).substr(markerAt(2)),
             bytes({0xFF}) + defaultLevelContent() + std::string(2997, 'R'));
 }
 
@@ -310,7 +310,7 @@ TEST(EditorLevels, DeletingLevelZeroShowsTheLevelThatFollowed) {
   EXPECT_EQ(model.currentLevel(), 0);
   EXPECT_EQ(shownLevel(model), roomOfWidth(4));
   EXPECT_EQ(liveLevels(model.workingCopyPath()), 2);
-  EXPECT_EQ(liveLevels(kEditedSetFile), 3);
+  EXPECT_EQ(liveLevels(kSetFile), 3);
 }
 
 TEST(EditorLevels, DeletingALaterLevelShowsTheLevelBefore) {
@@ -351,13 +351,13 @@ TEST(EditorLevels, SavedSetKeepsTheDeletedRecordMarked) {
   ASSERT_TRUE(model.deleteLevel());
   ASSERT_TRUE(model.saveSet());
 
-  const std::string file = fileBytes(kEditedSetFile);
+  const std::string file = fileBytes(kSetFile);
   ASSERT_EQ(file.size(), fileBytesFor(3));
   EXPECT_EQ(static_cast<unsigned char>(file[markerAt(0)]), 0xFF);
   EXPECT_EQ(static_cast<unsigned char>(file[markerAt(1)]), 0xFE);
   EXPECT_EQ(static_cast<unsigned char>(file[markerAt(2)]), 0xFF);
-  EXPECT_EQ(liveLevels(kEditedSetFile), 2);
-  EXPECT_EQ(storedLevel(kEditedSetFile, 1), roomOfWidth(5));
+  EXPECT_EQ(liveLevels(kSetFile), 2);
+  EXPECT_EQ(storedLevel(kSetFile, 1), roomOfWidth(5));
 }
 
 // ---- Descriptions -----------------------------------------------------------------------
@@ -376,11 +376,11 @@ TEST(EditorDescription, ReachesTheSetThroughCommitAndSave) {
 
     ASSERT_TRUE(model.commitLevel());
     EXPECT_EQ(storedDescription(model.workingCopyPath(), 0), "Light the sensor.");
-    EXPECT_EQ(storedDescription(kEditedSetFile, 0), std::nullopt);
+    EXPECT_EQ(storedDescription(kSetFile, 0), std::nullopt);
 
     ASSERT_TRUE(model.saveSet());
-    EXPECT_EQ(storedDescription(kEditedSetFile, 0), "Light the sensor.");
-    EXPECT_EQ(storedDescription(kEditedSetFile, 1), std::nullopt);
+    EXPECT_EQ(storedDescription(kSetFile, 0), "Light the sensor.");
+    EXPECT_EQ(storedDescription(kSetFile, 1), std::nullopt);
   }
   EditorModel reopened;
   openSet(reopened);
@@ -401,9 +401,9 @@ TEST(EditorDescription, BytesTheLevelFileReservesBecomeBlanks) {
   EXPECT_EQ(model.description(), "caf  and more");
   ASSERT_TRUE(model.commitLevel());
   ASSERT_TRUE(model.saveSet());
-  EXPECT_EQ(storedDescription(kEditedSetFile, 0), "caf  and more");
-  EXPECT_EQ(liveLevels(kEditedSetFile), 2);
-  EXPECT_EQ(storedLevel(kEditedSetFile, 1), roomOfWidth(4));
+  EXPECT_EQ(storedDescription(kSetFile, 0), "caf  and more");
+  EXPECT_EQ(liveLevels(kSetFile), 2);
+  EXPECT_EQ(storedLevel(kSetFile, 1), roomOfWidth(4));
 }
 
 TEST(EditorDescription, GoingToALevelReplacesAnUncommittedDescription) {
@@ -435,11 +435,11 @@ TEST(EditorDescription, RemovedDescriptionLeavesEveryLevelReadable) {
   model.setLevelDescription(false, "");
   ASSERT_TRUE(model.saveSet());
 
-  EXPECT_EQ(fileBytes(kEditedSetFile).size(), fileBytesFor(2));
-  EXPECT_EQ(storedDescription(kEditedSetFile, 0), std::nullopt);
-  EXPECT_EQ(storedLevel(kEditedSetFile, 0), roomOfWidth(5));
-  EXPECT_EQ(storedLevel(kEditedSetFile, 1), roomOfWidth(6));
-  EXPECT_EQ(liveLevels(kEditedSetFile), 2);
+  EXPECT_EQ(fileBytes(kSetFile).size(), fileBytesFor(2));
+  EXPECT_EQ(storedDescription(kSetFile, 0), std::nullopt);
+  EXPECT_EQ(storedLevel(kSetFile, 0), roomOfWidth(5));
+  EXPECT_EQ(storedLevel(kSetFile, 1), roomOfWidth(6));
+  EXPECT_EQ(liveLevels(kSetFile), 2);
 }
 
 // ---- Completion code ----------------------------------------------------------------------
@@ -459,11 +459,11 @@ TEST(EditorCompletionCode, CodeIsTrimmedAndSavedWithTheSet) {
   }
   header += std::string(10, '\0');
   EXPECT_EQ(fileBytes(model.workingCopyPath()).substr(0, 23), header);
-  EXPECT_EQ(fileBytes(kEditedSetFile).substr(0, 23), std::string(23, '\0'));
+  EXPECT_EQ(fileBytes(kSetFile).substr(0, 23), std::string(23, '\0'));
 
   ASSERT_TRUE(model.saveSet());
   PuzzleSetFile set;
-  ASSERT_TRUE(set.open(kEditedSetFile));
+  ASSERT_TRUE(set.open(kSetFile));
   EXPECT_TRUE(set.hasCompletionCode());
   EXPECT_EQ(set.completionCode(), "Open Sesame");
 }
@@ -668,8 +668,8 @@ TEST(EditorEditing, GrowingAddsFloorInsideANewRingAndIsSaved) {
   EXPECT_EQ(model.sideLightAt(6, 3, kEast), 0);
 
   ASSERT_TRUE(model.saveSet());
-  EXPECT_EQ(storedLevel(kEditedSetFile, 0), grown);
-  EXPECT_EQ(storedLevel(kEditedSetFile, 1), roomOfWidth(4));
+  EXPECT_EQ(storedLevel(kSetFile, 0), grown);
+  EXPECT_EQ(storedLevel(kSetFile, 1), roomOfWidth(4));
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ using test::kLab;
 using Click = EditorSession::Click;
 using Step = EditorSession::Step;
 
-using test::kEditedSetFile;
+using test::kSetFile;
 
 PaletteTool toolOf(int32_t kind, Colour colour = 0, int32_t variant = 0) {
   for (const PaletteTool& tool : makePalette())
@@ -45,9 +45,9 @@ class EditorSessionTest : public ::testing::Test {
  protected:
   void open(const std::vector<std::string>& levels) {
     std::filesystem::create_directories("Levels/s");
-    test::writeSetFile(kEditedSetFile, levels);
-    ASSERT_TRUE(model_.loadSet(kEditedSetFile));
-    model_.setSetPaths(kEditedSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\");
+    test::writeSetFile(kSetFile, levels);
+    ASSERT_TRUE(model_.loadSet(kSetFile));
+    model_.setSetPaths(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\");
     ASSERT_TRUE(model_.goToLevel(0));
   }
   std::string shown() const { return formatLevelText(model_.grid()); }
@@ -116,7 +116,7 @@ TEST_F(EditorSessionTest, OpeningASetWhoseFileOrFirstLevelCannotBeReadAnswersFal
   test::writeFile("Levels/b/levels.dat", bytes);
   EXPECT_FALSE(session_.openSet(".\\Levels\\b\\levels.dat", ".\\Levels\\b.trelux", ".\\Levels\\b\\"));
   EXPECT_FALSE(session_.openSet(".\\Levels\\none.dat", ".\\Levels\\none.trelux", ".\\Levels\\"));
-  EXPECT_TRUE(session_.openSet(kEditedSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
+  EXPECT_TRUE(session_.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
   EXPECT_EQ(model_.currentLevel(), 0);
   EXPECT_EQ(shown(), kLab);
 }
@@ -168,7 +168,7 @@ TEST_F(EditorSessionTest, AnUnreadableTargetKeepsTheLevelShownAndItsEdits) {
   EXPECT_EQ(model_.currentLevel(), 0);
   ASSERT_TRUE(session_.save());
   EditorModel reopened;
-  ASSERT_TRUE(reopened.loadSet(kEditedSetFile) && reopened.goToLevel(0));
+  ASSERT_TRUE(reopened.loadSet(kSetFile) && reopened.goToLevel(0));
   EXPECT_EQ(formatLevelText(reopened.grid()), edited);
   EXPECT_EQ(reopened.puzzleSet().countLevels(), 2) << "nothing was deleted";
 }
@@ -179,7 +179,7 @@ TEST_F(EditorSessionTest, AnUnreadableTargetKeepsTheLevelShownAndItsEdits) {
 TEST_F(EditorSessionTest, AFailedAddKeepsTheLevelShownInItsPlace) {
 #ifndef _WIN32  // a limit on the size of files is a POSIX one
   open({kLab, test::roomOfWidth(5)});
-  const std::string second = readFileBytes(kEditedSetFile)->substr(test::markerAt(1));
+  const std::string second = readFileBytes(kSetFile)->substr(test::markerAt(1));
   session_.click(toolOf(1), 4, 3);
   rlimit old{};
   getrlimit(RLIMIT_FSIZE, &old);
@@ -189,7 +189,7 @@ TEST_F(EditorSessionTest, AFailedAddKeepsTheLevelShownInItsPlace) {
   EXPECT_FALSE(session_.addLevel());
   setrlimit(RLIMIT_FSIZE, &old);
   ASSERT_TRUE(session_.save());
-  EXPECT_EQ(readFileBytes(kEditedSetFile)->substr(test::markerAt(1)), second);
+  EXPECT_EQ(readFileBytes(kSetFile)->substr(test::markerAt(1)), second);
 #endif
 }
 
@@ -200,7 +200,7 @@ TEST_F(EditorSessionTest, NoToSavingGivesTheEditsUpOnlyWhenAnotherSetTakesTheirP
   session_.click(toolOf(1), 4, 3);
   EXPECT_EQ(session_.answerUnsaved(EditorSession::Answer::No), EditorSession::Close::Leave);
   EXPECT_TRUE(session_.modified());
-  EXPECT_TRUE(session_.openSet(kEditedSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
+  EXPECT_TRUE(session_.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
   EXPECT_FALSE(session_.modified());
   session_.click(toolOf(1), 4, 3);
   session_.answerUnsaved(EditorSession::Answer::No);
@@ -226,23 +226,23 @@ void putBack(const std::map<std::string, std::string>& files) {
 // here as the kill leaves them.
 TEST_F(EditorSessionTest, EditsAnEditorLeftAreRestoredOrDiscardedWithoutAFileLeft) {
   std::filesystem::create_directories("Levels/s");
-  test::writeSetFile(kEditedSetFile, {kLab});
+  test::writeSetFile(kSetFile, {kLab});
   const std::time_t before = std::time(nullptr);
   std::map<std::string, std::string> left;
   std::string edited;
   {
     EditorModel killed;
     EditorSession editing(killed);
-    ASSERT_TRUE(editing.openSet(kEditedSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
+    ASSERT_TRUE(editing.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\"));
     editing.click(toolOf(1), 4, 3);
     edited = formatLevelText(killed.grid());
     left = leftFiles();
   }
   putBack(left);
-  std::optional<LeftEdits> found = findLeftEdits(kEditedSetFile, "");
+  std::optional<LeftEdits> found = findLeftEdits(kSetFile, "");
   ASSERT_TRUE(found);
   EXPECT_GE(found->madeAt, before);
-  ASSERT_TRUE(session_.openSet(kEditedSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\",
+  ASSERT_TRUE(session_.openSet(kSetFile, ".\\Levels\\s.trelux", ".\\Levels\\s\\",
                                found->workingCopy));
   EXPECT_EQ(shown(), edited);
   EXPECT_TRUE(session_.modified());
@@ -251,7 +251,7 @@ TEST_F(EditorSessionTest, EditsAnEditorLeftAreRestoredOrDiscardedWithoutAFileLef
   EXPECT_TRUE(leftFiles().empty());
 
   putBack(left);
-  found = findLeftEdits(kEditedSetFile, "");
+  found = findLeftEdits(kSetFile, "");
   ASSERT_TRUE(found);
   removeWorkingCopy(found->workingCopy);
   EXPECT_TRUE(leftFiles().empty());

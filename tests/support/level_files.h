@@ -12,7 +12,7 @@ class LevelGrid;
 namespace trelux::test {
 
 // Where the editor's tests keep the set they edit.
-inline constexpr const char* kEditedSetFile = ".\\Levels\\s\\levels.dat";
+inline constexpr const char* kSetFile = ".\\Levels\\s\\levels.dat";
 
 // Pulling the black lens out of the red beam (Down) lights the sensor: won
 // in one key.

@@ -54,7 +54,7 @@ std::string darkRows(int width, int height) {
 
 // ---- Walking and turning -------------------------------------------------------
 
-constexpr const char* kRoom = R"(
+constexpr const char* kWalkRoom = R"(
 # # # # #
 # . . . #
 # . @ . #
@@ -75,14 +75,14 @@ TEST(ReplayGolden, WalkingStopsAtWallsAndTurningWrapsAround) {
   // Up to the top row, bump the wall, turn east, walk, bump, turn south, a
   // step back into the wall does nothing, turn east, step back west, turn
   // twice to the left (north, then west).
-  EXPECT_REPLAY(replay(kRoom, "UURUURDLDLL"),
+  EXPECT_REPLAY(replay(kWalkRoom, "UURUURDLDLL"),
                 "robot 2 1 3\nwon no\nsounds\nsize 5 5\n" + std::string(kRoomTiles) + "light\n" +
                     darkRows(5, 5));
 }
 
 TEST(ReplayGolden, FiveRightTurnsFaceEastAndTheStepGoesEast) {
   ScratchFolder folder;
-  EXPECT_REPLAY(replay(kRoom, "RRRRRU"),
+  EXPECT_REPLAY(replay(kWalkRoom, "RRRRRU"),
                 "robot 3 2 1\nwon no\nsounds\nsize 5 5\n" + std::string(kRoomTiles) + "light\n" +
                     darkRows(5, 5));
 }
@@ -92,8 +92,8 @@ TEST(ReplayGolden, SpaceWhilePlayingChangesNothing) {
   // Space where Up or Down would have moved the robot.
   const std::string expected = "robot 3 2 1\nwon no\nsounds\nsize 5 5\n" +
                                std::string(kRoomTiles) + "light\n" + darkRows(5, 5);
-  EXPECT_REPLAY(replay(kRoom, "RU"), expected);
-  EXPECT_REPLAY(replay(kRoom, "SRSSUS"), expected);
+  EXPECT_REPLAY(replay(kWalkRoom, "RU"), expected);
+  EXPECT_REPLAY(replay(kWalkRoom, "SRSSUS"), expected);
 }
 
 // ---- Beams and zaps ------------------------------------------------------------

@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 
 using test::ToolRun;
 
-using test::runToolWith;
+using test::run;
 
 // A tiny level whose content is shorter than the default room's, so the
 // default room's bytes behind it stay in the record, as in the editor.
@@ -79,7 +79,7 @@ TEST(Compile, WritesTheBytesTheEditorWrites) {
   const std::string big = roomOf(22);
   test::writeFile("set.txt", "set: Same\ncode: Sesame\nlevel:\n" + std::string(kTiny) +
                                  "level:\ndesc: Two lines\ndesc: of text\n" + kLenses + "level:\n" + big);
-  const ToolRun result = runToolWith({"compile", "set.txt", "out.dat"});
+  const ToolRun result = run({"compile", "set.txt", "out.dat"});
   ASSERT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(result.out, "compiled 3 levels of \"Same\" into out.dat\n");
   const std::string compiled = test::readFile("out.dat");
@@ -93,31 +93,31 @@ TEST(Compile, WritesTheBytesTheEditorWrites) {
 TEST(Compile, ASetWithoutCodeHasAPlainHeader) {
   ScratchFolder folder;
   test::writeFile("set.txt", "set: Plain\nlevel:\n" + std::string(kLenses));
-  ASSERT_EQ(runToolWith({"compile", "set.txt", "out.dat"}).code, 0);
+  ASSERT_EQ(run({"compile", "set.txt", "out.dat"}).code, 0);
   EXPECT_EQ(test::readFile("out.dat").substr(0, test::kHeaderBytes), test::plainHeader());
 }
 
 TEST(Compile, BadTextWritesNothingAndKeepsAnOldFile) {
   ScratchFolder folder;
   test::writeFile("bad.txt", "set: Bad\nlevel:\n# # # #\n# @ ? #\n# # # #\n");
-  ToolRun result = runToolWith({"compile", "bad.txt", "new.dat"});
+  ToolRun result = run({"compile", "bad.txt", "new.dat"});
   EXPECT_EQ(result.code, 1);
   EXPECT_EQ(result.out, "");
   EXPECT_EQ(result.err, "trelux-tool: bad.txt:4:5: unknown cell \"?\"\n");
   EXPECT_FALSE(fs::exists("new.dat"));
   test::writeFile("old.dat", "old bytes");
-  EXPECT_EQ(runToolWith({"compile", "bad.txt", "old.dat"}).code, 1);
+  EXPECT_EQ(run({"compile", "bad.txt", "old.dat"}).code, 1);
   EXPECT_EQ(test::readFile("old.dat"), "old bytes");
   EXPECT_FALSE(fs::exists("old.dat.part"));
 }
 
 TEST(Compile, AMissingTextOrAnUnwritableTargetIsBadInput) {
   ScratchFolder folder;
-  ToolRun result = runToolWith({"compile", "missing.txt", "out.dat"});
+  ToolRun result = run({"compile", "missing.txt", "out.dat"});
   EXPECT_EQ(result.code, 1);
   EXPECT_EQ(result.err, "trelux-tool: cannot read missing.txt\n");
   test::writeFile("set.txt", "set: S\nlevel:\n" + std::string(kTiny));
-  result = runToolWith({"compile", "set.txt", "no/such/folder/out.dat"});
+  result = run({"compile", "set.txt", "no/such/folder/out.dat"});
   EXPECT_EQ(result.code, 1);
   EXPECT_THAT(result.err, HasSubstr("cannot write no/such/folder/out.dat"));
 }
@@ -125,12 +125,12 @@ TEST(Compile, AMissingTextOrAnUnwritableTargetIsBadInput) {
 TEST(Decompile, GivesTextThatCompilesBackToTheSameBytes) {
   ScratchFolder folder;
   const std::string bytes = editorBytes({kTiny, kLenses}, "Tab\there, \\ and \xE9\nend", "Key");
-  ToolRun result = runToolWith({"decompile", "editor.dat", "back.txt", "--name", "Back Again"});
+  ToolRun result = run({"decompile", "editor.dat", "back.txt", "--name", "Back Again"});
   ASSERT_EQ(result.code, 0) << result.err;
   const std::string text = test::readFile("back.txt");
   EXPECT_THAT(text, StartsWith("set: Back Again\ncode: Key\n"));
   EXPECT_THAT(text, HasSubstr("desc: Tab\there, \\\\ and \\xE9\\x0Aend\n"));
-  result = runToolWith({"compile", "back.txt", "again.dat"});
+  result = run({"compile", "back.txt", "again.dat"});
   ASSERT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(test::readFile("again.dat"), bytes);
 }
@@ -144,7 +144,7 @@ TEST(Decompile, SkipsDeletedLevelsAndNamesTheSetAfterItsFile) {
     ASSERT_TRUE(set.seekLevel(1));
     ASSERT_TRUE(set.deleteLevel());
   }
-  const ToolRun result = runToolWith({"decompile", "levels.dat"});
+  const ToolRun result = run({"decompile", "levels.dat"});
   ASSERT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(result.out, "set: levels\n\nlevel: 1\n" + std::string(kTiny) + "\nlevel: 2\n" +
                             test::kDefaultLevelText);
@@ -153,7 +153,7 @@ TEST(Decompile, SkipsDeletedLevelsAndNamesTheSetAfterItsFile) {
 TEST(Decompile, RefusesWhatIsNotALevelFile) {
   ScratchFolder folder;
   test::writeFile("short.dat", "x");
-  const ToolRun result = runToolWith({"decompile", "short.dat"});
+  const ToolRun result = run({"decompile", "short.dat"});
   EXPECT_EQ(result.code, 1);
   EXPECT_EQ(result.err, "trelux-tool: cannot open short.dat as a level file\n");
 }
@@ -163,7 +163,7 @@ TEST(Decompile, TakesTheNameFromTheSetsDescriptor) {
   fs::create_directories("levels/abc");
   test::writeSetFile("levels/abc/levels.dat", {kTiny});
   ASSERT_TRUE(writeDescriptor({".\\levels\\abc\\", "My Lab", ".\\levels\\abc.trelux", true}));
-  const ToolRun result = runToolWith({"decompile", "levels/abc/levels.dat"});
+  const ToolRun result = run({"decompile", "levels/abc/levels.dat"});
   EXPECT_THAT(result.out, StartsWith("set: My Lab\n"));
 }
 
@@ -171,15 +171,15 @@ TEST(AddSet, MakesAnUnlockedSetOnceUnderAFreeName) {
   ScratchFolder folder;
   test::writeFile("set.txt", "set: Made Here\nlevel:\n" + std::string(kTiny));
   fs::create_directories("game");
-  ToolRun result = runToolWith({"add-set", "set.txt", "game"});
+  ToolRun result = run({"add-set", "set.txt", "game"});
   ASSERT_EQ(result.code, 0) << result.err;
   PuzzleSetEntry entry;
   const std::string base = makeSetBaseName("Made Here");  // free in a scratch folder
   ASSERT_TRUE(readDescriptor("game/levels/" + base + ".trelux", entry));
   EXPECT_TRUE(entry.unlocked);
-  result = runToolWith({"decompile", "game/levels/" + base + "/levels.dat"});
+  result = run({"decompile", "game/levels/" + base + "/levels.dat"});
   EXPECT_EQ(result.out, "set: Made Here\n\nlevel: 1\n" + std::string(kTiny));
-  result = runToolWith({"add-set", "set.txt", "game"});
+  result = run({"add-set", "set.txt", "game"});
   EXPECT_THAT(result.err, HasSubstr("a set named \"Made Here\" is in game already"));
 }
 
@@ -187,7 +187,7 @@ TEST(Check, PrintsTheShortestForALevelWithoutOneAndSaysWhatToWriteForAWrongOne) 
   ScratchFolder folder;
   test::writeFile("s.txt", "set: S\nlevel:\n" + std::string(test::kPullToWin) +
                                "level:\nsolution: DD\n" + test::kPullToWin);
-  const ToolRun result = runToolWith({"check", "s.txt"});
+  const ToolRun result = run({"check", "s.txt"});
   EXPECT_EQ(result.code, 1);
   EXPECT_THAT(result.out, HasSubstr("S 1: 1 keys, none stored, "));
   EXPECT_THAT(result.out, HasSubstr("  solution: D\n"));
@@ -199,11 +199,11 @@ TEST(Descriptor, WritesALockedDescriptorTheCatalogueReads) {
   ScratchFolder folder;
   test::writeFile("set.txt", "set: Shipped Set\nlevel:\n" + std::string(kTiny));
   fs::create_directories("levels");
-  ToolRun result = runToolWith({"descriptor", "set.txt", "levels/shipped.trelux", ".\\levels\\shipped\\"});
+  ToolRun result = run({"descriptor", "set.txt", "levels/shipped.trelux", ".\\levels\\shipped\\"});
   ASSERT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(test::readFile("levels/shipped.trelux"),
             "[trelux]\r\n\r\nlocked = true\r\npath = .\\levels\\shipped\\\r\nname = Shipped Set\r\n\r\n");
-  result = runToolWith({"descriptor", "set.txt", "levels/x.trelux", ".\\levels\\shipped"});
+  result = run({"descriptor", "set.txt", "levels/x.trelux", ".\\levels\\shipped"});
   EXPECT_EQ(result.code, 1);
   EXPECT_THAT(result.err, HasSubstr("must end in a backslash"));
 }

@@ -17,7 +17,7 @@ namespace {
 using ::testing::HasSubstr;
 using tool::SetSource;
 
-constexpr const char* kRoomText =
+constexpr const char* kRoom =
     "# # # # #\n"
     "# @ Lr . #\n"
     "# # # # #\n";
@@ -50,7 +50,7 @@ TEST(SetText, ReadsNameCodeDescriptionSolutionAndCells) {
       "desc: Push the lens.\n"
       "desc:   Then rest.\n"
       "solution: RUL\n" +
-      std::string(kRoomText) + "level: second\n" + kRoomText;
+      std::string(kRoom) + "level: second\n" + kRoom;
   SetSource set;
   std::string error;
   ASSERT_TRUE(tool::parseSetText(text, "t.txt", set, error)) << error;
@@ -74,7 +74,7 @@ TEST(SetText, ReadsNameCodeDescriptionSolutionAndCells) {
 TEST(SetText, ALevelWithoutDescriptionStoresTheNoDescriptionByte) {
   SetSource set;
   std::string error;
-  ASSERT_TRUE(tool::parseSetText(setWith(kRoomText), "t.txt", set, error)) << error;
+  ASSERT_TRUE(tool::parseSetText(setWith(kRoom), "t.txt", set, error)) << error;
   EXPECT_FALSE(set.code.has_value());
   const std::string& content = set.levels[0].content;
   ASSERT_GE(content.size(), 5u);
@@ -85,7 +85,7 @@ TEST(SetText, ALevelWithoutDescriptionStoresTheNoDescriptionByte) {
 TEST(SetText, EscapesKeepEveryStorableByte) {
   SetSource set;
   std::string error;
-  ASSERT_TRUE(tool::parseSetText(setWith("desc: a\\\\b\\x0Ac\\xe9\n" + std::string(kRoomText)), "t.txt", set,
+  ASSERT_TRUE(tool::parseSetText(setWith("desc: a\\\\b\\x0Ac\\xe9\n" + std::string(kRoom)), "t.txt", set,
                                  error))
       << error;
   LevelGrid grid;
@@ -95,7 +95,7 @@ TEST(SetText, EscapesKeepEveryStorableByte) {
 
 TEST(SetText, FormatsBackToTextThatReadsTheSame) {
   const std::string text = "set: Round Trip\ncode: abc\nauthor: Ann Example\nguid: {AB-12}\n" + std::string("level: 1\ndesc: one \\\\ two\ndesc: \\x0D\n") +
-                           "solution: UD\n" + kRoomText;
+                           "solution: UD\n" + kRoom;
   SetSource first;
   std::string error;
   ASSERT_TRUE(tool::parseSetText(text, "a.txt", first, error)) << error;
@@ -181,18 +181,18 @@ TEST(SetTextErrors, DescriptionsLongerThan2047BytesAreRefusedAtTheLineThatOverfl
   SetSource set;
   std::string error;
   // 2000 + CR LF + 45 = 2047 bytes: the longest the editor keeps.
-  EXPECT_TRUE(tool::parseSetText(setWith("desc: " + line1 + "\ndesc: " + std::string(45, 'b') + "\n" + kRoomText),
+  EXPECT_TRUE(tool::parseSetText(setWith("desc: " + line1 + "\ndesc: " + std::string(45, 'b') + "\n" + kRoom),
                                  "t.txt", set, error))
       << error;
-  EXPECT_EQ(errorOf(setWith("desc: " + line1 + "\ndesc: " + std::string(46, 'b') + "\n" + kRoomText)),
+  EXPECT_EQ(errorOf(setWith("desc: " + line1 + "\ndesc: " + std::string(46, 'b') + "\n" + kRoom)),
             "t.txt:4:7: the description is longer than 2047 bytes");
 }
 
 TEST(SetTextErrors, DescriptionsCannotHoldMarkBytes) {
-  EXPECT_THAT(errorOf(setWith("desc: ab\\xF0\n" + std::string(kRoomText))), HasSubstr("t.txt:3:9: "));
-  EXPECT_THAT(errorOf(setWith("desc: \\x00\n" + std::string(kRoomText))), HasSubstr("t.txt:3:7: "));
-  EXPECT_THAT(errorOf(setWith("desc: a\\q\n" + std::string(kRoomText))), HasSubstr("t.txt:3:8: a backslash"));
-  EXPECT_THAT(errorOf(setWith("desc: \xFF\n" + std::string(kRoomText))), HasSubstr("t.txt:3:7: "));
+  EXPECT_THAT(errorOf(setWith("desc: ab\\xF0\n" + std::string(kRoom))), HasSubstr("t.txt:3:9: "));
+  EXPECT_THAT(errorOf(setWith("desc: \\x00\n" + std::string(kRoom))), HasSubstr("t.txt:3:7: "));
+  EXPECT_THAT(errorOf(setWith("desc: a\\q\n" + std::string(kRoom))), HasSubstr("t.txt:3:8: a backslash"));
+  EXPECT_THAT(errorOf(setWith("desc: \xFF\n" + std::string(kRoom))), HasSubstr("t.txt:3:7: "));
 }
 
 TEST(SetTextErrors, TheRobotStartsExactlyOnce) {
@@ -201,48 +201,48 @@ TEST(SetTextErrors, TheRobotStartsExactlyOnce) {
 }
 
 TEST(SetTextErrors, FieldsInTheWrongPlaceOrWithBadValues) {
-  EXPECT_EQ(errorOf(std::string("level: 1\n") + kRoomText), "t.txt:1:1: the file names no set: add a line \"set: NAME\"");
+  EXPECT_EQ(errorOf(std::string("level: 1\n") + kRoom), "t.txt:1:1: the file names no set: add a line \"set: NAME\"");
   EXPECT_EQ(errorOf("set: T\n"), "t.txt:1:1: the set has no level");
   EXPECT_EQ(errorOf("set: T\n# # #\n"), "t.txt:2:1: cells before the first \"level:\" line");
   EXPECT_EQ(errorOf("set: T\ndesc: hi\n"), "t.txt:2:1: \"desc:\" before the first \"level:\" line");
-  EXPECT_EQ(errorOf(setWith(std::string(kRoomText) + "code: x\n")), "t.txt:6:1: \"code:\" belongs before the first level");
+  EXPECT_EQ(errorOf(setWith(std::string(kRoom) + "code: x\n")), "t.txt:6:1: \"code:\" belongs before the first level");
   EXPECT_EQ(errorOf(setWith("hint: x\n")),
             "t.txt:3:1: unknown field \"hint:\"; fields are set:, code:, author:, guid:, level:, desc: and solution:");
-  EXPECT_EQ(errorOf(setWith(std::string(kRoomText) + "desc: late\n")),
+  EXPECT_EQ(errorOf(setWith(std::string(kRoom) + "desc: late\n")),
             "t.txt:6:1: a level's description comes before its grid");
   EXPECT_EQ(errorOf(setWith("solution: UUX\n")), "t.txt:3:13: solution keys are U, D, L, R and S");
 }
 
 TEST(SetTextErrors, GuidsAndAuthorsFitTheManifest) {
-  EXPECT_EQ(errorOf("set: T\nguid: a=b\nlevel:\n" + std::string(kRoomText)),
+  EXPECT_EQ(errorOf("set: T\nguid: a=b\nlevel:\n" + std::string(kRoom)),
             "t.txt:2:8: a guid is made of letters, digits, '-', '{' and '}'");
-  EXPECT_EQ(errorOf("set: T\nguid: " + std::string(65, 'a') + "\nlevel:\n" + kRoomText),
+  EXPECT_EQ(errorOf("set: T\nguid: " + std::string(65, 'a') + "\nlevel:\n" + kRoom),
             "t.txt:2:7: a guid has 1 to 64 characters");
   // The game records no such guid, so it would never ask before a second download.
   for (const char* guid : {"---", "{}"}) {
-    EXPECT_EQ(errorOf("set: T\nguid: " + std::string(guid) + "\nlevel:\n" + kRoomText),
+    EXPECT_EQ(errorOf("set: T\nguid: " + std::string(guid) + "\nlevel:\n" + kRoom),
               "t.txt:2:7: a guid holds at least one letter or digit");
   }
-  EXPECT_EQ(errorOf("set: T\nauthor: A\x01\nlevel:\n" + std::string(kRoomText)),
+  EXPECT_EQ(errorOf("set: T\nauthor: A\x01\nlevel:\n" + std::string(kRoom)),
             "t.txt:2:10: the author holds a control character");
-  EXPECT_EQ(errorOf(setWith(std::string(kRoomText) + "guid: x\n")), "t.txt:6:1: \"guid:\" belongs before the first level");
+  EXPECT_EQ(errorOf(setWith(std::string(kRoom) + "guid: x\n")), "t.txt:6:1: \"guid:\" belongs before the first level");
 }
 
 TEST(SetTextErrors, SetNamesHoldNoControlCharacters) {
-  EXPECT_EQ(errorOf("set: Seeds\r\r\nlevel:\n" + std::string(kRoomText)),
+  EXPECT_EQ(errorOf("set: Seeds\r\r\nlevel:\n" + std::string(kRoom)),
             "t.txt:1:11: the set's name holds a control character");
-  EXPECT_EQ(errorOf("set: \ta\x7F b\nlevel:\n" + std::string(kRoomText)),
+  EXPECT_EQ(errorOf("set: \ta\x7F b\nlevel:\n" + std::string(kRoom)),
             "t.txt:1:8: the set's name holds a control character");
 }
 
 TEST(SetTextErrors, CompletionCodesAreOneTo19PrintableCharacters) {
   SetSource set;
   std::string error;
-  EXPECT_TRUE(tool::parseSetText("set: T\ncode: " + std::string(19, 'c') + "\nlevel:\n" + kRoomText, "t.txt", set, error));
-  EXPECT_EQ(errorOf("set: T\ncode: " + std::string(20, 'c') + "\nlevel:\n" + kRoomText),
+  EXPECT_TRUE(tool::parseSetText("set: T\ncode: " + std::string(19, 'c') + "\nlevel:\n" + kRoom, "t.txt", set, error));
+  EXPECT_EQ(errorOf("set: T\ncode: " + std::string(20, 'c') + "\nlevel:\n" + kRoom),
             "t.txt:2:26: the completion code is longer than 19 characters");
-  EXPECT_EQ(errorOf("set: T\ncode:\nlevel:\n" + std::string(kRoomText)), "t.txt:2:6: the completion code is empty");
-  EXPECT_EQ(errorOf("set: T\ncode: a\xE9\nlevel:\n" + std::string(kRoomText)),
+  EXPECT_EQ(errorOf("set: T\ncode:\nlevel:\n" + std::string(kRoom)), "t.txt:2:6: the completion code is empty");
+  EXPECT_EQ(errorOf("set: T\ncode: a\xE9\nlevel:\n" + std::string(kRoom)),
             "t.txt:2:8: a completion code is printable ASCII");
 }
 

@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 
 using test::ToolRun;
 
-using test::runToolWith;
+using test::run;
 
 // Two lasers and two sensors.
 constexpr const char* kLasers = R"(
@@ -93,7 +93,7 @@ TEST(ToolInfo, ListsHeaderAndEveryLevel) {
     ASSERT_TRUE(set.setCompletionCode(true, "Gold7"));
     ASSERT_TRUE(set.setProgress(2));
   }
-  const ToolRun result = runToolWith({"info", "levels.dat"});
+  const ToolRun result = run({"info", "levels.dat"});
   EXPECT_EQ(result.code, 0);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.out,
@@ -111,7 +111,7 @@ TEST(ToolInfo, ANewSetFileHoldsTheDefaultRoom) {
   PuzzleSetFile set;
   ASSERT_TRUE(set.createSetFile("levels.dat"));
   set.close();
-  const ToolRun result = runToolWith({"info", "levels.dat"});
+  const ToolRun result = run({"info", "levels.dat"});
   EXPECT_EQ(result.code, 0);
   EXPECT_EQ(result.out,
             "progress 0\n"
@@ -134,7 +134,7 @@ TEST(ToolInfo, AndReplayReadHandMadeFiles) {
   file += "\xFF\x07"s + room + "QQQ";    // level 1, odd first byte
   test::writeFile("hand.dat", file);
 
-  const ToolRun info = runToolWith({"info", "hand.dat"});
+  const ToolRun info = run({"info", "hand.dat"});
   EXPECT_EQ(info.code, 0);
   EXPECT_EQ(info.out,
             "progress 5\n"
@@ -144,7 +144,7 @@ TEST(ToolInfo, AndReplayReadHandMadeFiles) {
             "level 1 size 3 3 robot 1 1 sensors 0 lasers 0\n");
 
   // Walled in: up and down do nothing, left then right face north again.
-  const ToolRun replay = runToolWith({"replay", "hand.dat", "1", "UDLR"});
+  const ToolRun replay = run({"replay", "hand.dat", "1", "UDLR"});
   EXPECT_EQ(replay.code, 0);
   EXPECT_THAT(replay.out, StartsWith("robot 1 1 0\nwon no\nsounds\nsize 3 3\n"));
 }
@@ -158,7 +158,7 @@ TEST(ToolInfo, DeletedLevelsAreNotCounted) {
     ASSERT_TRUE(set.seekLevel(1));
     ASSERT_TRUE(set.deleteLevel());
   }
-  const ToolRun result = runToolWith({"info", "levels.dat"});
+  const ToolRun result = run({"info", "levels.dat"});
   EXPECT_EQ(result.code, 0);
   EXPECT_EQ(result.out,
             "progress 0\n"
@@ -172,7 +172,7 @@ TEST(ToolInfo, JsonOutput) {
   ScratchFolder folder;
   test::writeSetFile("levels.dat", {kCorridor, kColumn});
   describeLevel("levels.dat", 1, "Caf\xE9");
-  const ToolRun result = runToolWith({"info", "levels.dat", "--json"});
+  const ToolRun result = run({"info", "levels.dat", "--json"});
   EXPECT_EQ(result.code, 0);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.out,
@@ -189,7 +189,7 @@ TEST(ToolInfo, AnUnreadableLevelIsListedAndFailsTheRun) {
   test::writeSetFile("levels.dat", {kCorridor, kColumn});
   const std::string bytes = test::readFile("levels.dat");
   patchByte("levels.dat", markerOffset(bytes, 1) + 6, 7);  // first cell: kind 7
-  const ToolRun result = runToolWith({"info", "levels.dat"});
+  const ToolRun result = run({"info", "levels.dat"});
   EXPECT_EQ(result.code, 1);
   EXPECT_EQ(result.out,
             "progress 0\n"
@@ -202,18 +202,18 @@ TEST(ToolInfo, AnUnreadableLevelIsListedAndFailsTheRun) {
 
 TEST(ToolInfo, FilesThatAreNoLevelFilesFail) {
   ScratchFolder folder;
-  expectBadInput(runToolWith({"info", "missing.dat"}), "missing.dat");
+  expectBadInput(run({"info", "missing.dat"}), "missing.dat");
   test::writeFile("short.dat", "\x01");
-  expectBadInput(runToolWith({"info", "short.dat", "--json"}), "short.dat");
+  expectBadInput(run({"info", "short.dat", "--json"}), "short.dat");
   fs::create_directory("folder.dat");
-  expectBadInput(runToolWith({"info", "folder.dat"}), "folder.dat");
+  expectBadInput(run({"info", "folder.dat"}), "folder.dat");
 }
 
 TEST(ToolInfo, TakesTheGamesWindowsStylePaths) {
   ScratchFolder folder;
   fs::create_directories("levels/abc");
   test::writeSetFile("levels/abc/levels.dat", {kCorridor});
-  const ToolRun result = runToolWith({"info", ".\\Levels\\abc\\levels.dat"});
+  const ToolRun result = run({"info", ".\\Levels\\abc\\levels.dat"});
   EXPECT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(result.out, "progress 0\ncode no\nlevels 1\nlevel 0 size 5 3 robot 3 1 sensors 0 lasers 0\n");
 }
@@ -225,7 +225,7 @@ TEST(ToolReplay, TheLevelIsChosenByItsIndex) {
   test::writeSetFile("levels.dat", {kCorridor, kColumn});
   // The sensor faces south, so the laser's beam from the north is swallowed
   // without a mark; facing the sensor, Up does nothing.
-  const ToolRun result = runToolWith({"replay", "levels.dat", "1", "LU"});
+  const ToolRun result = run({"replay", "levels.dat", "1", "LU"});
   EXPECT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(result.out,
             "robot 2 2 3\nwon no\nsounds\nsize 4 5\n"
@@ -247,11 +247,11 @@ TEST(ToolReplay, TheLevelIsChosenByItsIndex) {
 
 TEST(ToolReplay, MissingAndUnopenableFilesFail) {
   ScratchFolder folder;
-  expectBadInput(runToolWith({"replay", "missing.dat", "0", "U"}), "missing.dat");
+  expectBadInput(run({"replay", "missing.dat", "0", "U"}), "missing.dat");
   test::writeFile("short.dat", "\x01");
-  expectBadInput(runToolWith({"replay", "short.dat", "0", "U"}), "short.dat");
+  expectBadInput(run({"replay", "short.dat", "0", "U"}), "short.dat");
   fs::create_directory("folder.dat");
-  expectBadInput(runToolWith({"replay", "folder.dat", "0", "U"}), "folder.dat");
+  expectBadInput(run({"replay", "folder.dat", "0", "U"}), "folder.dat");
 }
 
 TEST(ToolReplay, CorruptLevelFilesFail) {
@@ -261,47 +261,47 @@ TEST(ToolReplay, CorruptLevelFilesFail) {
   const size_t marker = markerOffset(good, 0);
 
   patchByte("levels.dat", marker + 6, 7);  // a kind above 6
-  expectBadInput(runToolWith({"replay", "levels.dat", "0", "U"}), "cannot be read");
+  expectBadInput(run({"replay", "levels.dat", "0", "U"}), "cannot be read");
 
   test::writeFile("levels.dat", good.substr(0, marker + 12));  // ends inside the cells
-  expectBadInput(runToolWith({"replay", "levels.dat", "0", "U"}), "cannot be read");
+  expectBadInput(run({"replay", "levels.dat", "0", "U"}), "cannot be read");
 
   test::writeFile("levels.dat", good);
   patchByte("levels.dat", marker + 2, 0);  // width 0
-  expectBadInput(runToolWith({"replay", "levels.dat", "0", "U"}), "cannot be read");
+  expectBadInput(run({"replay", "levels.dat", "0", "U"}), "cannot be read");
 
   test::writeFile("levels.dat", "hello, not a level file\n");
-  expectBadInput(runToolWith({"replay", "levels.dat", "0", "U"}), "does not exist");
+  expectBadInput(run({"replay", "levels.dat", "0", "U"}), "does not exist");
 }
 
 TEST(ToolReplay, LevelsOutOfRangeFail) {
   ScratchFolder folder;
   test::writeSetFile("levels.dat", {kCorridor});
-  const ToolRun result = runToolWith({"replay", "levels.dat", "1", "U"});
+  const ToolRun result = run({"replay", "levels.dat", "1", "U"});
   expectBadInput(result, "level 1 does not exist");
   EXPECT_THAT(result.err, HasSubstr("1 level"));
-  expectBadInput(runToolWith({"replay", "levels.dat", "999999999", "U"}), "999999999");
+  expectBadInput(run({"replay", "levels.dat", "999999999", "U"}), "999999999");
   for (const char* level : {"-1", "x", "1.0", "", " 0", "0x1"}) {
     SCOPED_TRACE(level);
-    expectBadInput(runToolWith({"replay", "levels.dat", level, "U"}), "level");
+    expectBadInput(run({"replay", "levels.dat", level, "U"}), "level");
   }
 }
 
 TEST(ToolReplay, KeysOtherThanTheFiveFail) {
   ScratchFolder folder;
   test::writeSetFile("levels.dat", {kCorridor});
-  expectBadInput(runToolWith({"replay", "levels.dat", "0", "UDQ"}), "'Q'");
-  expectBadInput(runToolWith({"replay", "levels.dat", "0", "U D"}), "' '");
-  expectBadInput(runToolWith({"replay", "levels.dat", "0", "LR\n"}), "key 3");
+  expectBadInput(run({"replay", "levels.dat", "0", "UDQ"}), "'Q'");
+  expectBadInput(run({"replay", "levels.dat", "0", "U D"}), "' '");
+  expectBadInput(run({"replay", "levels.dat", "0", "LR\n"}), "key 3");
   // A bad key is reported whatever the file.
-  expectBadInput(runToolWith({"replay", "missing.dat", "0", "X"}), "'X'");
+  expectBadInput(run({"replay", "missing.dat", "0", "X"}), "'X'");
 }
 
 TEST(ToolReplay, ARobotStartOutsideTheGridIsHemmedInNotACrash) {
   ScratchFolder folder;
   test::writeSetFile("levels.dat", {kCorridor});
   patchByte("levels.dat", markerOffset(test::readFile("levels.dat"), 0) + 4, 100);
-  const ToolRun result = runToolWith({"replay", "levels.dat", "0", "ULURRDD"});
+  const ToolRun result = run({"replay", "levels.dat", "0", "ULURRDD"});
   EXPECT_EQ(result.code, 0);
   EXPECT_EQ(result.err, "");
   EXPECT_THAT(result.out, StartsWith("robot 100 1 1\nwon no\nsounds\nsize 5 3\n"));
@@ -324,7 +324,7 @@ TEST(ToolUsage, WrongCommandLinesShowTheUsage) {
   };
   for (const auto& args : wrong) {
     SCOPED_TRACE(::testing::PrintToString(args));
-    const ToolRun result = runToolWith(args);
+    const ToolRun result = run(args);
     EXPECT_EQ(result.code, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_THAT(result.err, StartsWith("trelux-tool: "));
@@ -333,7 +333,7 @@ TEST(ToolUsage, WrongCommandLinesShowTheUsage) {
 }
 
 TEST(ToolUsage, HelpGoesToStandardOutput) {
-  const ToolRun result = runToolWith({"--help"});
+  const ToolRun result = run({"--help"});
   EXPECT_EQ(result.code, 0);
   EXPECT_EQ(result.err, "");
   EXPECT_THAT(result.out, HasSubstr("trelux-tool replay LEVELS.DAT LEVEL KEYS [--json]"));

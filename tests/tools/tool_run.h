@@ -22,5 +22,7 @@ inline ToolRun runToolWith(const std::vector<std::string>& args) {
   const int code = tool::runTool(args, out, err);
   return {code, out.str(), err.str()};
 }
+// The short name of the command-line tests.
+inline ToolRun run(const std::vector<std::string>& args) { return runToolWith(args); }
 
 }  // namespace trelux::test
