@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds both builds (native and win32, plus the
 # libFuzzer programs) and runs every test: natively with AddressSanitizer and
-# UBSan, a short fuzzing run, and the Windows programs under Wine. Exit code 0
-# only when all pass. Ends with the time each phase took.
+# UBSan, a short fuzzing run, and the Windows programs under Wine, beside the
+# rest. Exit code 0 only when all pass. Ends with the time each phase took.
 set -uo pipefail
 cd "$(dirname "$0")"
 
@@ -29,6 +29,12 @@ build() {
   shift
   cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset"
 }
+# The same at a lower priority.
+build_beside() {
+  local preset=$1
+  shift
+  cmake --preset "$preset" "$@" >/dev/null && nice -n 10 cmake --build --preset "$preset"
+}
 # The Windows tests run from the build that runs here (scripts/windows-build.sh);
 # where that is the 64-bit one, the 32-bit build still makes the game.
 . scripts/windows-build.sh
@@ -43,22 +49,45 @@ if [ "$windows" = win32 ]; then
   phase "win32 build" build win32 -DTRELUX_TESTS=ON "$host_tools" || exit 1
 else
   echo "test.sh: this machine runs no 32-bit code: the Windows tests run from the 64-bit build"
-  phase "win32 build (the game)" build win32 -DTRELUX_TESTS=OFF "$host_tools" || exit 1
   phase "win64 build" build win64 "$host_tools" || exit 1
 fi
 
 status=0
-phase "native tests" ctest --preset native || status=1
-# A short libFuzzer run of each fuzz target; any crash, hang or sanitizer
-# report fails it.
-phase "fuzz runs" ctest --preset fuzz || status=1
-
 trap 'scripts/wine-prefix.sh stop "build/$windows"; report_times' EXIT
+# The Windows tests spend most of their time waiting for windows, one program
+# at a time, so what is left runs beside them, at a lower priority so that
+# their windows never wait for the compiler.
+windows_log="build/$windows-tests.log"
+windows_pid=
 if phase "Wine prefix start" scripts/wine-prefix.sh start "build/$windows"; then
-  phase "$windows tests under Wine" ctest --preset "$windows" || status=1
+  (
+    start=$SECONDS
+    ctest --preset "$windows" >"$windows_log" 2>&1
+    result=$?
+    echo "$result $(( SECONDS - start ))" >"$windows_log.end"
+  ) &
+  windows_pid=$!
 else
   echo "test.sh: the Wine prefix or its display did not start, so the Windows tests did not run" >&2
   status=1
+fi
+
+if [ "$windows" = win64 ]; then
+  phase "win32 build (the game), beside them" build_beside win32 -DTRELUX_TESTS=OFF "$host_tools" ||
+    status=1
+fi
+phase "native tests, beside them" nice -n 10 ctest --preset native || status=1
+# A short libFuzzer run of each fuzz target; any crash, hang or sanitizer
+# report fails it.
+phase "fuzz runs, beside them" nice -n 10 ctest --preset fuzz || status=1
+
+if [ -n "$windows_pid" ]; then
+  waited=$SECONDS
+  wait "$windows_pid"
+  cat "$windows_log"
+  read -r result took <"$windows_log.end" || { result=1; took=0; }
+  times+=("$(printf '%5d s  %s' "$took" "$windows tests under Wine (of which $(( SECONDS - waited )) s alone)")")
+  [ "$result" -eq 0 ] || status=1
 fi
 
 if [ "$status" -ne 0 ]; then
