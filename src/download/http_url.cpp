@@ -8,8 +8,6 @@ namespace trelux {
 
 namespace {
 
-constexpr std::string_view kScheme = "http://";
-
 bool hasScheme(std::string_view text) {
   const size_t colon = text.find(':');
   if (colon == std::string_view::npos || colon == 0) return false;
@@ -23,8 +21,8 @@ bool hasScheme(std::string_view text) {
 
 std::optional<HttpUrl> parseHttpUrl(const std::string& url) {
   const std::string_view text = url;
-  if (!equalsIgnoreAsciiCase(text.substr(0, kScheme.size()), kScheme)) return std::nullopt;
-  const std::string_view rest = text.substr(kScheme.size());
+  if (!equalsIgnoreAsciiCase(text.substr(0, kHttpScheme.size()), kHttpScheme)) return std::nullopt;
+  const std::string_view rest = text.substr(kHttpScheme.size());
   const size_t slash = rest.find_first_of("/?#");
   const std::string_view authority = rest.substr(0, slash);
   if (authority.empty() || authority.find('@') != std::string_view::npos) return std::nullopt;

@@ -4,8 +4,12 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace trelux {
+
+// The only scheme followed; matched without regard to case.
+inline constexpr std::string_view kHttpScheme = "http://";
 
 struct HttpUrl {
   std::string host;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/text.h"
+#include "download/http_url.h"
 
 namespace trelux {
 
@@ -37,9 +38,8 @@ std::string portNumber(std::string_view text) {
 PuzzleServer puzzleServerFrom(const std::string& setting) {
   const std::string trimmed = trimBlanks(setting);
   std::string_view text = trimmed;
-  constexpr std::string_view kScheme = "http://";
-  if (equalsIgnoreAsciiCase(text.substr(0, kScheme.size()), kScheme)) {
-    text.remove_prefix(kScheme.size());
+  if (equalsIgnoreAsciiCase(text.substr(0, kHttpScheme.size()), kHttpScheme)) {
+    text.remove_prefix(kHttpScheme.size());
   }
   while (!text.empty() && text.back() == '/') text.remove_suffix(1);
   const size_t colon = text.find(':');

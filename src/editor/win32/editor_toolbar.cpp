@@ -40,14 +40,14 @@ void EditorToolbar::destroy() {
   stripBrush_ = nullptr;
 }
 
-bool EditorToolbar::create(HWND mainWindow, HINSTANCE instance) {
+bool EditorToolbar::create(HWND owner, HINSTANCE instance) {
   RECT main{};
-  GetWindowRect(mainWindow, &main);
+  GetWindowRect(owner, &main);
   const int x = main.right;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - kToolbarHeight) >> 1;
   HMENU menu = LoadMenuA(instance, "editor_menu");
   window_ = createFittedWindow(0, kControlWindowClass, kToolbarTitle, kToolbarStyle, x, y,
-                               kPaletteWidth, kToolbarHeight, mainWindow, menu, instance, nullptr,
+                               kPaletteWidth, kToolbarHeight, owner, menu, instance, nullptr,
                                true);
   if (!window_) {
     // A menu given to a window that was never made belongs to nobody.
@@ -107,11 +107,11 @@ void EditorToolbar::createTooltips(HINSTANCE instance) {
 
 // The toolbar stays where it is, so the palette never moves under the mouse,
 // unless the main window has grown over it.
-void EditorToolbar::followMainWindow(HWND mainWindow) {
+void EditorToolbar::followMainWindow(HWND owner) {
   // Beside a maximized window is off the screen: the toolbar stays over it.
-  if (!exists() || IsZoomed(mainWindow)) return;
+  if (!exists() || IsZoomed(owner)) return;
   RECT main{}, own{}, overlap{};
-  GetWindowRect(mainWindow, &main);
+  GetWindowRect(owner, &main);
   GetWindowRect(window_, &own);
   if (!IntersectRect(&overlap, &main, &own)) return;
   SetWindowPos(window_, nullptr, main.right, own.top, 0, 0,

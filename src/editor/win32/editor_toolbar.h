@@ -23,14 +23,14 @@ class EditorToolbar {
 
   // Creates the window right of the main window, its menu and its buttons,
   // the floor tool checked, and shows it.
-  bool create(HWND mainWindow, HINSTANCE instance);
+  bool create(HWND owner, HINSTANCE instance);
   // Forgets the window before destroying it, so its last messages are not
   // taken for the toolbar's.
   void destroy();
   HWND window() const { return window_; }
   bool exists() const { return IsWindow(window_) != FALSE; }
   // Moves the toolbar out from under the main window after a change of size.
-  void followMainWindow(HWND mainWindow);
+  void followMainWindow(HWND owner);
 
   // The tool whose button is checked (the first, should there be more).
   const PaletteTool* selectedTool() const;
