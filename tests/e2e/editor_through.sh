@@ -60,13 +60,19 @@ xdotool type --delay 50 "My Lab"
 xdotool key Return
 toolbar=$(wait_until 20 window_named_other '^Editor Toolbar$') || fail "no editor toolbar"
 
-# The toolbar's client area, found by its T-mirror tools at (50, 0); the
-# board, by the panel beside its 7 columns, centred beside it.
-read -r tx ty < <(wait_until 20 seen editor-new locate "$run/tmirrors.png") ||
-  fail "the toolbar shows no palette"
-tx=$(( tx - 50 ))
-read -r px py < <(check locate "$shots/editor-new.png" "$art/colors.bmp") || fail "the editor shows no panel"
-bx=$(( px - 7 * 25 )); by=$(( py + $(board_top 7) ))
+# The toolbar's client area (tx, ty), found by its T-mirror tools at (50, 0);
+# the board's (bx, by), by the panel beside its 7 columns, centred beside it;
+# in the screenshot SHOT, with WHICH naming the editor in the failures.
+find_editor() {
+  local shot=$1 which=$2
+  read -r tx ty < <(wait_until 20 seen "$shot" locate "$run/tmirrors.png") ||
+    fail "the $which editor shows no palette"
+  tx=$(( tx - 50 ))
+  read -r px py < <(check locate "$shots/$shot.png" "$art/colors.bmp") ||
+    fail "the $which editor shows no panel"
+  bx=$(( px - 7 * 25 )); by=$(( py + $(board_top 7) ))
+}
+find_editor editor-new new
 tool() { click $(( tx + $1 * 25 + 12 )) $(( ty + $2 * 35 + 30 )); }
 cell() { click $(( bx + $1 * 25 + 12 )) $(( by + $2 * 25 + 12 )); }
 
@@ -118,11 +124,7 @@ box=$(wait_until 20 window_named_other '^Trelux$' "$window") || fail "restoring 
 import -window root "$shots/restore-question.png"
 press_in_box "$box" Return || fail "Return (Yes, the default) does not answer the restore question"
 toolbar=$(wait_until 20 window_named_other '^Editor Toolbar$') || fail "no editor toolbar after restoring"
-read -r tx ty < <(wait_until 20 seen editor-restored locate "$run/tmirrors.png") ||
-  fail "the restored editor shows no palette"
-tx=$(( tx - 50 ))
-read -r px py < <(check locate "$shots/editor-restored.png" "$art/colors.bmp") || fail "the restored editor shows no panel"
-bx=$(( px - 7 * 25 )); by=$(( py + $(board_top 7) ))
+find_editor editor-restored restored
 # Without a window manager nothing hands the board back its focus after the
 # question: a window manager would, as the player's click on the title would.
 wait_until 10 given_focus "$window" || fail "the restored board does not take the keyboard"

@@ -16,7 +16,7 @@ namespace trelux {
 namespace {
 
 using test::readFile;
-using test::runToolWith;
+using test::run;
 using test::ScratchFolder;
 using test::writeFile;
 
@@ -39,9 +39,9 @@ TEST(Publish, ManifestListsTheSetsInOrderWithTheirUrls) {
   ScratchFolder scratch;
   writeFile("alpha.txt", std::string("set: Alpha\nguid: {AB-12}\n") + kLevel);
   writeFile("zeta.txt", std::string("set: Zeta Set\nauthor: Ann\n") + kLevel);
-  const test::ToolRun run = runToolWith(
+  const test::ToolRun result = run(
       {"publish", "site", "--base-url", "http://127.0.0.1:8080", "alpha.txt", "zeta.txt"});
-  ASSERT_EQ(run.code, 0) << run.err;
+  ASSERT_EQ(result.code, 0) << result.err;
   const std::vector<ManifestSet> sets = publishedSets("site");
   ASSERT_EQ(sets.size(), 2u);
   EXPECT_EQ(sets[0].name, "Alpha");
@@ -52,7 +52,7 @@ TEST(Publish, ManifestListsTheSetsInOrderWithTheirUrls) {
   EXPECT_EQ(sets[1].author, "Ann");
   EXPECT_EQ(sets[1].date.size(), 10u);
   EXPECT_TRUE(isPlayableSetFile(readFile("site/sets/alpha.dat")));
-  ASSERT_EQ(runToolWith({"compile", "alpha.txt", "alpha.dat"}).code, 0);
+  ASSERT_EQ(run({"compile", "alpha.txt", "alpha.dat"}).code, 0);
   EXPECT_EQ(readFile("site/sets/alpha.dat"), readFile("alpha.dat"));
 }
 
@@ -60,8 +60,8 @@ TEST(Publish, GuidIsStableAndOwnToEachSet) {
   ScratchFolder scratch;
   writeFile("a.txt", std::string("set: Afterglow\n") + kLevel);
   writeFile("b.txt", std::string("set: Night Shift\n") + kLevel);
-  ASSERT_EQ(runToolWith({"publish", "one", "--base-url", "http://h/", "a.txt", "b.txt"}).code, 0);
-  ASSERT_EQ(runToolWith({"publish", "two", "--base-url", "http://h/x/", "a.txt"}).code, 0);
+  ASSERT_EQ(run({"publish", "one", "--base-url", "http://h/", "a.txt", "b.txt"}).code, 0);
+  ASSERT_EQ(run({"publish", "two", "--base-url", "http://h/x/", "a.txt"}).code, 0);
   const std::vector<ManifestSet> one = publishedSets("one");
   const std::vector<ManifestSet> two = publishedSets("two");
   ASSERT_EQ(one.size(), 2u);
@@ -76,10 +76,10 @@ TEST(Publish, WrongUsageAndBadSetsWriteNoManifest) {
   ScratchFolder scratch;
   writeFile("a.txt", std::string("set: A\n") + kLevel);
   writeFile("bad.txt", "set: Bad\n");
-  EXPECT_EQ(runToolWith({"publish", "site", "a.txt"}).code, 2) << "the base URL is required";
-  EXPECT_EQ(runToolWith({"publish", "site", "--base-url", "ftp://h/", "a.txt"}).code, 2);
+  EXPECT_EQ(run({"publish", "site", "a.txt"}).code, 2) << "the base URL is required";
+  EXPECT_EQ(run({"publish", "site", "--base-url", "ftp://h/", "a.txt"}).code, 2);
   EXPECT_EQ(
-      runToolWith({"publish", "site", "--base-url", "http://h/", "a.txt", "bad.txt"}).code, 1);
+      run({"publish", "site", "--base-url", "http://h/", "a.txt", "bad.txt"}).code, 1);
   EXPECT_EQ(readFile("site/download/files/trelux/download.php"), "");
 }
 
@@ -88,9 +88,9 @@ TEST(Publish, FolderThatCannotBeMadeIsReported) {
   ScratchFolder scratch;
   writeFile("a.txt", std::string("set: A\n") + kLevel);
   writeFile("site/sets", "");
-  const test::ToolRun run = runToolWith({"publish", "site", "--base-url", "http://h/", "a.txt"});
-  EXPECT_EQ(run.code, 1);
-  EXPECT_THAT(run.err, testing::StartsWith("trelux-tool: cannot make the folder site/sets: "));
+  const test::ToolRun result = run({"publish", "site", "--base-url", "http://h/", "a.txt"});
+  EXPECT_EQ(result.code, 1);
+  EXPECT_THAT(result.err, testing::StartsWith("trelux-tool: cannot make the folder site/sets: "));
 }
 
 }  // namespace

@@ -16,13 +16,11 @@ struct ToolRun {
   std::string err;
 };
 
-inline ToolRun runToolWith(const std::vector<std::string>& args) {
+inline ToolRun run(const std::vector<std::string>& args) {
   std::ostringstream out;
   std::ostringstream err;
   const int code = tool::runTool(args, out, err);
   return {code, out.str(), err.str()};
 }
-// The short name of the command-line tests.
-inline ToolRun run(const std::vector<std::string>& args) { return runToolWith(args); }
 
 }  // namespace trelux::test
