@@ -23,13 +23,7 @@ report_times() {
 }
 trap report_times EXIT
 
-# build PRESET [CMAKE_ARGS...]
-build() {
-  local preset=$1
-  shift
-  cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset"
-}
-# The same at a lower priority.
+# Builds PRESET [CMAKE_ARGS...] at a lower priority.
 build_beside() {
   local preset=$1
   shift
@@ -42,24 +36,38 @@ build_beside() {
 # Both Windows builds take their host programs (trelux-art, trelux-tool)
 # from one native sub-build.
 host_tools="-DTRELUX_HOST_BINARY_DIR=$PWD/build/host"
-phase "native build" build native || exit 1
-phase "fuzz build" build fuzz || exit 1
 windows=$windows_preset
 if [ "$windows" = win32 ]; then
-  phase "win32 build" build win32 -DTRELUX_TESTS=ON "$host_tools" || exit 1
+  windows_args=(-DTRELUX_TESTS=ON "$host_tools")
 else
   echo "test.sh: this machine runs no 32-bit code: the Windows tests run from the 64-bit build"
-  phase "win64 build" build win64 "$host_tools" || exit 1
+  windows_args=("$host_tools")
 fi
 
 status=0
 trap 'scripts/wine-prefix.sh stop "build/$windows"; report_times' EXIT
+# The Windows build comes first, since its tests take longest; the Wine
+# prefix and its display start beside it.
+cmake --preset "$windows" "${windows_args[@]}" >/dev/null || exit 1
+prefix_log="build/$windows-prefix-start.log"
+(
+  start=$SECONDS
+  scripts/wine-prefix.sh start "build/$windows" >"$prefix_log" 2>&1
+  echo "$? $(( SECONDS - start ))" >"$prefix_log.end"
+) &
+prefix_pid=$!
+phase "$windows build" cmake --build --preset "$windows" || exit 1
+wait "$prefix_pid"
+cat "$prefix_log"
+read -r prefix_result took <"$prefix_log.end" || { prefix_result=1; took=0; }
+times+=("$(printf '%5d s  %s' "$took" "Wine prefix start, beside the build")")
+
 # The Windows tests spend most of their time waiting for windows, one program
-# at a time, so what is left runs beside them, at a lower priority so that
-# their windows never wait for the compiler.
+# at a time, so every other build and test runs beside them, at a lower
+# priority so that their windows never wait for the compiler.
 windows_log="build/$windows-tests.log"
 windows_pid=
-if phase "Wine prefix start" scripts/wine-prefix.sh start "build/$windows"; then
+if [ "$prefix_result" -eq 0 ]; then
   (
     start=$SECONDS
     ctest --preset "$windows" >"$windows_log" 2>&1
@@ -72,14 +80,16 @@ else
   status=1
 fi
 
+phase "native build, beside them" build_beside native || status=1
+phase "native tests, beside them" nice -n 10 ctest --preset native || status=1
+phase "fuzz build, beside them" build_beside fuzz || status=1
+# A short libFuzzer run of each fuzz target; any crash, hang or sanitizer
+# report fails it.
+phase "fuzz runs, beside them" nice -n 10 ctest --preset fuzz || status=1
 if [ "$windows" = win64 ]; then
   phase "win32 build (the game), beside them" build_beside win32 -DTRELUX_TESTS=OFF "$host_tools" ||
     status=1
 fi
-phase "native tests, beside them" nice -n 10 ctest --preset native || status=1
-# A short libFuzzer run of each fuzz target; any crash, hang or sanitizer
-# report fails it.
-phase "fuzz runs, beside them" nice -n 10 ctest --preset fuzz || status=1
 
 if [ -n "$windows_pid" ]; then
   waited=$SECONDS

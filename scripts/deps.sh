@@ -6,8 +6,7 @@
 set -euo pipefail
 
 packages=(
-  # Both builds: the build system, and g++ for the host programs (trelux-art,
-  # trelux-tool) of the win32 build and the native-release preset.
+  # Both builds: the build system, and g++ for the native-release preset.
   cmake ninja-build g++
   # The tests of both builds: GoogleTest is built from these sources.
   googletest
@@ -25,9 +24,9 @@ packages=(
   # The test display and the end-to-end tests: Xvfb, xdpyinfo (is the display
   # up?), xdotool (windows, keys, clicks), ImageMagick (import, identify).
   xvfb x11-utils xdotool imagemagick
-  # The native and fuzz presets: clang and its sanitizer and libFuzzer
-  # runtimes.
-  clang libclang-rt-14-dev
+  # The native and fuzz presets and the host programs: clang, its sanitizer
+  # and libFuzzer runtimes, and its linker.
+  clang libclang-rt-14-dev lld
   # The host tools: trelux-art writes PNG with libpng, trelux-tool JSON with
   # nlohmann-json (the win32 build's trelux-tool.exe too: the header only).
   libpng-dev nlohmann-json3-dev
