@@ -1,24 +1,35 @@
 #!/usr/bin/env bash
-# Prepares the Wine prefix of a build folder and keeps one wineserver running
-# for a whole test run, so each Windows program starts in a fraction of a
-# second instead of seconds. Also starts a virtual X display for the windows
-# of the tests, and gives Wine a home whose ALSA configuration plays sound
-# into nothing, so that DirectSound works on a machine without sound.
+# Prepares the Wine prefixes of a build folder and keeps a wineserver running
+# in each for a whole test run, so each Windows program starts in a fraction
+# of a second instead of seconds. Two lanes (scripts/wine-lane.sh), each with
+# a virtual X display, a prefix and a wineserver of its own, so that two
+# windowed tests run at once; the second prefix is a copy of the first. Also
+# gives Wine a home whose ALSA configuration plays sound into nothing, so
+# that DirectSound works on a machine without sound.
 #   scripts/wine-prefix.sh start BUILD_DIR
 #   scripts/wine-prefix.sh stop BUILD_DIR
 set -euo pipefail
 
 action=${1:?start or stop}
 build=$(cd "${2:?build folder}" && pwd)
-export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG=-all
 # No Mono or Gecko installer dialog may block a prefix without a display.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# The build's own way of starting Wine: its loader (32 or 64 bits) and prefix.
+# The build's own way of starting Wine: its loader (32 or 64 bits), and the
+# prefix and display of the lane named as CTest names it.
 wine="$build/wine-run"
-display_file="$build/wine-display"
-xvfb_pid_file="$build/xvfb.pid"
+lanes=(0 1)
+
+# Sets the paths of lane $1.
+use_lane() {
+  export CTEST_RESOURCE_GROUP_0_DISPLAY="id:$1,slots:1"
+  . "$(dirname "$0")/wine-lane.sh"
+  export WINEPREFIX="$build/wineprefix$wine_lane"
+  display_file="$build/wine-display$wine_lane"
+  xvfb_pid_file="$build/xvfb$wine_lane.pid"
+  ready_mark="$WINEPREFIX/.trelux-ready"
+}
 
 . "$(dirname "$0")/xvfb.sh"
 
@@ -56,10 +67,8 @@ quietly() {
     fail "$what failed (exit code $?); its output is in $build/wine-prefix.log"
 }
 
-# A prefix is ready only once every setting below is in; a start that failed
-# half-way prepares it again.
-ready_mark="$WINEPREFIX/.trelux-ready"
-
+# A prefix is ready only once every setting below is in (the mark); a start
+# that failed half-way prepares it again.
 prepare_prefix() {
   quietly "wineboot --init (creating the prefix $WINEPREFIX)" "$wine" wineboot --init
   quietly "wineserver -w" wineserver -w
@@ -74,24 +83,47 @@ prepare_prefix() {
   touch "$ready_mark"
 }
 
+# Copies lane 0's prepared prefix as the prefix of the current lane.
+copy_prefix() {
+  local first="$build/wineprefix"
+  rm -rf "$WINEPREFIX"
+  cp -a "$first" "$WINEPREFIX" || fail "copying $first to $WINEPREFIX failed"
+}
+
+# Starts the wineserver of the current lane and Wine's services, so that
+# they don't hold the output pipe of the first test program.
+start_server() {
+  quietly "starting the persistent wineserver of $WINEPREFIX" wineserver -p
+  quietly "starting Wine's services (wineboot) in $WINEPREFIX" "$wine" wineboot
+}
+
+stop_lanes() {
+  for lane in "${lanes[@]}"; do
+    use_lane "$lane"
+    [ ! -d "$WINEPREFIX" ] || wineserver -k 2>/dev/null || true
+    stop_display
+  done
+}
+
 case "$action" in
   start)
-    stop_display
-    start_display
-    export DISPLAY=":$(cat "$display_file")"
+    stop_lanes
     make_home
     export HOME="$build/wine-home"
-    # A server of this prefix left by a run that never stopped is ours too.
-    wineserver -k 2>/dev/null || true
-    [ -f "$ready_mark" ] || prepare_prefix
-    quietly "starting the persistent wineserver" wineserver -p
-    # Let Wine's own services start now, so that they don't hold the output
-    # pipe of the first test program.
-    quietly "starting Wine's services (wineboot)" "$wine" wineboot
+    for lane in "${lanes[@]}"; do
+      use_lane "$lane"
+      start_display
+      if [ ! -f "$ready_mark" ]; then
+        if [ "$lane" = 0 ]; then prepare_prefix; else copy_prefix; fi
+      fi
+    done
+    for lane in "${lanes[@]}"; do
+      use_lane "$lane"
+      start_server
+    done
     ;;
   stop)
-    wineserver -k 2>/dev/null || true
-    stop_display
+    stop_lanes
     ;;
   *)
     echo "usage: $0 start|stop BUILD_DIR" >&2

@@ -9,9 +9,10 @@ fail() {
   exit 1
 }
 
-[ -f "$build/wine-display" ] ||
+. "$source/scripts/wine-lane.sh"
+[ -f "$build/wine-display$wine_lane" ] ||
   fail "no test display; start it with scripts/wine-prefix.sh start $build"
-export DISPLAY=":$(cat "$build/wine-display")"
+export DISPLAY=":$(cat "$build/wine-display$wine_lane")"
 xdpyinfo >/dev/null 2>&1 ||
   fail "the test display $DISPLAY does not answer; start it again with scripts/wine-prefix.sh start $build"
 

@@ -21,7 +21,7 @@ shots="$run/shots"
 art="$build/art"
 . "$source/tests/e2e/common.sh"
 
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
+export WINEPREFIX="$build/wineprefix$wine_lane" WINEDEBUG=-all
 key='HKCU\Software\Marblewick\Trelux'
 entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trelux'
 profile="$WINEPREFIX/drive_c/users/$(id -un)"

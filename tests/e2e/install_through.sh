@@ -21,7 +21,7 @@ shots="$run/shots"
 art="$build/art"
 . "$source/tests/e2e/common.sh"
 
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
+export WINEPREFIX="$build/wineprefix$wine_lane" WINEDEBUG=-all
 # The package's default, %LOCALAPPDATA%\Programs\Trelux, as Wine names it.
 profile="$WINEPREFIX/drive_c/users/$(id -un)"
 target="$profile/AppData/Local/Programs/Trelux"
