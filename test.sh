@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds both builds (native and win32, plus the
-# libFuzzer programs) and runs every test: natively with AddressSanitizer and
+# Installs what is missing, builds both builds (native with the libFuzzer
+# programs, and win32) and runs every test: natively with AddressSanitizer and
 # UBSan, a short fuzzing run, and the Windows programs under Wine, beside the
 # rest. Exit code 0 only when all pass. Ends with the time each phase took.
 set -uo pipefail
@@ -81,11 +81,9 @@ else
 fi
 
 phase "native build, beside them" build_beside native || status=1
-phase "native tests, beside them" nice -n 10 ctest --preset native || status=1
-phase "fuzz build, beside them" build_beside fuzz || status=1
-# A short libFuzzer run of each fuzz target; any crash, hang or sanitizer
-# report fails it.
-phase "fuzz runs, beside them" nice -n 10 ctest --preset fuzz || status=1
+# With them a short libFuzzer run of each fuzz target; any crash, hang or
+# sanitizer report fails it.
+phase "native tests and fuzz runs, beside them" nice -n 10 ctest --preset native || status=1
 if [ "$windows" = win64 ]; then
   phase "win32 build (the game), beside them" build_beside win32 -DTRELUX_TESTS=OFF "$host_tools" ||
     status=1
