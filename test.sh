@@ -29,6 +29,32 @@ build_beside() {
   shift
   cmake --preset "$preset" "$@" >/dev/null && nice -n 10 cmake --build --preset "$preset"
 }
+# Runs COMMAND... in the background, its output kept in LOG until collected.
+background() {
+  local log=$1
+  shift
+  (
+    start=$SECONDS
+    "$@" >"$log" 2>&1
+    echo "$? $(( SECONDS - start ))" >"$log.end"
+  ) &
+}
+# Waits for the background job PID, shows its LOG and notes it as phase NAME;
+# fails when the job failed.
+collect() {
+  local name=$1 log=$2 pid=$3 result took
+  wait "$pid"
+  cat "$log"
+  read -r result took <"$log.end" || { result=1; took=0; }
+  times+=("$(printf '%5d s  %s' "$took" "$name")")
+  return "$result"
+}
+# The native build, then its tests and with them a short libFuzzer run of
+# each fuzz target (any crash, hang or sanitizer report fails it).
+native_build_and_tests() {
+  build_beside native && nice -n 10 ctest --preset native
+}
+
 # The Windows tests run from the build that runs here (scripts/windows-build.sh);
 # where that is the 64-bit one, the 32-bit build still makes the game.
 . scripts/windows-build.sh
@@ -47,55 +73,36 @@ fi
 status=0
 trap 'scripts/wine-prefix.sh stop "build/$windows"; report_times' EXIT
 # The Windows build comes first, since its tests take longest; the Wine
-# prefix and its display start beside it.
+# prefix and its display start beside it, and the native build and tests
+# run beside it and its tests at a lower priority, taking what CPU they
+# leave, so that their windows never wait for the compiler.
 cmake --preset "$windows" "${windows_args[@]}" >/dev/null || exit 1
 prefix_log="build/$windows-prefix-start.log"
-(
-  start=$SECONDS
-  scripts/wine-prefix.sh start "build/$windows" >"$prefix_log" 2>&1
-  echo "$? $(( SECONDS - start ))" >"$prefix_log.end"
-) &
+background "$prefix_log" scripts/wine-prefix.sh start "build/$windows"
 prefix_pid=$!
-phase "$windows build" cmake --build --preset "$windows" || exit 1
-wait "$prefix_pid"
-cat "$prefix_log"
-read -r prefix_result took <"$prefix_log.end" || { prefix_result=1; took=0; }
-times+=("$(printf '%5d s  %s' "$took" "Wine prefix start, beside the build")")
+native_log="build/native-build-and-tests.log"
+background "$native_log" native_build_and_tests
+native_pid=$!
+windows_built=yes
+phase "$windows build" cmake --build --preset "$windows" || { windows_built=; status=1; }
 
-# The Windows tests spend most of their time waiting for windows, one program
-# at a time, so every other build and test runs beside them, at a lower
-# priority so that their windows never wait for the compiler.
 windows_log="build/$windows-tests.log"
 windows_pid=
-if [ "$prefix_result" -eq 0 ]; then
-  (
-    start=$SECONDS
-    ctest --preset "$windows" >"$windows_log" 2>&1
-    result=$?
-    echo "$result $(( SECONDS - start ))" >"$windows_log.end"
-  ) &
-  windows_pid=$!
-else
+if ! collect "Wine prefix start, beside the build" "$prefix_log" "$prefix_pid"; then
   echo "test.sh: the Wine prefix or its display did not start, so the Windows tests did not run" >&2
   status=1
+elif [ -n "$windows_built" ]; then
+  background "$windows_log" ctest --preset "$windows"
+  windows_pid=$!
 fi
 
-phase "native build, beside them" build_beside native || status=1
-# With them a short libFuzzer run of each fuzz target; any crash, hang or
-# sanitizer report fails it.
-phase "native tests and fuzz runs, beside them" nice -n 10 ctest --preset native || status=1
-if [ "$windows" = win64 ]; then
-  phase "win32 build (the game), beside them" build_beside win32 -DTRELUX_TESTS=OFF "$host_tools" ||
+if [ "$windows" = win64 ] && [ -n "$windows_built" ]; then
+  phase "win32 build (the game), beside the Windows tests" build_beside win32 -DTRELUX_TESTS=OFF "$host_tools" ||
     status=1
 fi
-
+collect "native build, tests and fuzz runs, beside the rest" "$native_log" "$native_pid" || status=1
 if [ -n "$windows_pid" ]; then
-  waited=$SECONDS
-  wait "$windows_pid"
-  cat "$windows_log"
-  read -r result took <"$windows_log.end" || { result=1; took=0; }
-  times+=("$(printf '%5d s  %s' "$took" "$windows tests under Wine (of which $(( SECONDS - waited )) s alone)")")
-  [ "$result" -eq 0 ] || status=1
+  collect "$windows tests under Wine" "$windows_log" "$windows_pid" || status=1
 fi
 
 if [ "$status" -ne 0 ]; then
