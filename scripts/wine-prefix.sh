@@ -97,6 +97,8 @@ start_server() {
   quietly "starting Wine's services (wineboot) in $WINEPREFIX" "$wine" wineboot
 }
 
+# Ends the servers and displays of every lane; at a start, those left by a
+# run that never stopped are ours too.
 stop_lanes() {
   for lane in "${lanes[@]}"; do
     use_lane "$lane"
