@@ -35,14 +35,13 @@ window=$(wait_for_window '^Trelux$' 60) || fail "the main window did not appear"
 
 read -r width height < <(identify -format '%w %h\n' "$art/colors.bmp")
 row=$(( height / 5 ))
-chooser_focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 new_game() {
   read -r mx my < <(wait_until 30 seen "menu-$1" menu "$art/colors.bmp") || fail "no main menu"
   click $(( mx + width / 2 )) $(( my + row / 2 ))
   local chooser
   chooser=$(wait_for_window '^Choose Puzzle Set$' 20) || fail "no chooser"
   # The chooser opens on the first set with the list focused: Enter takes it.
-  wait_until 10 chooser_focused "$chooser" || fail "the chooser does not have the keyboard"
+  takes_keyboard "$chooser" || fail "the chooser does not have the keyboard"
   xdotool key Return
 }
 

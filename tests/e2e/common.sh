@@ -62,15 +62,15 @@ ended() {
   ! kill -0 "$1" 2>/dev/null || { echo "process $1 still runs" >&2; return 1; }
 }
 
-# Waits until the message box $1 has the keyboard. Wine gives an unmanaged
-# window X's focus stamped with the time of its thread's last message, and a
-# loaded X server can drop that request as stale: the box is then active for
-# Windows (its button shows the focus) while X sends the keys elsewhere. A
-# player's click on the box mends that; after 5 s the test does the same, and
-# says so.
-box_takes_keyboard() {
+# Waits until the message box or dialog $1, just shown, has the keyboard.
+# Wine gives an unmanaged window X's focus stamped with the time of its
+# thread's last message, and a loaded X server can drop that request as
+# stale: the window is then active for Windows (its button shows the focus)
+# while X sends the keys elsewhere. A player's click on it mends that; after
+# 5 s the test does the same, and says so.
+takes_keyboard() {
   wait_until 5 has_focus "$1" 2>/dev/null && return 0
-  echo "$(basename "$0" .sh): the box $1 had no keyboard after 5 s; clicked on it" >&2
+  echo "$(basename "$0" .sh): the window $1 had no keyboard after 5 s; clicked on it" >&2
   wait_until 10 given_focus "$1"
 }
 given_focus() { xdotool windowfocus "$1" 2>/dev/null; has_focus "$1"; }
@@ -79,11 +79,11 @@ given_focus() { xdotool windowfocus "$1" 2>/dev/null; has_focus "$1"; }
 # sent in the moment X's focus moves may reach no window; it is sent again.
 press_in_box() {
   local box=$1 key=$2
-  box_takes_keyboard "$box" || return 1
+  takes_keyboard "$box" || return 1
   xdotool key "$key"
   wait_until 3 box_gone "$box" 2>/dev/null && return 0
   echo "$(basename "$0" .sh): the box $box did not take $key; pressed again" >&2
-  box_takes_keyboard "$box" || return 1
+  takes_keyboard "$box" || return 1
   xdotool key "$key"
   wait_until 10 box_gone "$box"
 }

@@ -55,7 +55,7 @@ row=$(( height / 5 ))
 # --- Level Editor: no unlocked set, so a new one is asked for ---------------
 click $(( mx + width / 2 )) $(( my + 2 * row + row / 2 ))
 dialog=$(wait_until 20 window_named_other '^New Puzzle Set$') || fail "no New Puzzle Set dialog"
-wait_until 10 focused "$dialog" || fail "the New Puzzle Set dialog does not have the keyboard"
+takes_keyboard "$dialog" || fail "the New Puzzle Set dialog does not have the keyboard"
 xdotool type --delay 50 "My Lab"
 xdotool key Return
 toolbar=$(wait_until 20 window_named_other '^Editor Toolbar$') || fail "no editor toolbar"
@@ -118,7 +118,7 @@ window=$(wait_until 60 window_named_other '^Trelux$') || fail "the main window d
 read -r mx my < <(wait_until 30 seen menu-restarted locate "$art/colors.bmp") || fail "no main menu after the kill"
 click $(( mx + width / 2 )) $(( my + 2 * row + row / 2 ))
 chooser=$(wait_until 20 window_named_other '^Choose Puzzle Set$') || fail "no chooser for the editor"
-wait_until 10 focused "$chooser" || fail "the editor's chooser does not have the keyboard"
+takes_keyboard "$chooser" || fail "the editor's chooser does not have the keyboard"
 xdotool key m Return
 box=$(wait_until 20 window_named_other '^Trelux$' "$window") || fail "restoring the unsaved wall was not offered"
 import -window root "$shots/restore-question.png"
@@ -146,7 +146,7 @@ if ls "$run/game/levels/"_ple_* >/dev/null 2>&1; then fail "the editor left file
 # --- New Game: My Lab, won with R U U L U -------------------------------------
 click $(( mx + width / 2 )) $(( my + row / 2 ))
 chooser=$(wait_until 20 window_named_other '^Choose Puzzle Set$') || fail "no chooser"
-wait_until 10 focused "$chooser" || fail "the chooser does not have the keyboard"
+takes_keyboard "$chooser" || fail "the chooser does not have the keyboard"
 xdotool key m Return  # the list has the keyboard: M picks My Lab
 read -r px py < <(wait_until 30 seen play-my-lab locate "$art/colors.bmp") || fail "My Lab is not played"
 bx=$(( px - 7 * 25 )); by=$(( py + $(board_top 7) ))

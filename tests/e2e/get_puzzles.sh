@@ -135,7 +135,7 @@ read -r mx my < <(wait_until 20 seen menu-again menu "$art/colors.bmp") ||
   fail "the main menu does not return after the list"
 click $(( mx + width / 2 )) $(( my + row / 2 ))
 chooser=$(wait_for_window '^Choose Puzzle Set$' 20) || fail "no chooser"
-wait_until 10 has_focus "$chooser" || fail "the chooser does not have the keyboard"
+takes_keyboard "$chooser" || fail "the chooser does not have the keyboard"
 xdotool key a  # the list has the keyboard: A picks Afterglow
 import -window root "$shots/chooser.png"
 xdotool key Return

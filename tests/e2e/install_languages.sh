@@ -91,7 +91,7 @@ install_in() {
   wait_until 10 focus_on "$window" || fail "$name: the menu does not take the keyboard"
   xdotool key Return
   chooser=$(wait_for_window '^Choose Puzzle Set$' 20) || fail "$name: no chooser"
-  wait_until 10 focus_on "$chooser" || fail "$name: the chooser does not take the keyboard"
+  takes_keyboard "$chooser" || fail "$name: the chooser does not take the keyboard"
   xdotool key t
   shot "$name-chooser"
   xdotool key Return

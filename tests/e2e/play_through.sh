@@ -62,7 +62,7 @@ row=$(( height / 5 ))
 wait_until 10 has_focus "$window" || fail "the main menu does not have the keyboard"
 xdotool key Return
 chooser=$(wait_for_window '^Choose Puzzle Set$' 20) || fail "Enter on the menu shows no chooser"
-wait_until 10 has_focus "$chooser" || fail "the chooser does not have the keyboard"
+takes_keyboard "$chooser" || fail "the chooser does not have the keyboard"
 import -window root "$shots/chooser.png"
 xdotool key Return
 
