@@ -16,14 +16,30 @@ export DISPLAY=":$(cat "$build/wine-display$wine_lane")"
 xdpyinfo >/dev/null 2>&1 ||
   fail "the test display $DISPLAY does not answer; start it again with scripts/wine-prefix.sh start $build"
 
-# Debian's own Python, which has numpy and PIL from the packages.
-check() { /usr/bin/python3 "$source/tests/e2e/shots.py" "$@"; }
+# The screenshots and their checks (shots.py), in one Python that stays
+# (Debian's own, which has numpy and PIL from the packages). Its pipes are
+# copied to descriptors of their own, which subshells keep as well.
+coproc SHOTS { exec /usr/bin/python3 "$source/tests/e2e/shots.py" serve; }
+exec {shots_in}>&"${SHOTS[1]}" {shots_out}<&"${SHOTS[0]}"
+# Runs `shots.py COMMAND ARGS...` in it: its output, messages and status.
+check() {
+  local request status lines messages line
+  printf -v request '%s\t' "$@"
+  printf '%s\n' "${request%$'\t'}" >&"$shots_in" &&
+    read -r status lines messages <&"$shots_out" ||
+    { echo "the screenshot checker has ended" >&2; return 2; }
+  for (( ; lines > 0; lines-- )); do read -r line <&"$shots_out"; echo "$line"; done
+  for (( ; messages > 0; messages-- )); do read -r line <&"$shots_out"; echo "$line" >&2; done
+  return "$status"
+}
+# Saves the screen as FILE.
+screenshot() { check shot "$1"; }
 
 # Saves the screen as FILE, then runs `check COMMAND FILE ARGS...` on it.
 shot_shows() {
   local file=$1 command=$2
   shift 2
-  import -window root "$file" && check "$command" "$file" "$@"
+  screenshot "$file" && check "$command" "$file" "$@"
 }
 
 # Saves screenshot NAME into $shots and checks it with shots.py COMMAND ARGS...

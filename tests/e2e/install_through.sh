@@ -30,8 +30,7 @@ key='HKCU\Software\Marblewick\Trelux'
 entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trelux'
 locked="$WINEPREFIX/drive_c/inst/Locked"
 
-check() { /usr/bin/python3 "$source/tests/e2e/shots.py" "$@"; }
-shot() { import -window root "$shots/$1.png"; }
+shot() { screenshot "$shots/$1.png"; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 no_window() { ! xdotool search --name "$1" >/dev/null 2>&1; }
 # Gives the window the keyboard and says whether it has it.
@@ -85,17 +84,7 @@ screen_is() {
 }
 click() { xdotool mousemove $(( ox + $1 )) $(( oy + $2 )) click 1; }
 # The count of pure yellow pixels across the window's client rows $2 to $3.
-yellow_pixels() {
-  /usr/bin/python3 - "$shots/$1.png" "$ox" $(( oy + $2 )) $(( oy + $3 )) <<'PY'
-import sys
-import numpy as np
-from PIL import Image
-shot = np.asarray(Image.open(sys.argv[1]).convert("RGB"))
-x, top, bottom = map(int, sys.argv[2:5])
-band = shot[top:bottom, x:x + 390]
-print(int(np.all(band == (255, 255, 0), axis=2).sum()))
-PY
-}
+yellow_pixels() { check count "$shots/$1.png" "$ox" $(( oy + $2 )) 390 $(( $3 - $2 )) 255 255 0; }
 
 # --- Screen 0: Install and Quit ------------------------------------------------
 start_installer "$package"

@@ -15,15 +15,46 @@ since its place on the screen is up to the window system.
         the 25 x 25 block at X, Y is tile number TILE of the tileset
     shots.py number SHOT.png DIGITS.bmp X Y N
         the three digits at X, Y show N, with leading zeros
+    shots.py count SHOT.png X Y WIDTH HEIGHT R G B
+        prints how many pixels of the block at X, Y have this colour
+    shots.py shot SHOT.png                         saves the screen ($DISPLAY)
+    shots.py serve
+        runs each line of standard input (the arguments of one command above,
+        tab-separated) and answers "STATUS NOUT NERR" then the NOUT lines it
+        printed and the NERR lines of its messages: one Python for all the
+        checks of a test, which look at the screen several times a second,
+        where starting Python with numpy and PIL takes a quarter of a
+        CPU-second
 """
+import contextlib
+import io
+import os
+import select
 import sys
 
 import numpy as np
-from PIL import Image
+from PIL import Image, ImageGrab
+
+# Pictures by path, with the modification time they were read at: the art
+# is read once per test, and a screenshot just saved is not read back.
+pictures = {}
 
 
 def load(path):
-    return np.asarray(Image.open(path).convert("RGB"), dtype=np.int16)
+    stamp = os.stat(path).st_mtime_ns
+    cached = pictures.get(path)
+    if cached is None or cached[0] != stamp:
+        cached = (stamp, np.asarray(Image.open(path).convert("RGB"), dtype=np.int16))
+        pictures[path] = cached
+    return cached[1]
+
+
+def save_screen(path):
+    """Saves the screen as PNG; fast compression, since a test saves
+    hundreds."""
+    screen = ImageGrab.grab(xdisplay=os.environ["DISPLAY"]).convert("RGB")
+    screen.save(path, compress_level=1)
+    pictures[path] = (os.stat(path).st_mtime_ns, np.asarray(screen, dtype=np.int16))
 
 
 def locate(shot, picture):
@@ -67,6 +98,9 @@ def same_block(shot, x, y, picture, px, py, width, height):
 
 def main(argv):
     command = argv[1]
+    if command == "shot":
+        save_screen(argv[2])
+        return 0
     shot = load(argv[2])
     if command == "locate":
         found = locate(shot, load(argv[3]))
@@ -111,9 +145,44 @@ def main(argv):
                 print(f"the digits at {x},{y} do not show {n:03d}", file=sys.stderr)
                 return 1
         return 0
+    if command == "count":
+        x, y, width, height, r, g, b = map(int, argv[3:10])
+        block = shot[y : y + height, x : x + width]
+        print(int(np.all(block == (r, g, b), axis=2).sum()))
+        return 0
     print(__doc__, file=sys.stderr)
     return 2
 
 
+def answer(line):
+    out, err = io.StringIO(), io.StringIO()
+    with contextlib.redirect_stdout(out), contextlib.redirect_stderr(err):
+        try:
+            status = main(["shots.py", *line.split("\t")])
+        except Exception as error:  # one bad check must not end the others
+            print(f"shots.py: {error!r}", file=sys.stderr)
+            status = 2
+    lines = [out.getvalue().splitlines(), err.getvalue().splitlines()]
+    return "\n".join([f"{status} {len(lines[0])} {len(lines[1])}", *lines[0], *lines[1]]) + "\n"
+
+
+def serve():
+    """Answers until standard input ends or the test that started it has
+    gone (a program it started may still hold the pipe)."""
+    parent, pending = os.getppid(), b""
+    while os.getppid() == parent:
+        if not select.select([0], [], [], 1.0)[0]:
+            continue
+        chunk = os.read(0, 65536)
+        if not chunk:
+            break
+        pending += chunk
+        while b"\n" in pending:
+            line, pending = pending.split(b"\n", 1)
+            sys.stdout.write(answer(line.decode()))
+            sys.stdout.flush()
+    return 0
+
+
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(serve() if sys.argv[1:] == ["serve"] else main(sys.argv))

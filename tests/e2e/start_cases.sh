@@ -47,7 +47,7 @@ printf 'pcm.!default { type null }\n' >"$run/home/.asoundrc"
 start_game
 box=$(wait_for_window '^Trelux$' 60) || fail "no message without trelux.dll"
 takes_keyboard "$box" || fail "the message does not have the keyboard"
-import -window root "$run/missing-library.png"
+screenshot "$run/missing-library.png"
 press_in_box "$box" Return || fail "Return does not close the message"
 wait_until 20 ended "$game" || fail "the game did not end after its message"
 status=0
