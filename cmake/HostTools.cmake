@@ -25,8 +25,11 @@ ExternalProject_Add(host_tools
     -DCMAKE_BUILD_TYPE=Release
     -DTRELUX_HOST_TOOLS_ONLY=ON
     -DTRELUX_TESTS=OFF
-    # clang optimises them in two thirds of the time g++ takes.
+    # clang optimises them in two thirds of the time g++ takes, and at -O1
+    # in two thirds of the time -O3 takes, while the art and the level
+    # table come out the same and no slower.
     -DCMAKE_CXX_COMPILER=clang++
+    "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG"
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
   USES_TERMINAL_BUILD ON
