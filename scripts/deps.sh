@@ -8,8 +8,9 @@ set -euo pipefail
 packages=(
   # Both builds: the build system, and g++ for the native-release preset.
   cmake ninja-build g++
-  # The tests of both builds: GoogleTest is built from these sources.
-  googletest
+  # The tests: the Windows builds compile GoogleTest from its sources, the
+  # native build links Debian's compiled one.
+  googletest libgtest-dev libgmock-dev
   # bench/ (built when present; numbers from the native-release preset).
   libbenchmark-dev
   # The win32 build: i686 compilers with POSIX threads (GoogleTest needs
@@ -22,7 +23,7 @@ packages=(
   # Courier New (the game's text).
   wine wine32:i386 libasound2:i386 fonts-wine fonts-liberation
   # The test display and the end-to-end tests: Xvfb, xdpyinfo (is the display
-  # up?), xdotool (windows, keys, clicks), ImageMagick (import, identify).
+  # up?), xdotool (windows, keys, clicks), ImageMagick (convert, identify).
   xvfb x11-utils xdotool imagemagick
   # The native and fuzz presets and the host programs: clang, its sanitizer
   # and libFuzzer runtimes, and its linker.
@@ -34,8 +35,8 @@ packages=(
   # real web server: nginx, started by the test on a free port with its own
   # configuration (the package's own service is not used).
   nginx-light
-  # Test helpers: the test WAV files, the screenshot and capture checks of the
-  # end-to-end tests (numpy, PIL).
+  # Test helpers: the test WAV files, the screenshots and their checks and the
+  # capture checks of the end-to-end tests (numpy, PIL).
   python3 python3-numpy python3-pil
   # The installer's end-to-end test runs Wine in Russian and in French (Wine
   # takes its ANSI code page from the locale), which must be generated.
