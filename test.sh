@@ -27,11 +27,11 @@ trap report_times EXIT
 # kernel gives them on request: clang then builds in a fifth less CPU time,
 # spending less in page faults (mingw's GCC keeps a heap of its own).
 huge_pages=(env "GLIBC_TUNABLES=${GLIBC_TUNABLES:+$GLIBC_TUNABLES:}glibc.malloc.hugetlb=1")
-# Builds PRESET [CMAKE_ARGS...] at a lower priority.
+# Builds PRESET in folder DIR [with CMAKE_ARGS...] at a lower priority.
 build_beside() {
-  local preset=$1
-  shift
-  cmake --preset "$preset" "$@" >/dev/null && nice -n 10 "${huge_pages[@]}" cmake --build --preset "$preset"
+  local preset=$1 dir=$2
+  shift 2
+  cmake --preset "$preset" -B "$dir" "$@" >/dev/null && nice -n 10 "${huge_pages[@]}" cmake --build "$dir"
 }
 # Runs COMMAND... in the background, its output kept in LOG until collected.
 background() {
@@ -56,7 +56,7 @@ collect() {
 # The native build, then its tests and with them a short libFuzzer run of
 # each fuzz target (any crash, hang or sanitizer report fails it).
 native_build_and_tests() {
-  build_beside native && nice -n 10 ctest --preset native
+  build_beside native build/native && nice -n 10 ctest --preset native
 }
 
 # The Windows tests run from the build that runs here (scripts/windows-build.sh);
@@ -101,7 +101,10 @@ elif [ -n "$windows_built" ]; then
 fi
 
 if [ "$windows" = win64 ] && [ -n "$windows_built" ]; then
-  phase "win32 build (the game), beside the Windows tests" build_beside win32 -DTRELUX_TESTS=OFF "$host_tools" ||
+  # Here the 32-bit game is only built to show that it builds: at -Og, which
+  # takes a quarter less time than the game's -O3, in a folder of its own.
+  phase "win32 build (the game, -Og), beside the Windows tests" \
+    build_beside win32 build/win32-check -DTRELUX_TESTS=OFF "$host_tools" "-DCMAKE_CXX_FLAGS_RELEASE=-Og -DNDEBUG" ||
     status=1
 fi
 collect "native build, tests and fuzz runs, beside the rest" "$native_log" "$native_pid" || status=1
