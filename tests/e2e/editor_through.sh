@@ -48,7 +48,7 @@ game=$!
 trap 'kill -KILL $game 2>/dev/null || true' EXIT
 
 window=$(wait_until 60 window_named_other '^Trelux$') || fail "the main window did not appear"
-read -r mx my < <(wait_until 30 seen menu locate "$art/colors.bmp") || fail "no main menu"
+read -r mx my < <(wait_until 30 seen menu menu "$art/colors.bmp") || fail "no main menu"
 read -r width height < <(identify -format '%w %h\n' "$art/colors.bmp")
 row=$(( height / 5 ))
 
@@ -115,7 +115,7 @@ ls "$run/game/levels/"_ple_*.tmp >/dev/null 2>&1 || fail "the killed editor left
 HOME="$run/home" TRELUX_KEEP_HOME=1 "$build/wine-run" trelux.exe >>"$run/game.log" 2>&1 &
 game=$!
 window=$(wait_until 60 window_named_other '^Trelux$') || fail "the main window did not appear again"
-read -r mx my < <(wait_until 30 seen menu-restarted locate "$art/colors.bmp") || fail "no main menu after the kill"
+read -r mx my < <(wait_until 30 seen menu-restarted menu "$art/colors.bmp") || fail "no main menu after the kill"
 click $(( mx + width / 2 )) $(( my + 2 * row + row / 2 ))
 chooser=$(wait_until 20 window_named_other '^Choose Puzzle Set$') || fail "no chooser for the editor"
 takes_keyboard "$chooser" || fail "the editor's chooser does not have the keyboard"
@@ -139,7 +139,7 @@ click $(( tx + 12 )) $(( ty - 9 ))
 # after any focus a window manager gave.
 wait_until 10 given_focus "$toolbar" || fail "the toolbar's menu does not take the keyboard"
 xdotool key x
-menu_back() { ! window_named_other '^Editor Toolbar$' >/dev/null && seen menu-after-editor locate "$art/colors.bmp" >/dev/null; }
+menu_back() { ! window_named_other '^Editor Toolbar$' >/dev/null && seen menu-after-editor menu "$art/colors.bmp" >/dev/null; }
 wait_until 20 menu_back || fail "Exit Editor does not lead back to the main menu"
 if ls "$run/game/levels/"_ple_* >/dev/null 2>&1; then fail "the editor left files: $(ls "$run/game/levels/"_ple_*)"; fi
 
@@ -164,7 +164,7 @@ screenshot "$shots/congratulation.png"
 press_in_box "$box" Return || fail "Return does not close the congratulation"
 
 # --- Back on the menu: Quit ----------------------------------------------------
-read -r mx my < <(wait_until 20 seen menu-again locate "$art/colors.bmp") || fail "no main menu after the set"
+read -r mx my < <(wait_until 20 seen menu-again menu "$art/colors.bmp") || fail "no main menu after the set"
 click $(( mx + width / 2 )) $(( my + 4 * row + row / 2 ))
 wait_until 20 gone "$game" || fail "Quit did not end the game"
 echo "editor_through: all checks passed; screenshots in $shots"

@@ -153,7 +153,7 @@ wait "$installer" || status=$?
 [ "$status" -eq 0 ] || fail "the installer ended with $status after Play"
 game_menu() {
   shot game-menu
-  read -r mx my < <(check locate "$shots/game-menu.png" "$art/colors.bmp" 2>/dev/null)
+  read -r mx my < <(check menu "$shots/game-menu.png" "$art/colors.bmp" 2>/dev/null)
 }
 wait_until 60 game_menu || fail "the installed game shows no main menu"
 read -r width height < <(identify -format '%w %h\n' "$art/colors.bmp")
