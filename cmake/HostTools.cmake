@@ -6,10 +6,12 @@
 # (a folder of tools/ with an executable of the same name). Custom commands
 # that run it should DEPEND on the target `host_tools`.
 include(ExternalProject)
+include(${CMAKE_CURRENT_LIST_DIR}/ArtFiles.cmake)
 
 # Several Windows builds (32 and 64 bits) may share one: ./test.sh names it.
 set(TRELUX_HOST_BINARY_DIR "${CMAKE_BINARY_DIR}/host" CACHE PATH
     "Where the host programs are built")
+trelux_art_files(TRELUX_ART_FILES "${CMAKE_BINARY_DIR}/art")
 # Scripts find the tools under the build's own host/ folder either way.
 if(NOT TRELUX_HOST_BINARY_DIR STREQUAL "${CMAKE_BINARY_DIR}/host")
   if(NOT IS_SYMLINK "${CMAKE_BINARY_DIR}/host")
@@ -31,6 +33,9 @@ ExternalProject_Add(host_tools
     -DCMAKE_CXX_COMPILER=clang++
     "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG"
   BUILD_ALWAYS ON
+  # It draws the art too (cmake/HostArt.cmake); named here for the steps
+  # that read it, through art/ of this build.
+  BUILD_BYPRODUCTS ${TRELUX_ART_FILES}
   INSTALL_COMMAND ""
   USES_TERMINAL_BUILD ON
 )
