@@ -31,7 +31,8 @@ huge_pages=(env "GLIBC_TUNABLES=${GLIBC_TUNABLES:+$GLIBC_TUNABLES:}glibc.malloc.
 build_beside() {
   local preset=$1 dir=$2
   shift 2
-  cmake --preset "$preset" -B "$dir" "$@" >/dev/null && nice -n 10 "${huge_pages[@]}" cmake --build "$dir"
+  cmake --preset "$preset" -B "$dir" "$@" >/dev/null &&
+    nice -n 10 "${huge_pages[@]}" cmake --build "$dir"
 }
 # Runs COMMAND... in the background, its output kept in LOG until collected.
 background() {
@@ -104,7 +105,8 @@ if [ "$windows" = win64 ] && [ -n "$windows_built" ]; then
   # Here the 32-bit game is only built to show that it builds: at -Og, which
   # takes a quarter less time than the game's -O3, in a folder of its own.
   phase "win32 build (the game, -Og), beside the Windows tests" \
-    build_beside win32 build/win32-check -DTRELUX_TESTS=OFF "$host_tools" "-DCMAKE_CXX_FLAGS_RELEASE=-Og -DNDEBUG" ||
+    build_beside win32 build/win32-check -DTRELUX_TESTS=OFF "$host_tools" \
+      "-DCMAKE_CXX_FLAGS_RELEASE=-Og -DNDEBUG" ||
     status=1
 fi
 collect "native build, tests and fuzz runs, beside the rest" "$native_log" "$native_pid" || status=1

@@ -11,7 +11,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/ArtFiles.cmake)
 # Several Windows builds (32 and 64 bits) may share one: ./test.sh names it.
 set(TRELUX_HOST_BINARY_DIR "${CMAKE_BINARY_DIR}/host" CACHE PATH
     "Where the host programs are built")
-trelux_art_files(TRELUX_ART_FILES "${CMAKE_BINARY_DIR}/art")
 # Scripts find the tools under the build's own host/ folder either way.
 if(NOT TRELUX_HOST_BINARY_DIR STREQUAL "${CMAKE_BINARY_DIR}/host")
   if(NOT IS_SYMLINK "${CMAKE_BINARY_DIR}/host")
@@ -19,6 +18,8 @@ if(NOT TRELUX_HOST_BINARY_DIR STREQUAL "${CMAKE_BINARY_DIR}/host")
   endif()
   file(CREATE_LINK "${TRELUX_HOST_BINARY_DIR}" "${CMAKE_BINARY_DIR}/host" SYMBOLIC)
 endif()
+# The art the host build draws, as this build reads it (cmake/Art.cmake).
+trelux_art_files(TRELUX_ART_FILES "${CMAKE_BINARY_DIR}/art")
 ExternalProject_Add(host_tools
   SOURCE_DIR "${CMAKE_SOURCE_DIR}"
   BINARY_DIR "${TRELUX_HOST_BINARY_DIR}"
