@@ -60,7 +60,7 @@ cell_is() { check tile "$shots/$1.png" "$art/tileset.bmp" $(( ox + $2 * 25 )) $(
 shows() {
   local name=$1
   shift
-  screenshot "$shots/$name.png" || return 1
+  shot "$name" || return 1
   local step
   while [ $# -gt 0 ]; do
     step=$1

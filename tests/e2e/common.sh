@@ -42,6 +42,8 @@ shot_shows() {
   screenshot "$file" && check "$command" "$file" "$@"
 }
 
+# Saves screenshot NAME into $shots.
+shot() { screenshot "$shots/$1.png"; }
 # Saves screenshot NAME into $shots and checks it with shots.py COMMAND ARGS...
 seen() { local name=$1; shift; shot_shows "$shots/$name.png" "$@"; }
 

@@ -121,7 +121,7 @@ chooser=$(wait_until 20 window_named_other '^Choose Puzzle Set$') || fail "no ch
 takes_keyboard "$chooser" || fail "the editor's chooser does not have the keyboard"
 xdotool key m Return
 box=$(wait_until 20 window_named_other '^Trelux$' "$window") || fail "restoring the unsaved wall was not offered"
-screenshot "$shots/restore-question.png"
+shot restore-question
 press_in_box "$box" Return || fail "Return (Yes, the default) does not answer the restore question"
 toolbar=$(wait_until 20 window_named_other '^Editor Toolbar$') || fail "no editor toolbar after restoring"
 find_editor editor-restored restored
@@ -160,7 +160,7 @@ won() {
 wait_until 20 won || fail "My Lab is not won (no Next Level button, no beam to the sensor)"
 click $next_x $next_y
 box=$(wait_until 10 window_named_other '^Trelux$' "$window") || fail "no congratulation at the end of My Lab"
-screenshot "$shots/congratulation.png"
+shot congratulation
 press_in_box "$box" Return || fail "Return does not close the congratulation"
 
 # --- Back on the menu: Quit ----------------------------------------------------

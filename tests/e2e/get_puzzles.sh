@@ -107,7 +107,7 @@ list=$(wait_for_window '^Download Web Puzzles$' 30) || fail "Get Puzzles shows n
 wait_until 10 has_focus "$list" || fail "the list does not have the keyboard"
 grep -q 'GET /download/files/trelux/download.php HTTP/1.1" 200' "$run/nginx/logs/access.log" ||
   fail "nginx served no manifest"
-screenshot "$shots/list.png"
+shot list
 listing=$(texts 'Download Web Puzzles') || fail "the list's lines cannot be read"
 lines=$(sed -n 's/^1012 line: //p' <<<"$listing")
 [ "$lines" = $'Afterglow\nNight Shift' ] ||
@@ -116,7 +116,7 @@ lines=$(sed -n 's/^1012 line: //p' <<<"$listing")
 # --- Download Afterglow: typing "a" selects it, Return presses Download ----
 xdotool key a Return
 box=$(wait_for_window '^Trelux$' 30 "$window") || fail "no box after the download"
-screenshot "$shots/download-complete.png"
+shot download-complete
 said=$(texts 'Trelux') || fail "the box's text cannot be read"
 sed -n 's/^[0-9]* text: //p' <<<"$said" | grep -qxF 'Download complete!\nPuzzle set: Afterglow' ||
   fail "the box after the download says: ${said//$'\n'/; }"
@@ -137,7 +137,7 @@ click $(( mx + width / 2 )) $(( my + row / 2 ))
 chooser=$(wait_for_window '^Choose Puzzle Set$' 20) || fail "no chooser"
 takes_keyboard "$chooser" || fail "the chooser does not have the keyboard"
 xdotool key a  # the list has the keyboard: A picks Afterglow
-screenshot "$shots/chooser.png"
+shot chooser
 xdotool key Return
 # Afterglow's level 1 is 12 cells wide; its cyan laser at (3, 4) shines south
 # through cells (3, 5) and (3, 6).

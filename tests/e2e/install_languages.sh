@@ -27,7 +27,6 @@ entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trelux'
 profile="$WINEPREFIX/drive_c/users/$(id -un)"
 shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Trelux.lnk"
 
-shot() { screenshot "$shots/$1.png"; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 focus_on() {
   xdotool windowfocus "$1" 2>/dev/null

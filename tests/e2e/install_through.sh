@@ -30,7 +30,6 @@ key='HKCU\Software\Marblewick\Trelux'
 entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Trelux'
 locked="$WINEPREFIX/drive_c/inst/Locked"
 
-shot() { screenshot "$shots/$1.png"; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 no_window() { ! xdotool search --name "$1" >/dev/null 2>&1; }
 # Gives the window the keyboard and says whether it has it.

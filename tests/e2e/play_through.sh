@@ -63,7 +63,7 @@ wait_until 10 has_focus "$window" || fail "the main menu does not have the keybo
 xdotool key Return
 chooser=$(wait_for_window '^Choose Puzzle Set$' 20) || fail "Enter on the menu shows no chooser"
 takes_keyboard "$chooser" || fail "the chooser does not have the keyboard"
-screenshot "$shots/chooser.png"
+shot chooser
 xdotool key Return
 
 # --- Level 1: a beam straight to its sensor; any key finds the level won ----
@@ -115,7 +115,7 @@ wait_until 20 seen level2-won differs "$art/colors.bmp" $next_x $next_y 132 140 
   fail "level 2 is not won (no Next Level button)"
 click $next_x $next_y
 box=$(wait_for_window '^Trelux$' 10 "$window") || fail "no congratulations at the end of the set"
-screenshot "$shots/congratulations.png"
+shot congratulations
 press_in_box "$box" Return || fail "Return does not close the congratulations"
 
 # --- Back on the menu: Quit -----------------------------------------------
